@@ -1,0 +1,39 @@
+// vela-ctl: build frames, search for devices and send single commands.
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "commands.h"
+#include "diagnostics.h"
+
+namespace {
+
+const char kUsage[] =
+    "usage:\n"
+    "  vela-ctl frame --type T --id I --link udp|serial --code C [--payload \"HEX BYTES\"]\n"
+    "  vela-ctl search [--broadcast ADDR] [--device-port N] [--local-port N]\n"
+    "  vela-ctl search --serial PATH [--baud N]\n"
+    "  vela-ctl send (--to ADDR [--device-port N] [--local-port N] | --serial PATH [--baud N])\n"
+    "                --type T --id I --code C [--payload \"HEX BYTES\"]\n"
+    "Numbers are decimal or 0x-hex. Results go to standard output, diagnostics to standard error.\n"
+    "search prints one line per device: list text, address, type code, id (tab separated),\n"
+    "or \"No Device Found\".\n";
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  vela::set_diagnostic_sink([](const std::string& line) {
+    std::fputs(line.c_str(), stderr);
+    std::fflush(stderr);
+  });
+  const std::string verb = argc > 1 ? argv[1] : "";
+  if (verb == "frame") return vela::cli::run_frame(argc, argv);
+  if (verb == "search") return vela::cli::run_search(argc, argv);
+  if (verb == "send") return vela::cli::run_send(argc, argv);
+  if (verb == "--help" || verb == "-h" || verb == "help") {
+    std::fputs(kUsage, stdout);
+    return vela::cli::kExitOk;
+  }
+  std::fputs(kUsage, stderr);
+  return vela::cli::kExitUsage;
+}

@@ -1,0 +1,60 @@
+#include <arpa/inet.h>
+
+#include <cstdio>
+
+#include "commands.h"
+#include "frame_options.h"
+#include "link_session.h"
+
+namespace vela::cli {
+
+int run_send(int argc, char** argv) {
+  Arguments args(argc, argv, 2,
+                 {"--to", "--device-port", "--local-port", "--serial", "--baud", "--type", "--id", "--code", "--payload"});
+  if (!args.ok()) {
+    print_usage_error(args.error());
+    return kExitUsage;
+  }
+  if (args.has("--to") == args.has("--serial")) {
+    print_usage_error("send wants either --to ADDRESS or --serial PATH");
+    return kExitUsage;
+  }
+  const auto fields = read_frame_fields(args);
+  if (!fields) return kExitUsage;
+
+  LinkSettings settings;
+  if (!read_link_ports(args, settings.device_port, settings.local_port)) return kExitUsage;
+  LinkSession session(settings);
+  DeviceEntry& device = session.device_table[0];
+  device.type = fields->type;
+  device.id = fields->id;
+  session.m_device_index = 0;
+
+  if (args.has("--to")) {
+    in_addr parsed{};
+    if (inet_pton(AF_INET, args.text("--to").c_str(), &parsed) != 1) {
+      print_usage_error("--to wants an IPv4 address");
+      return kExitUsage;
+    }
+    device.set_address(args.text("--to"));
+    session.m_eState = connection_mode::kNetwork;
+    session.send_command(fields->code, fields->payload);
+    return kExitOk;
+  }
+
+  const auto baud = args.number("--baud", 9600, 1, 4000000);
+  if (!baud) {
+    print_usage_error(args.error());
+    return kExitUsage;
+  }
+  if (!session.com.open(args.text("--serial"), static_cast<int>(*baud))) {
+    std::fprintf(stderr, "cannot open %s at %ld baud\n", args.text("--serial").c_str(), *baud);
+    return kExitFailure;
+  }
+  session.m_eState = connection_mode::kSerial;
+  session.send_command(fields->code, fields->payload);
+  session.com.close();
+  return kExitOk;
+}
+
+}  // namespace vela::cli

@@ -1,0 +1,51 @@
+#include "link_session.h"
+
+#include <thread>
+
+namespace vela {
+
+const DeviceEntry* LinkSession::current_device() const {
+  if (m_device_index < 0) return nullptr;
+  return &device_table[static_cast<std::size_t>(m_device_index)];
+}
+
+DeviceEntry* LinkSession::current_device() {
+  if (m_device_index < 0) return nullptr;
+  return &device_table[static_cast<std::size_t>(m_device_index)];
+}
+
+Bytes LinkSession::build_request(std::uint8_t link_flag, std::uint8_t command_code, ByteView payload) const {
+  const DeviceEntry* device = current_device();
+  return build_frame(link_flag, device ? device->type : 0, device ? device->id : 0, command_code, payload);
+}
+
+void LinkSession::send_udp_frame(ByteView frame) {
+  udp.prepare_command_socket(current_device());
+  udp.send(frame);
+  std::this_thread::sleep_for(std::chrono::milliseconds(kCommandPauseMs));
+  udp.close();
+}
+
+void LinkSession::send_serial_bytes(ByteView bytes) {
+  if (!com.is_open()) return;
+  com.write(bytes.data(), static_cast<int>(bytes.size()));
+}
+
+void LinkSession::send_command(std::uint8_t command_code, ByteView payload, bool udp_only) {
+  if (udp_only || m_eState != connection_mode::kSerial) {
+    send_udp_frame(build_request(frame::kLinkUdp, command_code, payload));
+    return;
+  }
+  send_serial_bytes(build_request(frame::kLinkSerial, command_code, payload));
+}
+
+ScannerTargets LinkSession::scanner_targets() {
+  ScannerTargets targets;
+  targets.serial_device_type = &m_main_com_dev_type;
+  targets.entry0 = &device_table[0];
+  targets.on_name = [this](const std::string& name) { last_serial_name = name; };
+  targets.state_decoder = state_decoder;
+  return targets;
+}
+
+}  // namespace vela

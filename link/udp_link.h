@@ -1,0 +1,68 @@
+#pragma once
+// The UDP carrier: one socket at a time (m_udpSockfd), prepared for the search
+// or for a command to the current device, and closed again after use.
+#include <netinet/in.h>
+
+#include <cstdint>
+#include <string>
+
+#include "device_types.h"
+#include "frame.h"
+
+namespace vela {
+
+struct LinkSettings {
+  std::uint16_t device_port = 7000;  // destination port of every datagram
+  std::uint16_t local_port = 7000;   // local port of every socket
+  std::string broadcast = "255.255.255.255";
+};
+
+// Result of one non-blocking receive.
+struct Received {
+  enum class Kind { Nothing, Datagram, Oversized };
+  Kind kind = Kind::Nothing;
+  std::size_t length = 0;  // bytes in the caller's buffer (Datagram)
+};
+
+class UdpLink {
+ public:
+  explicit UdpLink(LinkSettings settings = {});
+  ~UdpLink();
+  UdpLink(const UdpLink&) = delete;
+  UdpLink& operator=(const UdpLink&) = delete;
+
+  const LinkSettings& settings() const { return settings_; }
+  void set_settings(LinkSettings settings) { settings_ = std::move(settings); }
+
+  // Socket for the broadcast search: destination = broadcast address.
+  bool prepare_search_socket();
+  // Socket for a command to current_device (nullptr: no current device,
+  // "Please choose a device" is shown and nothing is prepared).
+  bool prepare_command_socket(const DeviceEntry* current_device);
+  // One datagram holding one whole frame, to the address record.
+  void send(ByteView frame);
+  // One non-blocking receive into buffer. A datagram larger than capacity is
+  // dropped whole (Oversized) instead of being taken cut short.
+  Received poll(std::uint8_t* buffer, std::size_t capacity);
+  // Blocks without using CPU until a datagram waits or timeout_ms passed.
+  bool wait_readable(int timeout_ms) const;
+  void close();
+
+  int m_udpSockfd = -1;
+  // Destination of every datagram sent. Receiving never changes it: a reply
+  // from some other host must not redirect the operator's commands.
+  sockaddr_in address_record{};
+  // Source of the last datagram received.
+  sockaddr_in last_source{};
+  std::string last_source_text() const;
+
+ private:
+  int create_socket();
+  bool bind_local(const char* failure_diagnostic);
+  LinkSettings settings_;
+};
+
+// Dotted-decimal text of an IPv4 socket address.
+std::string address_text(const sockaddr_in& address);
+
+}  // namespace vela
