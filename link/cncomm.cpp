@@ -1,0 +1,237 @@
+#include "cncomm.h"
+
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/file.h>
+#include <sys/ioctl.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <chrono>
+
+#include "ticks.h"
+
+namespace vela {
+namespace {
+
+std::optional<speed_t> speed_for(int baud) {
+  switch (baud) {
+    case 9600: return B9600;
+    case 19200: return B19200;
+    case 38400: return B38400;
+    case 57600: return B57600;
+    case 115200: return B115200;
+    default: return std::nullopt;
+  }
+}
+
+// 8 data bits, no parity, 1 stop bit, raw, receiver on, modem lines ignored.
+bool configure_line(int fd, speed_t speed) {
+  termios line{};
+  if (::tcgetattr(fd, &line) != 0) return false;
+  ::cfmakeraw(&line);
+  line.c_cflag &= ~static_cast<tcflag_t>(CSIZE | PARENB | CSTOPB);
+  line.c_cflag |= CS8 | CLOCAL | CREAD;
+  line.c_cc[VMIN] = 0;
+  line.c_cc[VTIME] = 0;
+  if (::cfsetispeed(&line, speed) != 0 || ::cfsetospeed(&line, speed) != 0) return false;
+  return ::tcsetattr(fd, TCSANOW, &line) == 0;
+}
+
+// poll() with EINTR retried; a retry waits only for what is left of the
+// caller's timeout.
+int poll_retrying(pollfd* fds, nfds_t count, int timeout_ms) {
+  const std::int64_t deadline = tick_ms() + std::max(timeout_ms, 0);
+  for (;;) {
+    const int ready = ::poll(fds, count, timeout_ms);
+    if (ready >= 0 || errno != EINTR) return ready;
+    if (timeout_ms >= 0) timeout_ms = static_cast<int>(std::max<std::int64_t>(deadline - tick_ms(), 0));
+  }
+}
+
+void drain_pipe(int fd) {
+  std::uint8_t sink[64];
+  while (::read(fd, sink, sizeof sink) > 0) {
+  }
+}
+
+int remaining_ms(std::int64_t deadline) {
+  return static_cast<int>(std::clamp<std::int64_t>(deadline - tick_ms(), 0, 1 << 30));
+}
+
+}  // namespace
+
+CnComm::~CnComm() { close(); }
+
+bool CnComm::open(const std::string& port_name, int baud) {
+  if (port_name.size() >= kNameLimit) return false;
+  close();
+  const auto speed = speed_for(baud);
+  if (!speed) return false;
+
+  const int fd = ::open(port_name.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) return false;
+  // TIOCEXCL keeps other (unprivileged) openers out; the lock also keeps out
+  // another holder in this process or a privileged one.
+  if (::ioctl(fd, TIOCEXCL) != 0 || ::flock(fd, LOCK_EX | LOCK_NB) != 0 || !configure_line(fd, *speed) ||
+      ::pipe2(wake_pipe_, O_NONBLOCK | O_CLOEXEC) != 0) {
+    ::ioctl(fd, TIOCNXCL);
+    ::close(fd);
+    return false;
+  }
+  ::tcflush(fd, TCIOFLUSH);
+
+  name_ = port_name;
+  {
+    std::lock_guard lock(queue_mutex_);
+    queue_.clear();
+    stopping_ = false;
+  }
+  fd_.store(fd);
+  watcher_ = std::thread(&CnComm::watcher_loop, this, fd, wake_pipe_[0]);
+  return true;
+}
+
+void CnComm::close(int wait_ms) {
+  const int fd = fd_.load();
+  if (fd < 0) return;
+  stop_watcher(wait_ms);
+  ::tcflush(fd, TCIOFLUSH);
+  ::ioctl(fd, TIOCNXCL);  // the exclusive mark outlives us on a terminal others keep open
+  fd_.store(-1);
+  ::close(fd);
+  release_descriptors();
+}
+
+bool CnComm::is_open() const { return fd_.load() >= 0; }
+
+std::optional<int> CnComm::queued_input() const {
+  const int fd = fd_.load();
+  if (fd < 0) return std::nullopt;
+  int queued = 0;
+  if (::ioctl(fd, FIONREAD, &queued) != 0) return std::nullopt;
+  return queued;
+}
+
+int CnComm::read(std::uint8_t* destination, int count) {
+  const int fd = fd_.load();
+  if (fd < 0 || count <= 0) return 0;
+  ssize_t got;
+  do {
+    got = ::read(fd, destination, static_cast<std::size_t>(count));
+  } while (got < 0 && errno == EINTR);
+  if (got <= 0) return 0;
+  bytes_read_ += static_cast<std::uint64_t>(got);
+  return static_cast<int>(got);
+}
+
+int CnComm::write(const std::uint8_t* bytes, int count) {
+  if (fd_.load() < 0 || count <= 0) return 0;
+  {
+    std::lock_guard lock(queue_mutex_);
+    queue_.emplace_back(bytes, bytes + count);
+  }
+  wake_watcher();
+  return count;
+}
+
+bool CnComm::wait_readable(int timeout_ms) const {
+  const int fd = fd_.load();
+  if (fd < 0) return false;
+  const std::int64_t deadline = tick_ms() + std::max(timeout_ms, 0);
+  pollfd entry{fd, POLLIN, 0};
+  const int ready = poll_retrying(&entry, 1, std::max(timeout_ms, 0));
+  if (ready <= 0) return false;
+  if (entry.revents & POLLIN) return true;
+  // Hung up or failed: no byte can come, so the rest of the wait is slept
+  // instead of returning at once into a caller's polling loop.
+  std::this_thread::sleep_for(std::chrono::milliseconds(remaining_ms(deadline)));
+  return false;
+}
+
+void CnComm::wake_watcher() {
+  const std::uint8_t signal = 1;
+  // A full pipe already holds a wake-up, so a failed write loses nothing.
+  [[maybe_unused]] const ssize_t ignored = ::write(wake_pipe_[1], &signal, 1);
+}
+
+void CnComm::stop_watcher(int wait_ms) {
+  {
+    std::lock_guard lock(queue_mutex_);
+    stopping_ = true;
+    stop_deadline_ms_ = tick_ms() + std::max(wait_ms, 0);
+  }
+  wake_watcher();
+  if (watcher_.joinable()) watcher_.join();
+  std::lock_guard lock(queue_mutex_);
+  queue_.clear();
+}
+
+void CnComm::release_descriptors() {
+  for (int& end : wake_pipe_) {
+    if (end >= 0) ::close(end);
+    end = -1;
+  }
+}
+
+// Hands queued writes to the device, each whole and in order. Waits in
+// poll() for room in the device or for the window thread's wake-up. Once a
+// stop is asked, pending writes may finish until the stop deadline; what is
+// left then is dropped.
+void CnComm::watcher_loop(int fd, int wake_fd) {
+  std::vector<std::uint8_t> chunk;
+  std::size_t offset = 0;
+  bool have_chunk = false;
+  std::int64_t deadline = 0;
+  for (;;) {
+    bool stopping;
+    {
+      std::lock_guard lock(queue_mutex_);
+      if (!have_chunk && !queue_.empty()) {
+        chunk = std::move(queue_.front());
+        queue_.pop_front();
+        offset = 0;
+        have_chunk = true;
+      }
+      stopping = stopping_;
+      deadline = stop_deadline_ms_;
+    }
+    if (stopping && (!have_chunk || tick_ms() >= deadline)) break;
+
+    if (!have_chunk) {
+      pollfd wake{wake_fd, POLLIN, 0};
+      poll_retrying(&wake, 1, -1);
+      drain_pipe(wake_fd);
+      continue;
+    }
+
+    const ssize_t sent = ::write(fd, chunk.data() + offset, chunk.size() - offset);
+    if (sent > 0) {
+      offset += static_cast<std::size_t>(sent);
+      bytes_written_.fetch_add(static_cast<std::uint64_t>(sent));
+      if (offset == chunk.size()) have_chunk = false;
+      continue;
+    }
+    if (sent < 0 && errno == EINTR) continue;
+    if (sent < 0 && errno != EAGAIN && errno != EWOULDBLOCK) {
+      have_chunk = false;  // the device refused this write; go on with the next
+      continue;
+    }
+    // The device is full: wait for room, or for a stop request.
+    pollfd fds[2] = {{fd, POLLOUT, 0}, {wake_fd, POLLIN, 0}};
+    poll_retrying(fds, 2, stopping ? remaining_ms(deadline) : -1);
+    if (fds[1].revents & POLLIN) drain_pipe(wake_fd);
+    if ((fds[0].revents & (POLLERR | POLLHUP | POLLNVAL)) && !(fds[0].revents & POLLOUT)) have_chunk = false;
+  }
+
+  // Give what the driver still holds the rest of the stop time to leave.
+  for (;;) {
+    int pending = 0;
+    if (::ioctl(fd, TIOCOUTQ, &pending) != 0 || pending <= 0 || tick_ms() >= deadline) return;
+    std::this_thread::sleep_for(std::chrono::milliseconds(std::min(remaining_ms(deadline), 5)));
+  }
+}
+
+}  // namespace vela

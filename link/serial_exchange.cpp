@@ -1,0 +1,53 @@
+#include "serial_exchange.h"
+
+#include <algorithm>
+#include <array>
+
+#include "diagnostics.h"
+#include "ticks.h"
+
+namespace vela {
+namespace {
+
+// Throws away what is waiting in the input queue now (stale replies).
+void discard_queued_input(CnComm& port) {
+  int left = port.queued_input().value_or(0);
+  std::array<std::uint8_t, 1024> scratch;
+  while (left > 0) {
+    const int got = port.read(scratch.data(), std::min<int>(left, scratch.size()));
+    if (got <= 0) break;
+    left -= got;
+  }
+}
+
+}  // namespace
+
+SerialExchangeResult exchange_serial(CnComm& port, ReassemblyBuffer& buffer, ByteView request,
+                                     const ScannerTargets& targets, int window_ms, const QueuedInputHook& on_queued) {
+  if (!port.is_open()) return {SerialExchangeStatus::PortClosed, 0};
+  buffer.clear();
+  discard_queued_input(port);
+  port.write(request.data(), static_cast<int>(request.size()));
+
+  const std::int64_t start = tick_ms();
+  std::array<std::uint8_t, kSerialReadLimit> chunk;
+  for (;;) {
+    const std::int64_t elapsed = tick_ms() - start;
+    if (elapsed >= window_ms) break;
+    const int queued = port.queued_input().value_or(0);  // a failed query counts as empty
+    if (queued <= 0) {
+      port.wait_readable(static_cast<int>(window_ms - elapsed));
+      continue;
+    }
+    if (on_queued) on_queued(queued);
+    const int got = port.read(chunk.data(), std::min(queued, kSerialReadLimit));
+    // append() drops the whole content first when the bytes would not fit.
+    buffer.append(ByteView(chunk.data(), static_cast<std::size_t>(got)));
+    const int result = scan_replies(buffer.view(), targets);
+    if (result > 0) return {SerialExchangeStatus::Replied, result};
+  }
+  diag("time over \n");
+  return {SerialExchangeStatus::TimedOut, 0};
+}
+
+}  // namespace vela
