@@ -1,0 +1,31 @@
+#include "about_dialog.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "skin.h"
+
+namespace {
+constexpr int kProgramIcon = 128;
+}
+
+CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
+  setWindowTitle(QString::fromUtf8("关于 VELA_16_VIEW"));
+  auto* icon = new QLabel(this);
+  icon->setPixmap(vela::Skin::pixmap(kProgramIcon, QSize(32, 32)));
+  auto* text = new QLabel(QString::fromUtf8("VELA_16_VIEW，1.0 版"), this);
+  auto* ok = new QPushButton(QString::fromUtf8("确定"), this);
+  ok->setDefault(true);
+  connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+
+  auto* row = new QHBoxLayout;
+  row->addWidget(icon);
+  row->addSpacing(12);
+  row->addWidget(text, 1);
+  row->addWidget(ok);
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(row);
+  layout->setContentsMargins(16, 16, 16, 16);
+}

@@ -1,0 +1,192 @@
+#include "main_window.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QContextMenuEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QPainter>
+#include <QWindow>
+
+#include "about_dialog.h"
+#include "button_st.h"
+#include "control_id.h"
+#include "device_list_combo.h"
+#include "device_page.h"
+#include "diagnostics.h"
+#include "set_configure.h"
+#include "skin.h"
+#include "skin_style.h"
+#include "skin/shell_bitmaps.h"
+
+CVela_16_VIEWDlg* m_p_glo_main_set_or_get_dlg = nullptr;
+
+namespace {
+
+struct ButtonPlace {
+  int id;
+  int x, y, width, height;
+  int bitmap;
+};
+
+constexpr ButtonPlace kMinButton{1000, 1150, 0, 47, 35, 198};
+constexpr ButtonPlace kMaxButton{1001, 1200, 0, 34, 35, 197};
+constexpr ButtonPlace kCloseButton{1002, 1236, 0, 42, 35, 188};
+constexpr ButtonPlace kScanButton{1005, 560, 55, 138, 50, 196};
+constexpr ButtonPlace kSetButton{1006, 2, 690, 25, 30, 199};
+constexpr QRect kDeviceListPlace{80, 68, 480, 30};
+constexpr QRect kPageAreaPlace{20, 110, 1240, 580};
+constexpr QPoint kVersionTextAt{1160, 690};
+constexpr int kBackgroundBitmap = 195;
+constexpr int kProgramIcon = 128;
+
+CButtonST* place_button(QWidget* parent, const ButtonPlace& place, const char* template_caption) {
+  auto* button = new CButtonST(parent);
+  button->setText(QString());
+  button->setToolTip(QString::fromLatin1(template_caption));
+  vela::set_control_id(button, place.id);
+  button->setup_skinned(QRect(place.x, place.y, place.width, place.height), place.bitmap);
+  return button;
+}
+
+// Edit and list parts: RGB(60, 180, 255) on RGB(58, 58, 58); statics: black
+// on RGB(102, 102, 102).
+const char kShellStyle[] =
+    "QComboBox { color: rgb(60,180,255); background: rgb(58,58,58); border: 1px solid rgb(88,92,98);"
+    " border-radius: 3px; padding: 2px 10px; font-size: 15px; }"
+    "QComboBox:hover { border-color: rgb(60,180,255); }"
+    "QComboBox::drop-down { width: 28px; border-left: 1px solid rgb(88,92,98); }"
+    "QComboBox QAbstractItemView { color: rgb(60,180,255); background: rgb(58,58,58);"
+    " selection-background-color: rgb(40,84,120); selection-color: white; outline: 0; }"
+    "QLabel { color: black; background: rgb(102,102,102); }";
+
+}  // namespace
+
+CVela_16_VIEWDlg::CVela_16_VIEWDlg(const vela::PanelOptions& options, QWidget* parent)
+    : QDialog(parent), m_link(options.link), m_extra_serial_ports(options.extra_serial_ports) {
+  setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+  // The window's default text colour, used by the version text.
+  QPalette colours = palette();
+  colours.setColor(QPalette::WindowText, vela::style::caption_dim);
+  setPalette(colours);
+  m_multiviewer.reset_selection_dependent();
+}
+
+CVela_16_VIEWDlg::~CVela_16_VIEWDlg() {
+  qApp->removeEventFilter(this);
+  close_current_page();
+  delete m_pSetConfigure;
+  m_pSetConfigure = nullptr;
+  m_link.com.close();
+}
+
+void CVela_16_VIEWDlg::initialise() {
+  vela::register_shell_bitmaps();
+  m_p_glo_main_set_or_get_dlg = this;
+  const QIcon icon(vela::Skin::pixmap(kProgramIcon));
+  setWindowIcon(icon);
+  setGeometry(0, 0, kWidth, kHeight);
+  setFixedSize(kWidth, kHeight);
+  setWindowTitle(QStringLiteral("vela_multiview"));
+  const QRect client = rect();
+  vela::diag("L = %d \n", client.left());
+  vela::diag("T = %d \n", client.top());
+  vela::diag("R = %d \n", client.left() + client.width());
+  vela::diag("B = %d \n", client.top() + client.height());
+  vela::diag("W = %d \n", client.width());
+  vela::diag("H = %d \n", client.height());
+  create_controls();
+  m_page_area = m_page_frame->geometry();
+  m_multiviewer.reset_labels();
+  qApp->installEventFilter(this);
+}
+
+void CVela_16_VIEWDlg::create_controls() {
+  setStyleSheet(QString::fromLatin1(kShellStyle));
+  m_min_button = place_button(this, kMinButton, "min");
+  m_max_button = place_button(this, kMaxButton, "max");
+  m_close_button = place_button(this, kCloseButton, "close");
+  m_scan_button = place_button(this, kScanButton, "scan");
+  m_set_button = place_button(this, kSetButton, "set");
+  connect(m_min_button, &QAbstractButton::clicked, this, &QWidget::showMinimized);
+  connect(m_close_button, &QAbstractButton::clicked, this, &QDialog::accept);
+  connect(m_scan_button, &QAbstractButton::clicked, this, &CVela_16_VIEWDlg::on_scan);
+  connect(m_set_button, &QAbstractButton::clicked, this, &CVela_16_VIEWDlg::show_configure);
+
+  m_device_list = new DeviceListCombo(this);
+  vela::set_control_id(m_device_list, 1007);
+  m_device_list->setGeometry(kDeviceListPlace);
+  connect(m_device_list, &QComboBox::activated, this, [this](int index) {
+    m_link.m_device_index = static_cast<std::int8_t>(index);
+    select_device();
+  });
+
+  m_page_frame = new QLabel(this);
+  vela::set_control_id(m_page_frame, 1004);
+  m_page_frame->setGeometry(kPageAreaPlace);
+  m_page_frame->hide();
+
+  m_version_static = new QLabel(QStringLiteral("ver 1.0.0.2"), this);
+  vela::set_control_id(m_version_static, 1008);
+  m_version_static->hide();
+}
+
+void CVela_16_VIEWDlg::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.drawPixmap(rect(), vela::Skin::pixmap(kBackgroundBitmap, size()));
+  painter.setPen(palette().color(QPalette::WindowText));
+  const QFontMetrics metrics(font());
+  painter.drawText(kVersionTextAt + QPoint(0, metrics.ascent()), QString::fromLatin1(kVersionText));
+}
+
+void CVela_16_VIEWDlg::mousePressEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton) return QDialog::mousePressEvent(event);
+  // Dragging the background moves the window, as its caption would.
+  if (windowHandle() && windowHandle()->startSystemMove()) return;
+  m_dragging = true;
+  m_drag_offset = event->globalPosition().toPoint() - frameGeometry().topLeft();
+}
+
+void CVela_16_VIEWDlg::mouseMoveEvent(QMouseEvent* event) {
+  if (m_dragging) move(event->globalPosition().toPoint() - m_drag_offset);
+}
+
+void CVela_16_VIEWDlg::mouseReleaseEvent(QMouseEvent*) { m_dragging = false; }
+
+void CVela_16_VIEWDlg::resizeEvent(QResizeEvent* event) {
+  QDialog::resizeEvent(event);
+  vela::diag("cx = %d ,cy = %d \n", width(), height());
+}
+
+void CVela_16_VIEWDlg::contextMenuEvent(QContextMenuEvent* event) {
+  // A frameless window has no system menu: the about box is offered here.
+  if (childAt(event->pos()) != nullptr) return;
+  QMenu menu(this);
+  menu.addSeparator();
+  menu.addAction(QString::fromUtf8("关于 VELA_16_VIEW(&A)..."), this, &CVela_16_VIEWDlg::show_about_box);
+  menu.exec(event->globalPos());
+}
+
+void CVela_16_VIEWDlg::show_about_box() {
+  CAboutDlg about(this);
+  about.exec();
+}
+
+bool CVela_16_VIEWDlg::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride) {
+    auto* widget = qobject_cast<QWidget*>(watched);
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    const bool enter_or_escape = key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape;
+    if (enter_or_escape && widget && widget->window() == this) {
+      // An open drop-down list still closes with Escape; the window never does.
+      if (event->type() == QEvent::KeyPress) vela::diag(" mian  esc  \n");
+      return true;
+    }
+  }
+  return QDialog::eventFilter(watched, event);
+}
+
+void CVela_16_VIEWDlg::reject() {
+  // Escape reaches here only if a key slipped past the filter: never close.
+}

@@ -1,0 +1,98 @@
+#pragma once
+// The panel's one top-level window: the device list, the scan and set
+// buttons, the page area with the current device's page, and everything that
+// outlives a page (link, device table, state records).
+#include <QDialog>
+#include <QPoint>
+#include <QRect>
+#include <array>
+
+#include "link_session.h"
+#include "lm5530/lm5530_state.h"
+#include "matrix/matrix_state.h"
+#include "multiviewer/multiviewer_state.h"
+#include "page_dispatch.h"
+#include "panel_options.h"
+#include "rk2207/rk2207_state.h"
+#include "switcher/switcher_state.h"
+
+class QComboBox;
+class QLabel;
+class CButtonST;
+class CSetConfigure;
+namespace vela {
+class DevicePage;
+}
+
+class CVela_16_VIEWDlg : public QDialog {
+  Q_OBJECT
+ public:
+  static constexpr int kTemplateId = 102;
+  static constexpr int kWidth = 1280;
+  static constexpr int kHeight = 720;
+  static constexpr const char* kVersionText = "Ver 1.0.1.6";
+
+  explicit CVela_16_VIEWDlg(const vela::PanelOptions& options, QWidget* parent = nullptr);
+  ~CVela_16_VIEWDlg() override;
+
+  // Runs the start-up steps (placing the controls, the diagnostics).
+  void initialise();
+
+  // Device selection: closes the page, resets the selection-dependent state
+  // and opens the page of the current entry.
+  void select_device();
+  void close_current_page();
+  // The scan button: network or serial search by the connection mode.
+  void on_scan();
+  void network_search();
+  void serial_search();
+  // The set button: shows the connection dialog (created on first use).
+  void show_configure();
+
+  // Shell fields.
+  vela::DevicePage* m_p_mian_show_dlg = nullptr;
+  CSetConfigure* m_pSetConfigure = nullptr;
+  vela::LinkSession m_link;
+  std::uint8_t m_model_window_count = 0;
+  std::array<std::uint8_t, 12> m_set_address_payload{};
+  QRect m_page_area;
+  QStringList m_extra_serial_ports;
+
+  // Device state records; they outlive the pages.
+  vela::MultiviewerState m_multiviewer;
+  vela::MatrixState m_matrix;
+  vela::Lm5530State m_lm5530;
+  vela::Rk2207State m_all_rk2207_page_data;
+  vela::SwitcherState m_switcher;
+
+  QComboBox* device_list() const { return m_device_list; }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void reject() override;
+
+ private:
+  void create_controls();
+  vela::DevicePage* create_page(vela::PageKind kind);
+  void show_about_box();
+
+  QComboBox* m_device_list = nullptr;
+  CButtonST* m_min_button = nullptr;
+  CButtonST* m_max_button = nullptr;
+  CButtonST* m_close_button = nullptr;
+  CButtonST* m_scan_button = nullptr;
+  CButtonST* m_set_button = nullptr;
+  QLabel* m_page_frame = nullptr;
+  QLabel* m_version_static = nullptr;
+  bool m_dragging = false;
+  QPoint m_drag_offset;
+};
+
+// The one pointer through which pages reach the main window.
+extern CVela_16_VIEWDlg* m_p_glo_main_set_or_get_dlg;

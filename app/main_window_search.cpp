@@ -1,0 +1,101 @@
+// The scan button: the network search and the serial search.
+#include <QApplication>
+#include <QComboBox>
+
+#include "diagnostics.h"
+#include "main_window.h"
+#include "network_search.h"
+#include "operator_message.h"
+#include "serial_search.h"
+
+namespace {
+
+// The window thread is busy for the whole search window; say so.
+class BusyCursor {
+ public:
+  BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+  ~BusyCursor() { QApplication::restoreOverrideCursor(); }
+};
+
+const QString kNoDeviceFound = QStringLiteral("No Device Found");
+
+// Device names are bytes; each byte is one character of the same value.
+QString latin1(const std::string& bytes) { return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size())); }
+
+}  // namespace
+
+void CVela_16_VIEWDlg::on_scan() {
+  if (m_link.m_eState == vela::connection_mode::kNetwork) {
+    network_search();
+  } else if (m_link.m_eState == vela::connection_mode::kSerial) {
+    serial_search();
+  }
+}
+
+void CVela_16_VIEWDlg::network_search() {
+  vela::diag("net search \n");
+  m_link.udp.close();
+  m_link.m_device_index = -1;
+  if (m_p_mian_show_dlg != nullptr) {
+    close_current_page();
+    vela::diag("Init my rect \n");
+  }
+  if (m_device_list->count() > 0) {
+    m_device_list->clear();
+    m_link.device_table = {};
+  }
+  m_link.device_count = 0;
+
+  std::vector<vela::DiscoveredDevice> found;
+  {
+    BusyCursor busy;
+    if (vela::network_search(m_link.udp, found) == vela::SearchStatus::SocketFailed) {
+      vela::show_operator_message("Create socket err");
+      vela::diag("create socket fail \n");
+      return;
+    }
+  }
+  for (std::size_t i = 0; i < found.size(); ++i) {
+    m_link.device_table[i] = found[i].entry;
+    m_device_list->insertItem(static_cast<int>(i), latin1(found[i].list_text()));
+    ++m_link.device_count;
+  }
+  if (found.empty()) {
+    m_device_list->insertItem(0, kNoDeviceFound);
+  } else {
+    m_link.m_device_index = 0;
+  }
+  vela::diag("m_device_index = %d \n", m_link.m_device_index);
+  m_device_list->setCurrentIndex(0);
+  m_link.udp.close();
+  select_device();
+  vela::diag("search  over \n");
+}
+
+void CVela_16_VIEWDlg::serial_search() {
+  vela::diag("com search \n");
+  if (m_p_mian_show_dlg != nullptr) {
+    close_current_page();
+    vela::diag("Init my rect \n");
+  }
+  if (m_device_list->count() > 0) m_device_list->clear();
+
+  vela::SerialSearchResult result;
+  {
+    BusyCursor busy;
+    result = vela::serial_search(m_link.com, m_link.reassembly, m_link.m_main_com_dev_type, m_link.device_table[0],
+                                 m_link.last_serial_name);
+  }
+  if (!result.port_open) {
+    vela::show_operator_message("Please open the serial port first!");
+    return;
+  }
+  if (result.name_count > 0) {
+    m_device_list->insertItem(0, latin1(m_link.last_serial_name));
+  } else {
+    m_device_list->insertItem(0, kNoDeviceFound);
+  }
+  m_device_list->setCurrentIndex(0);
+  m_link.m_device_index = 0;
+  select_device();
+}

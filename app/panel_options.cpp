@@ -1,0 +1,70 @@
+#include "panel_options.h"
+
+#include <QCommandLineParser>
+#include <arpa/inet.h>
+
+namespace vela {
+namespace {
+
+bool read_port(const QCommandLineParser& parser, const QString& name, std::uint16_t& port, PanelOptions& options) {
+  if (!parser.isSet(name)) return true;
+  bool ok = false;
+  const uint value = parser.value(name).toUInt(&ok);
+  if (!ok || value == 0 || value > 65535) {
+    options.ok = false;
+    options.error = QStringLiteral("--%1 wants a port number from 1 to 65535").arg(name);
+    return false;
+  }
+  port = static_cast<std::uint16_t>(value);
+  return true;
+}
+
+}  // namespace
+
+PanelOptions parse_panel_options(const QStringList& arguments) {
+  QCommandLineParser parser;
+  parser.setApplicationDescription(
+      QStringLiteral("vela control panel: finds broadcast video devices on the network or a serial line and "
+                     "drives the one you pick."));
+  parser.addHelpOption();
+  parser.addOptions({
+      {QStringLiteral("device-port"), QStringLiteral("UDP port of the devices (default 7000)."), QStringLiteral("N")},
+      {QStringLiteral("local-port"), QStringLiteral("Local UDP port of the panel (default 7000)."), QStringLiteral("N")},
+      {QStringLiteral("broadcast"), QStringLiteral("Address the device search is sent to (default 255.255.255.255)."),
+       QStringLiteral("ADDR")},
+      {QStringLiteral("serial-port"), QStringLiteral("Add a serial device path to the port lists (repeatable)."),
+       QStringLiteral("PATH")},
+      {QStringLiteral("demo"),
+       QStringLiteral("Start the device simulator with one device of every type on loopback and one on a "
+                      "pseudo-terminal, and point the panel at it.")},
+      {QStringLiteral("devsim"), QStringLiteral("Path of vela-devsim for --demo."), QStringLiteral("PATH")},
+      {QStringLiteral("skin"), QStringLiteral("Directory of <id>.png pictures that replace the drawn skin."),
+       QStringLiteral("DIR")},
+      {QStringLiteral("scan"), QStringLiteral("Press scan once the window is shown.")},
+      {QStringLiteral("screenshot"),
+       QStringLiteral("Save the window to a PNG file once it is shown (after the scan with --scan), then quit."),
+       QStringLiteral("FILE")},
+  });
+  PanelOptions options;
+  parser.process(arguments);
+  read_port(parser, QStringLiteral("device-port"), options.link.device_port, options);
+  read_port(parser, QStringLiteral("local-port"), options.link.local_port, options);
+  if (parser.isSet(QStringLiteral("broadcast"))) {
+    const QString address = parser.value(QStringLiteral("broadcast"));
+    in_addr parsed{};
+    if (inet_pton(AF_INET, address.toStdString().c_str(), &parsed) != 1) {
+      options.ok = false;
+      options.error = QStringLiteral("--broadcast wants an IPv4 address");
+    }
+    options.link.broadcast = address.toStdString();
+  }
+  options.extra_serial_ports = parser.values(QStringLiteral("serial-port"));
+  options.demo = parser.isSet(QStringLiteral("demo"));
+  options.devsim_path = parser.value(QStringLiteral("devsim"));
+  options.skin_dir = parser.value(QStringLiteral("skin"));
+  options.scan_at_start = parser.isSet(QStringLiteral("scan"));
+  options.screenshot_path = parser.value(QStringLiteral("screenshot"));
+  return options;
+}
+
+}  // namespace vela

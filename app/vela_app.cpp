@@ -1,0 +1,49 @@
+#include "vela_app.h"
+
+#include <QTimer>
+#include <cstdio>
+
+#include "main_window.h"
+#include "message_box.h"
+#include "skin.h"
+
+CVela_16_VIEWApp::CVela_16_VIEWApp(int& argc, char** argv) : QApplication(argc, argv) {
+  setApplicationName(QStringLiteral("vela-panel"));
+  setApplicationVersion(QStringLiteral("1.0.1.6"));
+  options_ = vela::parse_panel_options(arguments());
+}
+
+int CVela_16_VIEWApp::run() {
+  if (!options_.ok) {
+    std::fprintf(stderr, "vela-panel: %s\n", qPrintable(options_.error));
+    return 2;
+  }
+  if (!options_.skin_dir.isEmpty()) vela::Skin::set_override_dir(options_.skin_dir);
+  if (options_.demo) {
+    demo_ = std::make_unique<vela::DemoSimulator>();
+    const QString path = vela::DemoSimulator::locate(options_.devsim_path);
+    if (path.isEmpty() || !demo_->start(path, options_.link)) {
+      std::fprintf(stderr, "vela-panel: demo mode: %s\n",
+                   path.isEmpty() ? "vela-devsim not found (give --devsim PATH)" : qPrintable(demo_->error()));
+      return 1;
+    }
+    if (!demo_->serial_path().isEmpty()) options_.extra_serial_ports << demo_->serial_path();
+  }
+
+  CVela_16_VIEWDlg window(options_);
+  window.initialise();
+  vela::install_message_box_handler(&window);
+  window.show();
+  if (options_.scan_at_start) QTimer::singleShot(0, &window, &CVela_16_VIEWDlg::on_scan);
+  if (!options_.screenshot_path.isEmpty()) {
+    QTimer::singleShot(100, &window, [&window, path = options_.screenshot_path] {
+      const bool saved = window.grab().save(path);
+      std::fprintf(stderr, "vela-panel: %s %s\n", saved ? "saved" : "could not save", qPrintable(path));
+      window.accept();
+    });
+  }
+  const int result = window.exec();
+  if (demo_) demo_->stop();
+  Q_UNUSED(result);
+  return 0;
+}

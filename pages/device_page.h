@@ -1,0 +1,28 @@
+#pragma once
+// The base of every device page shown in the main window's page area.
+#include <QString>
+#include <QWidget>
+
+namespace vela {
+
+class DevicePage : public QWidget {
+  Q_OBJECT
+ public:
+  DevicePage(const QString& class_name, int template_id, QWidget* parent);
+
+  const QString& class_name() const { return class_name_; }
+  int template_id() const { return template_id_; }
+  // Every page object gets its own number, so a page made anew for the same
+  // entry can be told from the one it replaced.
+  quint64 instance_number() const { return instance_number_; }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  QString class_name_;
+  int template_id_;
+  quint64 instance_number_;
+};
+
+}  // namespace vela
