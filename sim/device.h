@@ -1,0 +1,45 @@
+#pragma once
+// A simulated device: its identity from the spec, its state (in the family
+// classes) and its answers. The host that owns the device decides how and
+// when an answer travels (carrier, faults); the device only builds it.
+#include <optional>
+#include <string>
+
+#include "device_spec.h"
+#include "frame.h"
+#include "received_frame.h"
+
+namespace vela::sim {
+
+// Names of the commands every device type shares; "unknown" for the rest.
+std::string common_command_name(std::uint8_t code);
+
+class Device {
+ public:
+  explicit Device(DeviceSpec spec) : spec_(std::move(spec)) {}
+  virtual ~Device() = default;
+  Device(const Device&) = delete;
+  Device& operator=(const Device&) = delete;
+
+  const DeviceSpec& spec() const { return spec_; }
+  const std::string& name() const { return spec_.name; }
+
+  // The reply to a received frame, or nothing. Families handle their own
+  // codes first and pass the rest here (which answers the search).
+  virtual std::optional<Bytes> handle(const Frame& request);
+  // Raw text received without a frame (the matrix routing texts).
+  virtual std::optional<Bytes> handle_text(ByteView text);
+  // The decoded command written to the log.
+  virtual std::string command_name(std::uint8_t code) const { return common_command_name(code); }
+
+ protected:
+  // A reply from this device: its own type and id, the request's link flag.
+  Bytes make_reply(const Frame& request, std::uint8_t code, ByteView payload) const;
+  // 0xFF reply: payload 00, then NAME-1- as the name area.
+  Bytes search_reply(const Frame& request) const;
+
+ private:
+  DeviceSpec spec_;
+};
+
+}  // namespace vela::sim

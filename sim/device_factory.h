@@ -1,0 +1,12 @@
+#pragma once
+// Creates the device class of the spec's type code; a type outside the known
+// families gets the plain Device, which answers only the search.
+#include <memory>
+
+#include "device.h"
+
+namespace vela::sim {
+
+std::unique_ptr<Device> make_device(const DeviceSpec& spec);
+
+}  // namespace vela::sim

@@ -1,0 +1,98 @@
+#include "device_spec.h"
+
+#include <arpa/inet.h>
+
+#include <charconv>
+#include <set>
+#include <vector>
+
+#include "errors.h"
+
+namespace vela::sim {
+namespace {
+
+std::vector<std::string> split(const std::string& text, char separator) {
+  std::vector<std::string> items;
+  std::size_t start = 0;
+  while (true) {
+    const std::size_t end = text.find(separator, start);
+    items.push_back(text.substr(start, end - start));
+    if (end == std::string::npos) return items;
+    start = end + 1;
+  }
+}
+
+// Decimal or 0x-hex, within [low, high].
+long parse_number(const std::string& key, const std::string& value, long low, long high) {
+  int base = 10;
+  std::string digits = value;
+  if (digits.size() > 2 && digits[0] == '0' && (digits[1] == 'x' || digits[1] == 'X')) {
+    base = 16;
+    digits = digits.substr(2);
+  }
+  long number = 0;
+  const char* first = digits.data();
+  const char* last = first + digits.size();
+  const auto [end, error] = std::from_chars(first, last, number, base);
+  if (digits.empty() || error != std::errc() || end != last || number < low || number > high)
+    throw UsageError(key + "=" + value + ": expected a number from " + std::to_string(low) + " to " +
+                     std::to_string(high));
+  return number;
+}
+
+void parse_split(const std::string& value, Faults& faults) {
+  const std::size_t colon = value.find(':');
+  if (colon == std::string::npos) throw UsageError("split=" + value + ": expected PIECES:PAUSE_MS");
+  faults.split_pieces = static_cast<int>(parse_number("split pieces", value.substr(0, colon), 1, 1000));
+  faults.split_pause_ms = static_cast<int>(parse_number("split pause", value.substr(colon + 1), 0, 60000));
+}
+
+void check_address(const std::string& addr) {
+  in_addr parsed{};
+  if (inet_pton(AF_INET, addr.c_str(), &parsed) != 1) throw UsageError("addr=" + addr + ": not an IPv4 address");
+}
+
+}  // namespace
+
+DeviceSpec parse_device_spec(const std::string& text, SpecKind kind) {
+  DeviceSpec spec;
+  std::set<std::string> seen;
+  for (const std::string& item : split(text, ',')) {
+    const std::size_t equals = item.find('=');
+    const std::string key = item.substr(0, equals);
+    const std::string value = equals == std::string::npos ? std::string() : item.substr(equals + 1);
+    const bool has_value = equals != std::string::npos;
+    if (!seen.insert(key).second) throw UsageError("'" + key + "' given twice in '" + text + "'");
+
+    if (key == "type" && has_value) {
+      spec.type = static_cast<std::uint8_t>(parse_number(key, value, 0, 255));
+    } else if (key == "id" && has_value) {
+      spec.id = static_cast<std::uint8_t>(parse_number(key, value, 0, 255));
+    } else if (key == "name" && has_value) {
+      spec.name = value;
+    } else if (key == "addr" && has_value && kind == SpecKind::Udp) {
+      check_address(value);
+      spec.addr = value;
+    } else if (key == "delay" && has_value) {
+      spec.faults.delay_ms = static_cast<int>(parse_number(key, value, 0, 600000));
+    } else if (key == "split" && has_value && kind == SpecKind::Serial) {
+      parse_split(value, spec.faults);
+    } else if (key == "silent" && !has_value) {
+      spec.faults.silent = true;
+    } else if (key == "twice" && !has_value) {
+      spec.faults.twice = true;
+    } else if (key == "foreign" && !has_value) {
+      spec.faults.foreign = true;
+    } else {
+      throw UsageError("unknown or misplaced item '" + item + "' in '" + text + "'");
+    }
+  }
+  const std::vector<std::string> required =
+      kind == SpecKind::Udp ? std::vector<std::string>{"type", "id", "name", "addr"}
+                            : std::vector<std::string>{"type", "id", "name"};
+  for (const std::string& key : required)
+    if (!seen.contains(key)) throw UsageError("'" + key + "=' missing in '" + text + "'");
+  return spec;
+}
+
+}  // namespace vela::sim

@@ -1,0 +1,33 @@
+#pragma once
+// One simulated device as given on the command line or in a configuration
+// file: "type=0xA1,id=1,name=Studio1,addr=127.0.0.2[,silent][,delay=MS]
+// [,twice][,foreign][,split=PIECES:PAUSE_MS]".
+#include <cstdint>
+#include <string>
+
+namespace vela::sim {
+
+// How a device misbehaves when it answers.
+struct Faults {
+  bool silent = false;      // never answers (frames are still logged and handled)
+  int delay_ms = 0;         // answers this much later
+  bool twice = false;       // every reply is sent twice
+  bool foreign = false;     // a datagram that passes no reply rule goes first
+  int split_pieces = 1;     // serial replies are written in this many pieces
+  int split_pause_ms = 0;   // with this pause between the pieces
+};
+
+struct DeviceSpec {
+  std::uint8_t type = 0;
+  std::uint8_t id = 0;
+  std::string name;
+  std::string addr;  // UDP devices only
+  Faults faults;
+};
+
+enum class SpecKind { Udp, Serial };
+
+// Throws UsageError naming the offending item.
+DeviceSpec parse_device_spec(const std::string& text, SpecKind kind);
+
+}  // namespace vela::sim

@@ -1,0 +1,44 @@
+#include "udp_device_host.h"
+
+#include <poll.h>
+
+#include <cstdio>
+
+#include "reply_delivery.h"
+
+namespace vela::sim {
+
+UdpDeviceHost::UdpDeviceHost(EventLoop& loop, FrameLog& log, std::unique_ptr<Device> device, std::uint16_t port)
+    : loop_(loop), log_(log), device_(std::move(device)), endpoint_(device_->spec().addr, port) {
+  loop_.watch(endpoint_.fd(), POLLIN, [this](short) { on_readable(); });
+}
+
+std::string UdpDeviceHost::announce_line() const {
+  char identity[32];
+  std::snprintf(identity, sizeof identity, " type=0x%02X id=%u", device_->spec().type, device_->spec().id);
+  return "udp " + device_->name() + " " + endpoint_.local_text() + identity;
+}
+
+void UdpDeviceHost::on_readable() {
+  while (std::optional<Datagram> datagram = endpoint_.receive()) {
+    const LogOrigin origin{carrier_name(Carrier::Udp), endpoint_text(datagram->from), device_->name()};
+    if (std::optional<Frame> frame = Frame::from_bytes(datagram->bytes)) {
+      log_.frame(origin, frame->bytes(), frame->code(), device_->command_name(frame->code()));
+      answer(*frame, datagram->from);
+    } else {
+      log_.text(origin, datagram->bytes);
+      if (std::optional<Bytes> reply = device_->handle_text(datagram->bytes)) send_reply(*reply, datagram->from);
+    }
+  }
+}
+
+void UdpDeviceHost::answer(const Frame& request, const sockaddr_in& to) {
+  if (std::optional<Bytes> reply = device_->handle(request)) send_reply(*reply, to);
+}
+
+void UdpDeviceHost::send_reply(const Bytes& reply, const sockaddr_in& to) {
+  deliver(loop_, plan_transmissions(device_->spec().faults, Carrier::Udp, reply),
+          [this, to](const Bytes& bytes) { endpoint_.send_to(to, bytes); });
+}
+
+}  // namespace vela::sim

@@ -1,0 +1,65 @@
+#include "loopback.h"
+
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <stdexcept>
+
+namespace vela::test {
+namespace {
+
+sockaddr_in make_address(const std::string& addr, std::uint16_t port) {
+  sockaddr_in a{};
+  a.sin_family = AF_INET;
+  a.sin_port = htons(port);
+  if (inet_pton(AF_INET, addr.c_str(), &a.sin_addr) != 1) throw std::runtime_error("bad address " + addr);
+  return a;
+}
+
+// Binds addr:port; returns the bound port, or 0 when the bind failed.
+std::uint16_t try_bind(const std::string& addr, std::uint16_t port) {
+  const int fd = ::socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0);
+  if (fd < 0) throw std::runtime_error("socket() failed");
+  sockaddr_in a = make_address(addr, port);
+  std::uint16_t bound = 0;
+  if (::bind(fd, reinterpret_cast<sockaddr*>(&a), sizeof a) == 0) {
+    socklen_t length = sizeof a;
+    ::getsockname(fd, reinterpret_cast<sockaddr*>(&a), &length);
+    bound = ntohs(a.sin_port);
+  }
+  ::close(fd);
+  return bound;
+}
+
+}  // namespace
+
+LoopbackRange LoopbackRange::for_this_process() {
+  // Blocks start at 127.0.0.2 and end at 127.0.0.241.
+  return LoopbackRange(2 + kSize * static_cast<int>(::getpid() % 15));
+}
+
+std::string LoopbackRange::address(int i) const {
+  if (i < 0 || i >= kSize) throw std::out_of_range("loopback address index");
+  return "127.0.0." + std::to_string(base_ + i);
+}
+
+std::vector<std::string> LoopbackRange::addresses(int count) const {
+  std::vector<std::string> list;
+  for (int i = 0; i < count; ++i) list.push_back(address(i));
+  return list;
+}
+
+std::uint16_t free_udp_port(const std::vector<std::string>& also_free_on) {
+  for (int attempt = 0; attempt < 50; ++attempt) {
+    const std::uint16_t port = try_bind("127.0.0.1", 0);
+    if (port == 0) continue;
+    bool free_everywhere = true;
+    for (const std::string& addr : also_free_on) free_everywhere = free_everywhere && try_bind(addr, port) == port;
+    if (free_everywhere) return port;
+  }
+  throw std::runtime_error("no free UDP port found");
+}
+
+}  // namespace vela::test

@@ -1,0 +1,61 @@
+#include "serial_peer.h"
+
+#include <fcntl.h>
+#include <poll.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include <stdexcept>
+
+namespace vela::test {
+
+SerialPeer::SerialPeer(const std::string& path) {
+  fd_ = ::open(path.c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC | O_NONBLOCK);
+  if (fd_ < 0) throw std::runtime_error("cannot open " + path);
+  termios settings{};
+  ::tcgetattr(fd_, &settings);
+  ::cfmakeraw(&settings);
+  ::tcsetattr(fd_, TCSANOW, &settings);
+}
+
+SerialPeer::~SerialPeer() { ::close(fd_); }
+
+void SerialPeer::write(ByteView bytes) {
+  std::size_t done = 0;
+  while (done < bytes.size()) {
+    const ssize_t n = ::write(fd_, bytes.data() + done, bytes.size() - done);
+    if (n > 0) {
+      done += static_cast<std::size_t>(n);
+      continue;
+    }
+    pollfd p{fd_, POLLOUT, 0};
+    if (::poll(&p, 1, 5000) <= 0) throw std::runtime_error("serial write blocked");
+  }
+}
+
+std::vector<Bytes> SerialPeer::read_chunks(std::size_t count, std::chrono::milliseconds deadline) {
+  using Clock = std::chrono::steady_clock;
+  const auto end = Clock::now() + deadline;
+  std::vector<Bytes> chunks;
+  std::size_t total = 0;
+  while (total < count) {
+    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(end - Clock::now());
+    if (left.count() <= 0) break;
+    pollfd p{fd_, POLLIN, 0};
+    if (::poll(&p, 1, static_cast<int>(left.count())) <= 0) continue;
+    std::uint8_t buffer[4096];
+    const ssize_t n = ::read(fd_, buffer, std::min(sizeof buffer, count - total));
+    if (n <= 0) continue;
+    chunks.emplace_back(buffer, buffer + n);
+    total += static_cast<std::size_t>(n);
+  }
+  return chunks;
+}
+
+Bytes SerialPeer::read(std::size_t count, std::chrono::milliseconds deadline) {
+  Bytes all;
+  for (const Bytes& chunk : read_chunks(count, deadline)) all.insert(all.end(), chunk.begin(), chunk.end());
+  return all;
+}
+
+}  // namespace vela::test
