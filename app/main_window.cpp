@@ -117,10 +117,7 @@ void CVela_16_VIEWDlg::create_controls() {
   m_device_list = new DeviceListCombo(this);
   vela::set_control_id(m_device_list, 1007);
   m_device_list->setGeometry(kDeviceListPlace);
-  connect(m_device_list, &QComboBox::activated, this, [this](int index) {
-    m_link.m_device_index = static_cast<std::int8_t>(index);
-    select_device();
-  });
+  connect(m_device_list, &QComboBox::activated, this, &CVela_16_VIEWDlg::on_device_list_choice);
 
   m_page_frame = new QLabel(this);
   vela::set_control_id(m_page_frame, 1004);
@@ -130,6 +127,16 @@ void CVela_16_VIEWDlg::create_controls() {
   m_version_static = new QLabel(QStringLiteral("ver 1.0.0.2"), this);
   vela::set_control_id(m_version_static, 1008);
   m_version_static->hide();
+}
+
+void CVela_16_VIEWDlg::on_device_list_choice(int index) {
+  // In network mode only the entries the search filled are devices: the line
+  // "No Device Found" stands for none and must not open a page for an empty
+  // table entry.
+  const bool network = m_link.m_eState == vela::connection_mode::kNetwork;
+  if (index >= 0 && network && index >= m_link.device_count) index = -1;
+  m_link.m_device_index = static_cast<std::int8_t>(index);
+  select_device();
 }
 
 void CVela_16_VIEWDlg::paintEvent(QPaintEvent*) {

@@ -42,6 +42,8 @@ class CVela_16_VIEWDlg : public QDialog {
   // and opens the page of the current entry.
   void select_device();
   void close_current_page();
+  // A choice in the device list (by the operator).
+  void on_device_list_choice(int index);
   // The scan button: network or serial search by the connection mode.
   void on_scan();
   void network_search();

@@ -1,0 +1,36 @@
+#include "drop_down_list.h"
+
+#include <QListView>
+#include <QPainter>
+#include <QPainterPath>
+#include <QStyleOptionComboBox>
+
+namespace {
+constexpr qreal kChevronHalfWidth = 4.0;
+constexpr qreal kChevronHeight = 4.0;
+constexpr int kDisabledAlpha = 90;
+}  // namespace
+
+DropDownList::DropDownList(QWidget* parent) : QComboBox(parent) {
+  // A plain list view, so that the style sheet reaches the entries.
+  setView(new QListView(this));
+}
+
+void DropDownList::paintEvent(QPaintEvent* event) {
+  QComboBox::paintEvent(event);
+  QStyleOptionComboBox option;
+  initStyleOption(&option);
+  const QRect button = style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxArrow, this);
+  if (button.isEmpty()) return;
+  QColor ink = palette().color(QPalette::Active, QPalette::ButtonText);
+  if (!isEnabled()) ink.setAlpha(kDisabledAlpha);
+  const QPointF centre = QRectF(button).center();
+  QPainterPath chevron;
+  chevron.moveTo(centre.x() - kChevronHalfWidth, centre.y() - kChevronHeight / 2);
+  chevron.lineTo(centre.x(), centre.y() + kChevronHeight / 2);
+  chevron.lineTo(centre.x() + kChevronHalfWidth, centre.y() - kChevronHeight / 2);
+  QPainter painter(this);
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.setPen(QPen(ink, 1.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+  painter.drawPath(chevron);
+}

@@ -1,0 +1,262 @@
+#include "set_configure.h"
+
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+
+#include "control_id.h"
+#include "diagnostics.h"
+#include "drop_down_list.h"
+#include "ipv4_address_edit.h"
+#include "main_window.h"
+#include "serial_port_list.h"
+#include "skin.h"
+#include "skin_paint.h"
+#include "skin_text.h"
+
+namespace {
+
+// Pictures of the skin.
+constexpr int kBackgroundBitmap = 191;
+constexpr int kDisconnectedIcon = 211;
+constexpr int kConnectedIcon = 212;
+constexpr QSize kIconSize(32, 32);
+
+// Control ids.
+constexpr int kModeListId = 1103;
+constexpr int kAddressId = 1036;
+constexpr int kChangeIpId = 1032;
+constexpr int kPortListId = 1014;
+constexpr int kBaudListId = 1015;
+constexpr int kConnectId = 1011;
+constexpr int kStatusIconId = 1104;
+
+const QStringList kModeNames = {QStringLiteral("LAN Port"), QStringLiteral("Serial Port")};
+const QStringList kBaudRates = {QStringLiteral("9600"), QStringLiteral("19200"), QStringLiteral("38400"),
+                                QStringLiteral("57600"), QStringLiteral("115200")};
+const QString kConnectCaption = QStringLiteral("Connect");
+const QString kDisconnectCaption = QStringLiteral("Disconnect");
+
+// The separators between the mode, network and serial bands.
+constexpr int kSeparatorLeft = 20;
+constexpr int kSeparatorRight = 460;
+constexpr int kNetworkBandTop = 80;
+constexpr int kSerialBandTop = 190;
+
+// Layout: a caption column and a field column in each band.
+constexpr int kCaptionX = 30;
+constexpr int kCaptionWidth = 138;
+constexpr int kFieldX = 182;
+constexpr int kRowHeight = 28;
+constexpr QRect kModeCaption(kCaptionX, 26, kCaptionWidth, kRowHeight);
+constexpr QRect kModeList(kFieldX, 26, 180, kRowHeight);
+constexpr QRect kAddressCaption(kCaptionX, 100, kCaptionWidth, kRowHeight);
+constexpr QRect kAddressField(kFieldX, 100, 180, kRowHeight);
+constexpr QRect kChangeIpButton(kFieldX, 142, 120, 32);
+constexpr QRect kPortCaption(kCaptionX, 218, kCaptionWidth, kRowHeight);
+constexpr QRect kPortList(kFieldX, 218, kSeparatorRight - 10 - kFieldX, kRowHeight);
+constexpr QRect kBaudCaption(kCaptionX, 262, kCaptionWidth, kRowHeight);
+constexpr QRect kBaudList(kFieldX, 262, 120, kRowHeight);
+constexpr QRect kConnectButton(kFieldX, 314, 120, 32);
+constexpr QRect kStatusIcon(kFieldX + 136, 314, 32, 32);
+
+// Edit, list and static parts: RGB(60, 180, 255) on RGB(58, 58, 58).
+const char kDialogStyle[] =
+    "QLabel[caption=\"true\"] { color: rgb(60,180,255); background: rgb(58,58,58); border-radius: 3px;"
+    " padding: 0 9px; font-weight: bold; }"
+    "QComboBox { color: rgb(60,180,255); background: rgb(58,58,58); border: 1px solid rgb(88,92,98);"
+    " border-radius: 3px; padding: 2px 8px; }"
+    "QComboBox:hover { border-color: rgb(60,180,255); }"
+    "QComboBox:disabled { color: rgba(60,180,255,90); background: rgb(46,47,50); border-color: rgb(62,66,72); }"
+    "QComboBox::drop-down { width: 24px; border-left: 1px solid rgb(88,92,98); }"
+    "QComboBox::down-arrow { image: none; }"
+    "QComboBox QAbstractItemView { color: rgb(60,180,255); background: rgb(58,58,58);"
+    " selection-background-color: rgb(40,84,120); selection-color: white; outline: 0; }"
+    "Ipv4AddressEdit { background: rgb(58,58,58); border: 1px solid rgb(88,92,98); border-radius: 3px; }"
+    "Ipv4AddressEdit:disabled { background: rgb(46,47,50); border-color: rgb(62,66,72); }"
+    "Ipv4AddressEdit QLineEdit, Ipv4AddressEdit QLabel { color: rgb(60,180,255); background: transparent;"
+    " border: none; selection-background-color: rgb(40,84,120); }"
+    "Ipv4AddressEdit QLineEdit:disabled, Ipv4AddressEdit QLabel:disabled { color: rgba(60,180,255,90); }"
+    "QPushButton { color: rgb(230,233,237); border: 1px solid rgb(13,14,17); border-radius: 4px;"
+    " background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 rgb(66,72,81), stop:1 rgb(43,47,54));"
+    " font-weight: bold; }"
+    "QPushButton:hover { border-color: rgb(60,180,255); }"
+    "QPushButton:pressed { background: rgb(40,84,120); }"
+    "QPushButton:disabled { color: rgb(77,84,94); background: rgb(40,43,48); border-color: rgb(30,32,36); }";
+
+QLabel* make_caption(QWidget* parent, const QString& text, const QRect& place) {
+  auto* label = new QLabel(text, parent);
+  label->setProperty("caption", true);
+  label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  label->setGeometry(place);
+  return label;
+}
+
+QComboBox* make_list(QWidget* parent, int id, const QRect& place) {
+  auto* list = new DropDownList(parent);
+  vela::set_control_id(list, id);
+  list->setGeometry(place);
+  return list;
+}
+
+QPushButton* make_button(QWidget* parent, int id, const QString& caption, const QRect& place) {
+  auto* button = new QPushButton(caption, parent);
+  vela::set_control_id(button, id);
+  button->setAutoDefault(false);
+  button->setGeometry(place);
+  return button;
+}
+
+}  // namespace
+
+CSetConfigure::CSetConfigure(QWidget* parent) : QDialog(parent) {
+  setWindowFlags(Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+  setWindowTitle(QStringLiteral("Configure"));
+  setFont(vela::skin_font(12, false));
+  resize(kWidth, kHeight);
+  create_controls();
+  initialise();
+}
+
+CSetConfigure::~CSetConfigure() { vela::diag("free the p\n"); }
+
+void CSetConfigure::create_controls() {
+  setStyleSheet(QString::fromLatin1(kDialogStyle));
+
+  make_caption(this, QStringLiteral("Connection Mode"), kModeCaption);
+  m_mode_list = make_list(this, kModeListId, kModeList);
+  connect(m_mode_list, &QComboBox::activated, this, &CSetConfigure::on_mode_selected);
+
+  make_caption(this, QStringLiteral("Dev IP"), kAddressCaption);
+  m_address = new Ipv4AddressEdit(this);
+  vela::set_control_id(m_address, kAddressId);
+  m_address->setGeometry(kAddressField);
+  m_change_ip = make_button(this, kChangeIpId, QStringLiteral("Change  IP"), kChangeIpButton);
+  connect(m_change_ip, &QPushButton::clicked, this, &CSetConfigure::on_change_ip);
+
+  make_caption(this, QStringLiteral("Serial Port"), kPortCaption);
+  m_port_list = make_list(this, kPortListId, kPortList);
+  m_port_list->view()->setTextElideMode(Qt::ElideMiddle);
+  make_caption(this, QStringLiteral("Baud Rate"), kBaudCaption);
+  m_baud_list = make_list(this, kBaudListId, kBaudList);
+  m_connect = make_button(this, kConnectId, kConnectCaption, kConnectButton);
+  connect(m_connect, &QPushButton::clicked, this, &CSetConfigure::on_connect);
+
+  m_status_icon = new QLabel(this);
+  vela::set_control_id(m_status_icon, kStatusIconId);
+  m_status_icon->setGeometry(kStatusIcon);
+  m_status_icon->setAlignment(Qt::AlignCenter);
+}
+
+void CSetConfigure::initialise() {
+  CVela_16_VIEWDlg* main = m_p_glo_main_set_or_get_dlg;
+  m_status_rect = m_status_icon->geometry();
+
+  std::vector<std::string> extra;
+  for (const QString& path : main->m_extra_serial_ports) extra.push_back(path.toStdString());
+  for (const std::string& port : vela::list_serial_ports(extra)) m_port_list->addItem(QString::fromStdString(port));
+  m_port_list->setCurrentIndex(m_port_list->count() > 0 ? 0 : -1);
+
+  m_baud_list->addItems(kBaudRates);
+  m_baud_list->setCurrentIndex(0);
+
+  m_mode_list->addItems(kModeNames);
+  const std::int32_t mode = main->m_link.m_eState;
+  m_mode_list->setCurrentIndex(mode >= 0 && mode < m_mode_list->count() ? mode : -1);
+
+  // Without a current device the field stays blank.
+  if (const vela::DeviceEntry* device = main->m_link.current_device())
+    m_address->set_address_text(QString::fromStdString(device->address_text()));
+
+  m_connect->setEnabled(false);
+  m_port_list->setEnabled(false);
+  m_baud_list->setEnabled(false);
+  set_connected(false);
+}
+
+void CSetConfigure::on_mode_selected(int index) {
+  vela::LinkSession& link = m_p_glo_main_set_or_get_dlg->m_link;
+  const bool serial = index == kSerialPortIndex;
+  m_connect->setEnabled(serial);
+  m_port_list->setEnabled(serial);
+  m_baud_list->setEnabled(serial);
+  m_address->setEnabled(!serial);
+  m_change_ip->setEnabled(!serial);
+  if (serial) {
+    link.m_eState = vela::connection_mode::kSerial;
+    return;
+  }
+  // The serial port stays open; commands now travel over the network.
+  link.m_eState = vela::connection_mode::kNetwork;
+  set_connected(false);
+}
+
+void CSetConfigure::on_connect() {
+  vela::CnComm& com = m_p_glo_main_set_or_get_dlg->m_link.com;
+  if (m_connected) {
+    com.close(vela::CnComm::kDefaultCloseWaitMs);
+    m_connect->setText(kConnectCaption);
+    m_port_list->setEnabled(true);
+    m_baud_list->setEnabled(true);
+    set_connected(false);
+    return;
+  }
+  const int baud = m_baud_list->currentText().toInt();
+  const std::string port = m_port_list->currentText().toStdString();
+  if (com.is_open()) {
+
+    com.close(vela::CnComm::kDefaultCloseWaitMs);
+  }
+  vela::diag(com.open(port, baud) ? "com open success \n" : "com open failed \n");
+  if (!com.is_open()) return;
+  m_connect->setText(kDisconnectCaption);
+  m_port_list->setEnabled(false);
+  m_baud_list->setEnabled(false);
+  set_connected(true);
+}
+
+void CSetConfigure::on_change_ip() {
+  CVela_16_VIEWDlg* main = m_p_glo_main_set_or_get_dlg;
+  vela::LinkSession& link = main->m_link;
+  if (link.m_eState != vela::connection_mode::kSerial && link.device_count == 0) return;
+  main->m_set_address_payload.fill(0);
+  const auto address = m_address->address();
+  std::copy(address.begin(), address.end(), main->m_set_address_payload.begin());
+  link.send_command(vela::code::kSetAddress, main->m_set_address_payload);
+}
+
+void CSetConfigure::set_connected(bool connected) {
+  m_connected = connected;
+  const int icon = connected ? kConnectedIcon : kDisconnectedIcon;
+  m_status_icon->setPixmap(vela::Skin::pixmap(icon, kIconSize));
+  m_status_icon->setProperty("iconId", icon);
+  update(m_status_rect);
+}
+
+void CSetConfigure::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.drawPixmap(rect(), vela::Skin::pixmap(kBackgroundBitmap, size()));
+  vela::paint_groove(painter, kSeparatorLeft, kSeparatorRight, kNetworkBandTop);
+  vela::paint_groove(painter, kSeparatorLeft, kSeparatorRight, kSerialBandTop);
+}
+
+void CSetConfigure::keyPressEvent(QKeyEvent* event) {
+  // Enter hides the dialog like Escape does; no button takes it.
+  if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+    accept();
+    return;
+  }
+  QDialog::keyPressEvent(event);
+}
+
+void CSetConfigure::accept() { hide_dialog(); }
+
+void CSetConfigure::reject() { hide_dialog(); }
+
+void CSetConfigure::hide_dialog() {
+  vela::diag(" close \n");
+  hide();
+}

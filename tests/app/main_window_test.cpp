@@ -1,0 +1,298 @@
+// The main window with real widgets and the simulator as the peer.
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QTest>
+#include <memory>
+
+#include "app_test_environment.h"
+#include "button_st.h"
+#include "device_page.h"
+#include "loopback.h"
+#include "main_window.h"
+#include "sim_process.h"
+#include "udp_peer.h"
+
+namespace vela::test {
+namespace {
+
+QStringList list_items(const QComboBox* list) {
+  QStringList items;
+  for (int i = 0; i < list->count(); ++i) items << list->itemText(i);
+  return items;
+}
+
+QString page_class(const CVela_16_VIEWDlg& window) {
+  return window.m_p_mian_show_dlg ? window.m_p_mian_show_dlg->class_name() : QString();
+}
+
+// A main window pointed at a simulator of its own on loopback.
+struct MainWindowFixture : ::testing::Test {
+  LoopbackRange range = LoopbackRange::for_this_process();
+  std::unique_ptr<SimProcess> sim;
+  PanelOptions options;
+  std::unique_ptr<CVela_16_VIEWDlg> window;
+  DiagnosticRecorder diagnostics;
+
+  void SetUp() override { take_operator_messages(); }
+
+  std::string device_address(int i) const { return range.address(i + 1); }
+
+  // Devices: specs without addr; plus an optional serial device spec.
+  void start(const std::vector<std::string>& devices, const std::string& serial_spec = "") {
+    const std::uint16_t device_port = free_udp_port(range.addresses(LoopbackRange::kSize));
+    std::vector<std::string> args = {"--port", std::to_string(device_port), "--broadcast-listen", range.address(0)};
+    for (std::size_t i = 0; i < devices.size(); ++i) {
+      args.insert(args.end(), {"--device", devices[i] + ",addr=" + device_address(static_cast<int>(i))});
+    }
+    if (!serial_spec.empty()) args.insert(args.end(), {"--serial", serial_spec});
+    sim = std::make_unique<SimProcess>(args);
+    options.link.device_port = device_port;
+    options.link.local_port = free_udp_port();
+    options.link.broadcast = range.address(0);
+    open_window();
+  }
+
+  void open_window() {
+    window = std::make_unique<CVela_16_VIEWDlg>(options);
+    window->initialise();
+  }
+
+  // Fills the device table with one entry per type, as a search would.
+  void list_devices(const std::vector<std::uint8_t>& types) {
+    for (std::size_t i = 0; i < types.size(); ++i) {
+      window->m_link.device_table[i].type = types[i];
+      window->m_link.device_table[i].id = static_cast<std::uint8_t>(i + 1);
+      window->device_list()->addItem(QStringLiteral("device %1").arg(i));
+    }
+    window->m_link.device_count = static_cast<std::uint8_t>(types.size());
+  }
+
+  void choose_entry(int index) { emit window->device_list()->activated(index); }
+};
+
+TEST_F(MainWindowFixture, NetworkSearchListsDevicesInAnswerOrderAndOpensTheFirstPage) {
+  start({"type=0x81,id=2,name=Router,delay=400", "type=0xA1,id=1,name=Gallery", "type=0xA5,id=3,name=Mute,silent",
+         "type=0x60,id=4,name=Booth,twice,delay=800"});
+  window->network_search();
+  const QString r = QString::fromStdString(device_address(0));
+  const QString g = QString::fromStdString(device_address(1));
+  const QString b = QString::fromStdString(device_address(3));
+  EXPECT_EQ(list_items(window->device_list()),
+            (QStringList{"Gallery_" + g, "Router_" + r, "Booth_" + b, "Booth_" + b}));
+  EXPECT_EQ(window->m_link.device_count, 4);
+  EXPECT_EQ(window->m_link.m_device_index, 0);
+  EXPECT_EQ(window->device_list()->currentIndex(), 0);
+  EXPECT_EQ(page_class(*window), "CClass_16view_dlg");
+  EXPECT_EQ(window->m_p_mian_show_dlg->geometry(), QRect(20, 110, 1240, 580));
+  EXPECT_EQ(window->m_model_window_count, 16);
+  EXPECT_EQ(window->m_link.udp.m_udpSockfd, -1) << "the search closes its socket";
+  EXPECT_EQ(diagnostics.count("search  over \n"), 1u);
+}
+
+TEST_F(MainWindowFixture, SearchWithoutAnswerShowsNoDeviceFoundAndNoPage) {
+  start({"type=0xA1,id=1,name=Gallery"});
+  window->network_search();
+  ASSERT_NE(window->m_p_mian_show_dlg, nullptr);
+
+  sim.reset();  // the same device, now silent
+  sim = std::make_unique<SimProcess>(std::vector<std::string>{
+      "--port", std::to_string(options.link.device_port), "--broadcast-listen", range.address(0), "--device",
+      "type=0xA1,id=1,name=Gallery,silent,addr=" + device_address(0)});
+  window->network_search();
+  EXPECT_EQ(list_items(window->device_list()), QStringList{"No Device Found"});
+  EXPECT_EQ(window->m_p_mian_show_dlg, nullptr);
+  EXPECT_EQ(window->m_link.m_device_index, -1);
+  EXPECT_EQ(window->m_link.device_table[0].type, 0) << "a search that finds the list filled clears the table";
+  EXPECT_EQ(diagnostics.count("Init my rect \n"), 1u);
+
+  choose_entry(0);  // choosing "No Device Found" opens nothing
+  EXPECT_EQ(window->m_p_mian_show_dlg, nullptr);
+}
+
+TEST_F(MainWindowFixture, SearchSocketThatCannotBeMadeTellsTheOperator) {
+  start({"type=0xA1,id=1,name=Gallery"});
+  UdpPeer holder("0.0.0.0", options.link.local_port);
+  window->network_search();
+  EXPECT_EQ(take_operator_messages(), std::vector<std::string>{"Create socket err"});
+  EXPECT_EQ(diagnostics.count("create socket fail \n"), 1u);
+  EXPECT_EQ(window->device_list()->count(), 0);
+  EXPECT_EQ(window->m_p_mian_show_dlg, nullptr);
+}
+
+TEST_F(MainWindowFixture, ChoosingTheCurrentEntryAgainMakesANewPage) {
+  open_window();
+  list_devices({0xA5, 0x81});
+  choose_entry(0);
+  ASSERT_EQ(page_class(*window), "CClass_switcher_dlg");
+  const quint64 first = window->m_p_mian_show_dlg->instance_number();
+  choose_entry(0);
+  ASSERT_EQ(page_class(*window), "CClass_switcher_dlg");
+  EXPECT_NE(window->m_p_mian_show_dlg->instance_number(), first);
+  EXPECT_EQ(window->findChildren<DevicePage*>().size(), 1) << "the old page is gone";
+  choose_entry(1);
+  EXPECT_EQ(page_class(*window), "CClass_matrix_control");
+}
+
+struct DispatchCase {
+  std::uint8_t type;
+  const char* page;
+  int window_count;
+  bool unlisted;
+};
+
+TEST_F(MainWindowFixture, NetworkPageDispatchAndModelWindowCount) {
+  const DispatchCase cases[] = {
+      {0x60, "CClass_rk2207_main_dlg", 0, false}, {0x81, "CClass_matrix_control", 0, false},
+      {0x82, "CClass_matrix_control", 0, false},  {0xA1, "CClass_16view_dlg", 16, false},
+      {0xA3, "CClass_new_lm5530_dlg", 0, false},  {0xA4, "CClass_16view_dlg", 10, false},
+      {0xA5, "CClass_switcher_dlg", 0, false},    {0x77, "CClass_switcher_dlg", 0, true},
+      {0x00, "CClass_switcher_dlg", 0, true},
+  };
+  open_window();
+  std::vector<std::uint8_t> types;
+  for (const auto& c : cases) types.push_back(c.type);
+  list_devices(types);
+  for (std::size_t i = 0; i < std::size(cases); ++i) {
+    diagnostics.clear();
+    window->m_matrix.m_matrix_btn_lock = 1;
+    window->m_multiviewer.m_all_16_view_page_data.mode_type = 5;
+    choose_entry(static_cast<int>(i));
+    EXPECT_EQ(page_class(*window), cases[i].page) << std::hex << int(cases[i].type);
+    EXPECT_EQ(window->m_model_window_count, cases[i].window_count) << std::hex << int(cases[i].type);
+    EXPECT_EQ(diagnostics.count("the device 's type is wrong \n"), cases[i].unlisted ? 1u : 0u);
+    EXPECT_EQ(window->m_matrix.m_matrix_btn_lock, 0) << "selection clears the button lock";
+    EXPECT_EQ(window->m_multiviewer.m_all_16_view_page_data.mode_type, 0);
+    EXPECT_EQ(window->m_multiviewer.m_all_16_view_page_data.umd_color_channel, 1);
+  }
+}
+
+TEST_F(MainWindowFixture, UnknownConnectionModeOpensNoPage) {
+  open_window();
+  list_devices({0xA1});
+  window->m_link.m_eState = 2;
+  choose_entry(0);
+  EXPECT_EQ(window->m_p_mian_show_dlg, nullptr);
+  EXPECT_EQ(diagnostics.count("com data wrong \n"), 1u);
+}
+
+struct SerialFixture : MainWindowFixture {
+  void start_serial(const std::string& serial_spec) {
+    start({}, serial_spec);
+    window->m_link.m_eState = connection_mode::kSerial;
+    ASSERT_TRUE(window->m_link.com.open(sim->pty_path(), 115200));
+  }
+};
+
+TEST_F(SerialFixture, UnlistedSerialTypeOpensTheLm5530PageAtIdOne) {
+  start_serial("type=0x77,id=9,name=Oddity,split=3:40");
+  window->serial_search();
+  EXPECT_EQ(list_items(window->device_list()), QStringList{"Oddity"});
+  EXPECT_EQ(window->m_link.m_main_com_dev_type, 0x77);
+  EXPECT_EQ(page_class(*window), "CClass_new_lm5530_dlg");
+  EXPECT_EQ(window->m_link.device_table[0].type, 0xA3);
+  EXPECT_EQ(window->m_link.device_table[0].id, 0x01);
+  EXPECT_EQ(window->m_link.m_device_index, 0);
+  EXPECT_GE(diagnostics.count(" only com \n"), 1u);
+}
+
+TEST_F(SerialFixture, SerialSearchOpensThePageOfTheDeviceThatAnswered) {
+  start_serial("type=0xA4,id=2,name=Serial MV10");
+  window->serial_search();
+  EXPECT_EQ(list_items(window->device_list()), QStringList{"Serial MV10"});
+  EXPECT_EQ(page_class(*window), "CClass_16view_dlg");
+  EXPECT_EQ(window->m_model_window_count, 10);
+  EXPECT_EQ(window->m_link.device_table[0].id, 2);
+}
+
+TEST_F(SerialFixture, SilentSerialDeviceLeavesNoDeviceFoundAndTheLastRecordedPage) {
+  start_serial("type=0x81,id=2,name=Router");
+  window->serial_search();
+  ASSERT_EQ(page_class(*window), "CClass_matrix_control");
+  window->m_link.com.close();
+  sim.reset();
+  sim = std::make_unique<SimProcess>(std::vector<std::string>{"--serial", "type=0x81,id=2,name=Router,silent"});
+  ASSERT_TRUE(window->m_link.com.open(sim->pty_path(), 115200));
+  window->serial_search();
+  EXPECT_EQ(list_items(window->device_list()), QStringList{"No Device Found"});
+  EXPECT_EQ(window->m_link.m_device_index, 0);
+  EXPECT_EQ(page_class(*window), "CClass_matrix_control") << "the type recorded by the last reply";
+}
+
+TEST_F(MainWindowFixture, SerialSearchWithThePortClosedAsksToOpenIt) {
+  open_window();
+  list_devices({0xA1});
+  choose_entry(0);
+  window->m_link.m_eState = connection_mode::kSerial;
+  window->serial_search();
+  EXPECT_EQ(take_operator_messages(), std::vector<std::string>{"Please open the serial port first!"});
+  EXPECT_EQ(window->device_list()->count(), 0);
+  EXPECT_EQ(window->m_p_mian_show_dlg, nullptr);
+}
+
+TEST_F(MainWindowFixture, EnterAndEscapeCloseNothing) {
+  open_window();
+  list_devices({0xA1});
+  choose_entry(0);
+  window->show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+  window->device_list()->setFocus();
+  for (int key : {Qt::Key_Escape, Qt::Key_Return, Qt::Key_Enter}) {
+    QTest::keyClick(window->device_list(), static_cast<Qt::Key>(key));
+    QTest::keyClick(window.get(), static_cast<Qt::Key>(key));
+  }
+  QTest::keyClick(window->m_p_mian_show_dlg, Qt::Key_Escape);
+  QCoreApplication::processEvents();
+  EXPECT_TRUE(window->isVisible());
+  EXPECT_EQ(window->result(), 0);
+  EXPECT_EQ(diagnostics.count(" mian  esc  \n"), 7u);
+  EXPECT_NE(window->m_p_mian_show_dlg, nullptr);
+}
+
+TEST_F(MainWindowFixture, WindowButtons) {
+  open_window();
+  window->show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+  EXPECT_EQ(window->windowTitle(), "vela_multiview");
+  EXPECT_EQ(window->geometry().size(), QSize(1280, 720));
+  auto* max = window->findChild<CButtonST*>("id1001");
+  auto* close = window->findChild<CButtonST*>("id1002");
+  ASSERT_NE(max, nullptr);
+  ASSERT_NE(close, nullptr);
+  EXPECT_EQ(max->geometry(), QRect(1200, 0, 34, 35));
+  QTest::mouseClick(max, Qt::LeftButton);
+  EXPECT_TRUE(window->isVisible());
+  EXPECT_EQ(window->geometry().size(), QSize(1280, 720)) << "max does nothing";
+  QTest::mouseClick(close, Qt::LeftButton);
+  EXPECT_FALSE(window->isVisible());
+  EXPECT_EQ(window->result(), QDialog::Accepted);
+}
+
+TEST_F(MainWindowFixture, StartUpWritesTheClientRectangleAndPlacesTheControls) {
+  diagnostics.clear();
+  open_window();
+  const std::vector<std::string> expected = {"L = 0 \n", "T = 0 \n", "R = 1280 \n", "B = 720 \n", "W = 1280 \n", "H = 720 \n"};
+  std::vector<std::string> rect_lines;
+  for (const auto& line : diagnostics.lines()) {
+    if (line.size() > 2 && line[1] == ' ' && line[2] == '=') rect_lines.push_back(line);
+  }
+  EXPECT_EQ(rect_lines, expected);
+  EXPECT_EQ(m_p_glo_main_set_or_get_dlg, window.get());
+  EXPECT_EQ(window->m_page_area, QRect(20, 110, 1240, 580));
+  EXPECT_EQ(window->m_multiviewer.m_window_label[15], " ");
+  const struct {
+    const char* id;
+    QRect place;
+  } controls[] = {{"id1000", {1150, 0, 47, 35}}, {"id1005", {560, 55, 138, 50}}, {"id1006", {2, 690, 25, 30}}};
+  for (const auto& c : controls) {
+    auto* button = window->findChild<CButtonST*>(c.id);
+    ASSERT_NE(button, nullptr) << c.id;
+    EXPECT_EQ(button->geometry(), c.place) << c.id;
+  }
+  EXPECT_EQ(window->device_list()->objectName(), "id1007");
+  EXPECT_EQ(window->device_list()->geometry().topLeft(), QPoint(80, 68));
+}
+
+}  // namespace
+}  // namespace vela::test
