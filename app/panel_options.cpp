@@ -41,6 +41,9 @@ PanelOptions parse_panel_options(const QStringList& arguments) {
       {QStringLiteral("skin"), QStringLiteral("Directory of <id>.png pictures that replace the drawn skin."),
        QStringLiteral("DIR")},
       {QStringLiteral("scan"), QStringLiteral("Press scan once the window is shown.")},
+      {QStringLiteral("list-and-quit"),
+       QStringLiteral("Once shown (and after the scan with --scan), print every device list line as "
+                      "\"device list: TEXT\" on standard output, then quit.")},
       {QStringLiteral("screenshot"),
        QStringLiteral("Save the window to a PNG file once it is shown (after the scan with --scan), then quit."),
        QStringLiteral("FILE")},
@@ -64,6 +67,7 @@ PanelOptions parse_panel_options(const QStringList& arguments) {
   options.skin_dir = parser.value(QStringLiteral("skin"));
   options.scan_at_start = parser.isSet(QStringLiteral("scan"));
   options.screenshot_path = parser.value(QStringLiteral("screenshot"));
+  options.list_and_quit = parser.isSet(QStringLiteral("list-and-quit"));
   return options;
 }
 

@@ -15,6 +15,7 @@ struct PanelOptions {
   QString skin_dir;                // --skin, PNG overrides <id>.png
   QString screenshot_path;         // --screenshot: save the window after start
   bool scan_at_start = false;      // --scan: press scan once the window shows
+  bool list_and_quit = false;      // --list-and-quit: print the device list, quit
   bool ok = true;
   QString error;
 };

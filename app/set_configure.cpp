@@ -207,7 +207,7 @@ void CSetConfigure::on_connect() {
   const int baud = m_baud_list->currentText().toInt();
   const std::string port = m_port_list->currentText().toStdString();
   if (com.is_open()) {
-
+    vela::diag("close the com \n");
     com.close(vela::CnComm::kDefaultCloseWaitMs);
   }
   vela::diag(com.open(port, baud) ? "com open success \n" : "com open failed \n");

@@ -1,5 +1,6 @@
 #include "vela_app.h"
 
+#include <QComboBox>
 #include <QTimer>
 #include <cstdio>
 
@@ -11,6 +12,21 @@ CVela_16_VIEWApp::CVela_16_VIEWApp(int& argc, char** argv) : QApplication(argc, 
   setApplicationName(QStringLiteral("vela-panel"));
   setApplicationVersion(QStringLiteral("1.0.1.6"));
   options_ = vela::parse_panel_options(arguments());
+}
+
+void CVela_16_VIEWApp::report_and_quit(CVela_16_VIEWDlg& window) {
+  if (options_.list_and_quit) {
+    for (int i = 0; i < window.device_list()->count(); ++i) {
+      std::printf("device list: %s\n", window.device_list()->itemText(i).toLocal8Bit().constData());
+    }
+    std::fflush(stdout);
+  }
+  if (!options_.screenshot_path.isEmpty()) {
+    const bool saved = window.grab().save(options_.screenshot_path);
+    std::fprintf(stderr, "vela-panel: %s %s\n", saved ? "saved" : "could not save",
+                 qPrintable(options_.screenshot_path));
+  }
+  window.accept();
 }
 
 int CVela_16_VIEWApp::run() {
@@ -35,12 +51,8 @@ int CVela_16_VIEWApp::run() {
   vela::install_message_box_handler(&window);
   window.show();
   if (options_.scan_at_start) QTimer::singleShot(0, &window, &CVela_16_VIEWDlg::on_scan);
-  if (!options_.screenshot_path.isEmpty()) {
-    QTimer::singleShot(100, &window, [&window, path = options_.screenshot_path] {
-      const bool saved = window.grab().save(path);
-      std::fprintf(stderr, "vela-panel: %s %s\n", saved ? "saved" : "could not save", qPrintable(path));
-      window.accept();
-    });
+  if (!options_.screenshot_path.isEmpty() || options_.list_and_quit) {
+    QTimer::singleShot(100, &window, [&window, this] { report_and_quit(window); });
   }
   const int result = window.exec();
   if (demo_) demo_->stop();

@@ -6,6 +6,8 @@
 #include "demo_simulator.h"
 #include "panel_options.h"
 
+class CVela_16_VIEWDlg;
+
 class CVela_16_VIEWApp : public QApplication {
   Q_OBJECT
  public:
@@ -14,6 +16,9 @@ class CVela_16_VIEWApp : public QApplication {
   int run();
 
  private:
+  // --list-and-quit and --screenshot, once the window has shown.
+  void report_and_quit(CVela_16_VIEWDlg& window);
+
   vela::PanelOptions options_;
   std::unique_ptr<vela::DemoSimulator> demo_;
 };

@@ -59,10 +59,10 @@ void draw_idle_well(QPainter& p)
     paint_sail_mark(p, QRectF(c.x() - 36, c.y() - 84, 72, 78), QColor(0x23, 0x27, 0x2e),
                     QColor(0x1c, 0x1f, 0x25));
     paint_fitted_text(p, QRectF(page_well.left(), c.y() + 8, page_well.width(), 24),
-                      QStringLiteral("No device selected"), style::caption_faint, 17);
+                      QStringLiteral("No device selected"), style::caption_faint, skin_font(17));
     paint_fitted_text(p, QRectF(page_well.left(), c.y() + 38, page_well.width(), 18),
                       QStringLiteral("Choose a device from the list, or press SCAN to search."),
-                      QColor(0x3e, 0x44, 0x4d), 12, false);
+                      QColor(0x44, 0x4a, 0x54), skin_font(12, false));
 }
 
 void draw_status_strip(QPainter& p)

@@ -1,0 +1,45 @@
+// vela-panel as a newcomer starts it: demo mode with the simulator.
+#include <gtest/gtest.h>
+
+#include "run_process.h"
+
+namespace vela::test {
+namespace {
+
+const std::string kPanel = VELA_BUILD_DIR "/app/vela-panel";
+
+TEST(PanelProcess, DemoModeFindsOneDeviceOfEveryTypeOnLoopback) {
+  const ProcessResult result = run_process({kPanel, "-platform", "offscreen", "--demo", "--scan", "--list-and-quit"});
+  ASSERT_EQ(result.exit_code, 0) << result.err;
+  EXPECT_NE(result.out.find("device list: Gallery MV16_127.0.0.2\n"
+                            "device list: Studio MV10_127.0.0.3\n"
+                            "device list: Router 8x8_127.0.0.4\n"
+                            "device list: Stage LM5530_127.0.0.5\n"
+                            "device list: Booth RK2207_127.0.0.6\n"
+                            "device list: Vision Mixer_127.0.0.7\n"),
+            std::string::npos)
+      << result.out;
+}
+
+TEST(PanelProcess, BadOptionsAreRefused) {
+  for (const auto& option : {std::vector<std::string>{"--device-port", "70000"},
+                             std::vector<std::string>{"--broadcast", "somewhere"}}) {
+    std::vector<std::string> argv = {kPanel, "-platform", "offscreen"};
+    argv.insert(argv.end(), option.begin(), option.end());
+    const ProcessResult result = run_process(argv);
+    EXPECT_EQ(result.exit_code, 2) << command_text(argv);
+    EXPECT_NE(result.err.find("vela-panel:"), std::string::npos);
+  }
+}
+
+TEST(PanelProcess, HelpListsEveryOption) {
+  const ProcessResult result = run_process({kPanel, "--help"});
+  EXPECT_EQ(result.exit_code, 0);
+  for (const char* option : {"--device-port", "--local-port", "--broadcast", "--serial-port", "--demo", "--devsim",
+                             "--skin", "--scan", "--list-and-quit", "--screenshot"}) {
+    EXPECT_NE(result.out.find(option), std::string::npos) << option;
+  }
+}
+
+}  // namespace
+}  // namespace vela::test
