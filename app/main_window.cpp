@@ -12,7 +12,7 @@
 #include "about_dialog.h"
 #include "button_st.h"
 #include "control_id.h"
-#include "device_list_combo.h"
+#include "drop_down_list.h"
 #include "device_page.h"
 #include "diagnostics.h"
 #include "set_configure.h"
@@ -114,7 +114,7 @@ void CVela_16_VIEWDlg::create_controls() {
   connect(m_scan_button, &QAbstractButton::clicked, this, &CVela_16_VIEWDlg::on_scan);
   connect(m_set_button, &QAbstractButton::clicked, this, &CVela_16_VIEWDlg::show_configure);
 
-  m_device_list = new DeviceListCombo(this);
+  m_device_list = new DropDownList(this);
   vela::set_control_id(m_device_list, 1007);
   m_device_list->setGeometry(kDeviceListPlace);
   connect(m_device_list, &QComboBox::activated, this, &CVela_16_VIEWDlg::on_device_list_choice);

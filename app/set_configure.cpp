@@ -2,6 +2,7 @@
 
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
@@ -156,8 +157,8 @@ void CSetConfigure::initialise() {
   m_status_rect = m_status_icon->geometry();
 
   std::vector<std::string> extra;
-  for (const QString& path : main->m_extra_serial_ports) extra.push_back(path.toStdString());
-  for (const std::string& port : vela::list_serial_ports(extra)) m_port_list->addItem(QString::fromStdString(port));
+  for (const QString& path : main->m_extra_serial_ports) extra.push_back(QFile::encodeName(path).toStdString());
+  for (const std::string& port : vela::list_serial_ports(extra)) m_port_list->addItem(QFile::decodeName(port.c_str()));
   m_port_list->setCurrentIndex(m_port_list->count() > 0 ? 0 : -1);
 
   m_baud_list->addItems(kBaudRates);
@@ -205,7 +206,7 @@ void CSetConfigure::on_connect() {
     return;
   }
   const int baud = m_baud_list->currentText().toInt();
-  const std::string port = m_port_list->currentText().toStdString();
+  const std::string port = QFile::encodeName(m_port_list->currentText()).toStdString();
   if (com.is_open()) {
     vela::diag("close the com \n");
     com.close(vela::CnComm::kDefaultCloseWaitMs);
