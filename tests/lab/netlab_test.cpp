@@ -127,6 +127,31 @@ TEST_F(NetlabTest, SearchWithRealDefaultsListsEveryDeviceOnceAtItsOwnAddress) {
   }
 }
 
+TEST_F(NetlabTest, PanelScanAtTheDefaultsListsTheDevicesAtTheirOwnAddresses) {
+  const std::string panel = std::string(VELA_BUILD_DIR) + "/app/vela-panel";
+  if (!fs::exists(panel)) GTEST_SKIP() << "this build has no panel";
+  const std::vector<LabDevice> devices{{0xA4, 3, "Mv10"}, {0xA5, 9, "Mixer"}};
+  auto argv = lab(devices);
+  // No link option: the panel binds port 7000 and broadcasts to 255.255.255.255.
+  argv.insert(argv.end(), {panel, "-platform", "offscreen", "--scan", "--list-and-quit"});
+  const auto result = run_process(argv, kLabDeadline);
+  ASSERT_FALSE(result.timed_out) << result.err;
+  ASSERT_EQ(result.exit_code, 0) << result.err;
+
+  const auto addresses = announced_addresses(result.err);
+  ASSERT_EQ(addresses.size(), devices.size()) << result.err;
+  std::vector<std::string> listed;
+  for (const auto& line : split(result.out, '\n')) {
+    if (line.rfind("device list: ", 0) == 0) listed.push_back(line.substr(13));
+  }
+  std::vector<std::string> expected;
+  for (const auto& device : devices) expected.push_back(device.name + "_" + addresses.at(device.name));
+  std::sort(listed.begin(), listed.end());
+  std::sort(expected.begin(), expected.end());
+  EXPECT_EQ(listed, expected) << result.out;
+  EXPECT_NE(result.out.find("create socket success"), std::string::npos) << "it bound the default port";
+}
+
 // How the run ends: the command exits by itself, or netlab is told to stop.
 struct Ending {
   const char* name;
