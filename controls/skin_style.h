@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QColor>
+#include <QString>
+
+// The colours of the dark broadcast skin. Every drawer takes its colours from
+// here so that the whole program has one look. None of them is pure black:
+// in button pictures pure black means "transparent".
+namespace vela::style {
+
+// Window surfaces.
+inline const QColor surface_top{0x22, 0x25, 0x2b};
+inline const QColor surface_bottom{0x1a, 0x1c, 0x21};
+inline const QColor band{0x13, 0x15, 0x19};          // header and status strips
+inline const QColor hairline{0x2e, 0x33, 0x3b};      // separators, light side
+inline const QColor groove{0x0b, 0x0c, 0x0f};        // separators, dark side
+inline const QColor well{0x11, 0x13, 0x16};          // recessed areas
+inline const QColor matte{0x1d, 0x20, 0x25};         // what button edges blend onto
+
+// Keys.
+inline const QColor face_top{0x3b, 0x40, 0x48};
+inline const QColor face_bottom{0x2b, 0x2f, 0x36};
+inline const QColor face_rim{0x0d, 0x0e, 0x11};
+inline const QColor face_shine{0x58, 0x5e, 0x68};
+
+// Text.
+inline const QColor caption{0xe6, 0xe9, 0xed};
+inline const QColor caption_dim{0x8f, 0x97, 0xa2};
+inline const QColor caption_faint{0x4d, 0x54, 0x5e};
+inline const QColor ink_on_light{0x14, 0x16, 0x1a};
+
+// The one accent colour (also the text colour of the edit and list fields)
+// and the lamp colours of lit keys.
+inline const QColor accent{60, 180, 255};
+inline const QColor lamp_red{0xe8, 0x3b, 0x43};
+inline const QColor lamp_green{0x2f, 0xcf, 0x5b};
+inline const QColor lamp_yellow{0xf4, 0xc2, 0x2b};
+
+inline const QString font_family = QStringLiteral("DejaVu Sans");
+inline const QString condensed_font_family = QStringLiteral("DejaVu Sans Condensed");
+inline const QString cjk_font_family = QStringLiteral("WenQuanYi Micro Hei");
+
+}  // namespace vela::style
