@@ -107,6 +107,15 @@ class ConfigureDialogTest : public ::testing::Test {
     return -1;
   }
 
+  // What the operator sees of the port: caption, lists and status icon.
+  void expect_port_controls(bool connected) const {
+    EXPECT_EQ(button(kConnect)->text(), connected ? "Disconnect" : "Connect");
+    EXPECT_EQ(list(kPortList)->isEnabled(), !connected);
+    EXPECT_EQ(list(kBaudList)->isEnabled(), !connected);
+    EXPECT_EQ(dialog_->connected(), connected);
+    EXPECT_EQ(shown_icon(), connected ? kConnectedIcon : kDisconnectedIcon);
+  }
+
   void set_current_device(const std::string& address, std::uint8_t type, std::uint8_t id, std::uint8_t count) {
     vela::DeviceEntry& entry = link().device_table[0];
     entry.set_address(address);
@@ -315,19 +324,11 @@ TEST_F(ConfigureSerialTest, ConnectOpensTheChosenPortAndDisconnectClosesIt) {
   EXPECT_EQ(diagnostics_.count("close the com \n"), 0U);
   ASSERT_TRUE(link().com.is_open());
   EXPECT_EQ(link().com.port_name(), sim_->pty_path());
-  EXPECT_EQ(button(kConnect)->text(), "Disconnect");
-  EXPECT_FALSE(list(kPortList)->isEnabled());
-  EXPECT_FALSE(list(kBaudList)->isEnabled());
-  EXPECT_TRUE(dialog_->connected());
-  EXPECT_EQ(shown_icon(), kConnectedIcon);
+  expect_port_controls(true);
 
   click(kConnect);
   EXPECT_FALSE(link().com.is_open());
-  EXPECT_EQ(button(kConnect)->text(), "Connect");
-  EXPECT_TRUE(list(kPortList)->isEnabled());
-  EXPECT_TRUE(list(kBaudList)->isEnabled());
-  EXPECT_FALSE(dialog_->connected());
-  EXPECT_EQ(shown_icon(), kDisconnectedIcon);
+  expect_port_controls(false);
 }
 
 TEST_F(ConfigureSerialTest, PortThatCannotBeOpenedChangesNothing) {
@@ -339,11 +340,7 @@ TEST_F(ConfigureSerialTest, PortThatCannotBeOpenedChangesNothing) {
   EXPECT_EQ(diagnostics_.count("com open failed \n"), 1U);
   EXPECT_EQ(diagnostics_.count("com open success \n"), 0U);
   EXPECT_FALSE(link().com.is_open());
-  EXPECT_EQ(button(kConnect)->text(), "Connect");
-  EXPECT_TRUE(list(kPortList)->isEnabled());
-  EXPECT_TRUE(list(kBaudList)->isEnabled());
-  EXPECT_FALSE(dialog_->connected());
-  EXPECT_EQ(shown_icon(), kDisconnectedIcon);
+  expect_port_controls(false);
 }
 
 TEST_F(ConfigureSerialTest, LanModeLeavesThePortOpenButShowsDisconnected) {

@@ -10,6 +10,7 @@
 #include <map>
 
 #include "app_test_environment.h"
+#include "about_dialog.h"
 #include "main_window.h"
 #include "panel_options.h"
 #include "set_configure.h"
@@ -120,6 +121,9 @@ TEST(ShellRender, WritesPicturesAndTheMainWindow)
     window.grab().save(QDir(dir).filePath(QStringLiteral("main_window_configure.png")));
     if (auto* dialog = window.findChild<CSetConfigure*>())
         dialog->grab().save(QDir(dir).filePath(QStringLiteral("connection_dialog.png")));
+    CAboutDlg about(&window);
+    about.adjustSize();
+    about.grab().save(QDir(dir).filePath(QStringLiteral("about_box.png")));
 }
 
 }  // namespace

@@ -65,8 +65,9 @@ struct ScanCase {
 
 TEST_F(ScanFixture, TableOfBuffers) {
   const Bytes reply = search_reply(0xA1, 0x07, "Studio1-1-");
+  ASSERT_EQ(reply.size(), 31u);
   Bytes wrong_end = reply;
-  wrong_end.back() = 0xAF;
+  wrong_end.at(30) = 0xAF;
   Bytes short_length = reply;
   short_length[2] = 0x05;  // length field shorter than any frame
   Bytes other_code = build_frame(0, 0x81, 2, 0x51, Bytes{1, 2, 3});

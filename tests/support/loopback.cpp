@@ -7,16 +7,10 @@
 
 #include <stdexcept>
 
+#include "socket_address.h"
+
 namespace vela::test {
 namespace {
-
-sockaddr_in make_address(const std::string& addr, std::uint16_t port) {
-  sockaddr_in a{};
-  a.sin_family = AF_INET;
-  a.sin_port = htons(port);
-  if (inet_pton(AF_INET, addr.c_str(), &a.sin_addr) != 1) throw std::runtime_error("bad address " + addr);
-  return a;
-}
 
 // Binds addr:port; returns the bound port, or 0 when the bind failed.
 std::uint16_t try_bind(const std::string& addr, std::uint16_t port) {
