@@ -19,6 +19,7 @@
 #include "skin.h"
 #include "skin_style.h"
 #include "skin/shell_bitmaps.h"
+#include "skin/style_sheets.h"
 
 CVela_16_VIEWDlg* m_p_glo_main_set_or_get_dlg = nullptr;
 
@@ -50,16 +51,10 @@ CButtonST* place_button(QWidget* parent, const ButtonPlace& place, const char* t
   return button;
 }
 
-// Edit and list parts: RGB(60, 180, 255) on RGB(58, 58, 58); statics: black
-// on RGB(102, 102, 102).
+// Statics: black on RGB(102, 102, 102); the device list a little larger.
 const char kShellStyle[] =
-    "QComboBox { color: rgb(60,180,255); background: rgb(58,58,58); border: 1px solid rgb(88,92,98);"
-    " border-radius: 3px; padding: 2px 10px; font-size: 15px; }"
-    "QComboBox:hover { border-color: rgb(60,180,255); }"
-    "QComboBox::drop-down { width: 28px; border-left: 1px solid rgb(88,92,98); }"
-    "QComboBox QAbstractItemView { color: rgb(60,180,255); background: rgb(58,58,58);"
-    " selection-background-color: rgb(40,84,120); selection-color: white; outline: 0; }"
-    "QLabel { color: black; background: rgb(102,102,102); }";
+    "QComboBox { font-size: 15px; padding: 2px 10px; }"
+    "CVela_16_VIEWDlg > QLabel { color: black; background: rgb(102,102,102); }";
 
 }  // namespace
 
@@ -103,7 +98,7 @@ void CVela_16_VIEWDlg::initialise() {
 }
 
 void CVela_16_VIEWDlg::create_controls() {
-  setStyleSheet(QString::fromLatin1(kShellStyle));
+  setStyleSheet(vela::drop_down_list_style() + QString::fromLatin1(kShellStyle));
   m_min_button = place_button(this, kMinButton, "min");
   m_max_button = place_button(this, kMaxButton, "max");
   m_close_button = place_button(this, kCloseButton, "close");

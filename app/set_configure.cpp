@@ -8,6 +8,8 @@
 #include <QPainter>
 #include <QPushButton>
 
+#include "skin/style_sheets.h"
+
 #include "control_id.h"
 #include "diagnostics.h"
 #include "drop_down_list.h"
@@ -68,25 +70,11 @@ constexpr QRect kStatusIcon(kFieldX + 136, 314, 32, 32);
 const char kDialogStyle[] =
     "QLabel[caption=\"true\"] { color: rgb(60,180,255); background: rgb(58,58,58); border-radius: 3px;"
     " padding: 0 9px; font-weight: bold; }"
-    "QComboBox { color: rgb(60,180,255); background: rgb(58,58,58); border: 1px solid rgb(88,92,98);"
-    " border-radius: 3px; padding: 2px 8px; }"
-    "QComboBox:hover { border-color: rgb(60,180,255); }"
-    "QComboBox:disabled { color: rgba(60,180,255,90); background: rgb(46,47,50); border-color: rgb(62,66,72); }"
-    "QComboBox::drop-down { width: 24px; border-left: 1px solid rgb(88,92,98); }"
-    "QComboBox::down-arrow { image: none; }"
-    "QComboBox QAbstractItemView { color: rgb(60,180,255); background: rgb(58,58,58);"
-    " selection-background-color: rgb(40,84,120); selection-color: white; outline: 0; }"
     "Ipv4AddressEdit { background: rgb(58,58,58); border: 1px solid rgb(88,92,98); border-radius: 3px; }"
     "Ipv4AddressEdit:disabled { background: rgb(46,47,50); border-color: rgb(62,66,72); }"
     "Ipv4AddressEdit QLineEdit, Ipv4AddressEdit QLabel { color: rgb(60,180,255); background: transparent;"
     " border: none; selection-background-color: rgb(40,84,120); }"
-    "Ipv4AddressEdit QLineEdit:disabled, Ipv4AddressEdit QLabel:disabled { color: rgba(60,180,255,90); }"
-    "QPushButton { color: rgb(230,233,237); border: 1px solid rgb(13,14,17); border-radius: 4px;"
-    " background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 rgb(66,72,81), stop:1 rgb(43,47,54));"
-    " font-weight: bold; }"
-    "QPushButton:hover { border-color: rgb(60,180,255); }"
-    "QPushButton:pressed { background: rgb(40,84,120); }"
-    "QPushButton:disabled { color: rgb(77,84,94); background: rgb(40,43,48); border-color: rgb(30,32,36); }";
+    "Ipv4AddressEdit QLineEdit:disabled, Ipv4AddressEdit QLabel:disabled { color: rgba(60,180,255,90); }";
 
 QLabel* make_caption(QWidget* parent, const QString& text, const QRect& place) {
   auto* label = new QLabel(text, parent);
@@ -125,7 +113,7 @@ CSetConfigure::CSetConfigure(QWidget* parent) : QDialog(parent) {
 CSetConfigure::~CSetConfigure() { vela::diag("free the p\n"); }
 
 void CSetConfigure::create_controls() {
-  setStyleSheet(QString::fromLatin1(kDialogStyle));
+  setStyleSheet(QString::fromLatin1(kDialogStyle) + vela::drop_down_list_style() + vela::push_button_style());
 
   make_caption(this, QStringLiteral("Connection Mode"), kModeCaption);
   m_mode_list = make_list(this, kModeListId, kModeList);
