@@ -18,9 +18,8 @@ struct DemoDevice {
   const char* address;
 };
 const DemoDevice kDemoDevices[] = {
-    {"0xA1", "Gallery MV16", "127.0.0.2"},  {"0xA4", "Studio MV10", "127.0.0.3"},
-    {"0x81", "Router 8x8", "127.0.0.4"},    {"0xA3", "Stage LM5530", "127.0.0.5"},
-    {"0x60", "Booth RK2207", "127.0.0.6"},  {"0xA5", "Vision Mixer", "127.0.0.7"},
+    {"0xA1", "Gallery MV16", "127.0.0.2"}, {"0xA4", "Studio MV10", "127.0.0.3"},  {"0x81", "Router 8x8", "127.0.0.4"},
+    {"0xA3", "Stage LM5530", "127.0.0.5"}, {"0x60", "Booth RK2207", "127.0.0.6"}, {"0xA5", "Vision Mixer", "127.0.0.7"},
 };
 const char kDemoSerialDevice[] = "type=0xA1,id=1,name=Serial MV16";
 const char kListenAddress[] = "127.0.0.1";

@@ -65,8 +65,8 @@ void Ipv4AddressEdit::set_address(const std::array<std::uint8_t, kFieldCount>& a
 void Ipv4AddressEdit::set_address_text(const QString& text) {
   const QStringList parts = text.trimmed().split(QLatin1Char('.'));
   for (std::size_t i = 0; i < fields_.size(); ++i) {
-    const auto value = i < static_cast<std::size_t>(parts.size()) ? octet_value(parts[static_cast<int>(i)])
-                                                                   : std::nullopt;
+    const auto value =
+        i < static_cast<std::size_t>(parts.size()) ? octet_value(parts[static_cast<int>(i)]) : std::nullopt;
     fields_[i]->setText(value ? QString::number(*value) : QString());
   }
 }
@@ -98,9 +98,15 @@ void Ipv4AddressEdit::focus_field(int index, FieldEntry entry) {
   QLineEdit* edit = field(index);
   edit->setFocus(Qt::OtherFocusReason);
   switch (entry) {
-    case FieldEntry::SelectAll: edit->selectAll(); break;
-    case FieldEntry::AtStart: edit->home(false); break;
-    case FieldEntry::AtEnd: edit->end(false); break;
+    case FieldEntry::SelectAll:
+      edit->selectAll();
+      break;
+    case FieldEntry::AtStart:
+      edit->home(false);
+      break;
+    case FieldEntry::AtEnd:
+      edit->end(false);
+      break;
   }
 }
 

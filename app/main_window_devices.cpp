@@ -19,12 +19,18 @@ void CVela_16_VIEWDlg::close_current_page() {
 
 vela::DevicePage* CVela_16_VIEWDlg::create_page(vela::PageKind kind) {
   switch (kind) {
-    case vela::PageKind::Rk2207: return new CClass_rk2207_main_dlg(this);
-    case vela::PageKind::Matrix: return new CClass_matrix_control(this);
-    case vela::PageKind::Multiviewer: return new CClass_16view_dlg(this);
-    case vela::PageKind::Lm5530: return new CClass_new_lm5530_dlg(this);
-    case vela::PageKind::Switcher: return new CClass_switcher_dlg(this);
-    case vela::PageKind::None: break;
+    case vela::PageKind::Rk2207:
+      return new CClass_rk2207_main_dlg(this);
+    case vela::PageKind::Matrix:
+      return new CClass_matrix_control(this);
+    case vela::PageKind::Multiviewer:
+      return new CClass_16view_dlg(this);
+    case vela::PageKind::Lm5530:
+      return new CClass_new_lm5530_dlg(this);
+    case vela::PageKind::Switcher:
+      return new CClass_switcher_dlg(this);
+    case vela::PageKind::None:
+      break;
   }
   return nullptr;
 }

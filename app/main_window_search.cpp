@@ -20,7 +20,9 @@ class BusyCursor {
 const QString kNoDeviceFound = QStringLiteral("No Device Found");
 
 // Device names are bytes; each byte is one character of the same value.
-QString latin1(const std::string& bytes) { return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size())); }
+QString latin1(const std::string& bytes) {
+  return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
+}
 
 }  // namespace
 

@@ -8,14 +8,20 @@ namespace {
 
 PageKind listed_page(std::uint8_t type) {
   switch (type) {
-    case device_type::kRk2207: return PageKind::Rk2207;
+    case device_type::kRk2207:
+      return PageKind::Rk2207;
     case device_type::kMatrix:
-    case device_type::kMatrixB: return PageKind::Matrix;
+    case device_type::kMatrixB:
+      return PageKind::Matrix;
     case device_type::kMultiviewer16:
-    case device_type::kMultiviewer10: return PageKind::Multiviewer;
-    case device_type::kLm5530: return PageKind::Lm5530;
-    case device_type::kSwitcher: return PageKind::Switcher;
-    default: return PageKind::None;
+    case device_type::kMultiviewer10:
+      return PageKind::Multiviewer;
+    case device_type::kLm5530:
+      return PageKind::Lm5530;
+    case device_type::kSwitcher:
+      return PageKind::Switcher;
+    default:
+      return PageKind::None;
   }
 }
 

@@ -8,7 +8,7 @@ enum class PageKind { None, Rk2207, Matrix, Multiviewer, Lm5530, Switcher };
 
 struct PageChoice {
   PageKind kind = PageKind::None;
-  bool type_unlisted = false;     // "the device 's type is wrong \n"
+  bool type_unlisted = false;           // "the device 's type is wrong \n"
   bool becomes_serial_default = false;  // entry 0 becomes an LM5530 at id 1
 };
 

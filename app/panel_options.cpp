@@ -29,7 +29,8 @@ PanelOptions parse_panel_options(const QStringList& arguments) {
   parser.addHelpOption();
   parser.addOptions({
       {QStringLiteral("device-port"), QStringLiteral("UDP port of the devices (default 7000)."), QStringLiteral("N")},
-      {QStringLiteral("local-port"), QStringLiteral("Local UDP port of the panel (default 7000)."), QStringLiteral("N")},
+      {QStringLiteral("local-port"), QStringLiteral("Local UDP port of the panel (default 7000)."),
+       QStringLiteral("N")},
       {QStringLiteral("broadcast"), QStringLiteral("Address the device search is sent to (default 255.255.255.255)."),
        QStringLiteral("ADDR")},
       {QStringLiteral("serial-port"), QStringLiteral("Add a serial device path to the port lists (repeatable)."),

@@ -8,7 +8,7 @@ namespace vela {
 
 // Where the ports are looked for; tests point these at a directory of their own.
 struct SerialScanRoots {
-  std::string dev_dir = "/dev";             // ttyS*, ttyUSB*, ttyACM*, ttyAMA*, rfcomm*, serial/by-id/*
+  std::string dev_dir = "/dev";                  // ttyS*, ttyUSB*, ttyACM*, ttyAMA*, rfcomm*, serial/by-id/*
   std::string tty_class_dir = "/sys/class/tty";  // tells the real ttyS* ports from the unused ones
 };
 

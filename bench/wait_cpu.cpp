@@ -51,7 +51,8 @@ int main() {
   options.code = 0x32;
   options.window_ms = 2000;
   const vela::Bytes request = session.build_request(1, 0x32);
-  measure("UDP exchange, 2000 ms window", [&] { vela::exchange_udp(session.udp, session.current_device(), request, options); });
+  measure("UDP exchange, 2000 ms window",
+          [&] { vela::exchange_udp(session.udp, session.current_device(), request, options); });
 
   int master = -1, slave = -1;
   char path[128] = {};
@@ -65,7 +66,8 @@ int main() {
   }
   const vela::Bytes search = vela::build_search_request(0);
   const vela::ScannerTargets targets = session.scanner_targets();
-  measure("serial exchange, 2000 ms window", [&] { vela::exchange_serial(session.com, session.reassembly, search, targets, 2000); });
+  measure("serial exchange, 2000 ms window",
+          [&] { vela::exchange_serial(session.com, session.reassembly, search, targets, 2000); });
   session.com.close();
   close(master);
   close(slave);

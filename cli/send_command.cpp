@@ -9,8 +9,9 @@
 namespace vela::cli {
 
 int run_send(int argc, char** argv) {
-  Arguments args(argc, argv, 2,
-                 {"--to", "--device-port", "--local-port", "--serial", "--baud", "--type", "--id", "--code", "--payload"});
+  Arguments args(
+      argc, argv, 2,
+      {"--to", "--device-port", "--local-port", "--serial", "--baud", "--type", "--id", "--code", "--payload"});
   if (!args.ok()) {
     print_usage_error(args.error());
     return kExitUsage;

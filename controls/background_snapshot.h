@@ -17,14 +17,14 @@ QPixmap snapshot_behind(const QWidget* control);
 // every drawing. It is retaken only after drop(), or when the control no
 // longer sits where the copy was taken.
 class BackgroundSnapshot {
-public:
-    const QPixmap& get(const QWidget* control);
-    void drop() { m_pixmap = QPixmap(); }
-    bool valid() const { return !m_pixmap.isNull(); }
+ public:
+  const QPixmap& get(const QWidget* control);
+  void drop() { m_pixmap = QPixmap(); }
+  bool valid() const { return !m_pixmap.isNull(); }
 
-private:
-    QPixmap m_pixmap;
-    QRect m_taken_at;  // the control's rectangle in its window when taken
+ private:
+  QPixmap m_pixmap;
+  QRect m_taken_at;  // the control's rectangle in its window when taken
 };
 
 }  // namespace vela

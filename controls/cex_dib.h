@@ -9,30 +9,30 @@ class QPainter;
 // pixel. Used for generated shadings, where recolouring means changing the
 // palette and not the pixels.
 class CCeXDib {
-public:
-    static constexpr int palette_size = 256;
+ public:
+  static constexpr int palette_size = 256;
 
-    // A new image of the given size, every pixel index 0, every entry black.
-    bool create(int width, int height);
-    bool is_valid() const { return !m_image.isNull(); }
-    int width() const { return m_image.width(); }
-    int height() const { return m_image.height(); }
+  // A new image of the given size, every pixel index 0, every entry black.
+  bool create(int width, int height);
+  bool is_valid() const { return !m_image.isNull(); }
+  int width() const { return m_image.width(); }
+  int height() const { return m_image.height(); }
 
-    void set_palette_colour(int index, const QColor& colour);
-    QColor palette_colour(int index) const;
-    // Entries first .. first + count - 1 run evenly from `from` to `to`.
-    void blend_palette(const QColor& from, const QColor& to, int first, int count);
-    void copy_palette(const CCeXDib& other);
+  void set_palette_colour(int index, const QColor& colour);
+  QColor palette_colour(int index) const;
+  // Entries first .. first + count - 1 run evenly from `from` to `to`.
+  void blend_palette(const QColor& from, const QColor& to, int first, int count);
+  void copy_palette(const CCeXDib& other);
 
-    void set_pixel_index(int x, int y, quint8 index);
-    quint8 pixel_index(int x, int y) const;
+  void set_pixel_index(int x, int y, quint8 index);
+  quint8 pixel_index(int x, int y) const;
 
-    // Draws the image at its own size, or stretched into `target`.
-    void draw(QPainter& p, const QPoint& at) const;
-    void stretch(QPainter& p, const QRect& target) const;
+  // Draws the image at its own size, or stretched into `target`.
+  void draw(QPainter& p, const QPoint& at) const;
+  void stretch(QPainter& p, const QRect& target) const;
 
-    const QImage& image() const { return m_image; }
+  const QImage& image() const { return m_image; }
 
-private:
-    QImage m_image;  // QImage::Format_Indexed8
+ private:
+  QImage m_image;  // QImage::Format_Indexed8
 };

@@ -17,9 +17,8 @@ QString control_object_name(int id);
 
 // The first descendant of root with the given id and type, or nullptr.
 template <class T = QWidget>
-T* find_control(const QObject* root, int id)
-{
-    return root ? root->findChild<T*>(control_object_name(id)) : nullptr;
+T* find_control(const QObject* root, int id) {
+  return root ? root->findChild<T*>(control_object_name(id)) : nullptr;
 }
 
 }  // namespace vela

@@ -10,26 +10,26 @@
 // optional caption set into its top edge. It lets mouse input through to
 // whatever lies beneath. Window thread only.
 class CMyGroupBox : public QWidget {
-    Q_OBJECT
+  Q_OBJECT
 
-public:
-    static constexpr QRgb frame_rgb = 0xffa8a8a8;    // RGB(168, 168, 168)
-    static constexpr QRgb caption_rgb = 0xff808080;  // RGB(128, 128, 128)
-    static constexpr QPoint caption_origin{10, 0};
+ public:
+  static constexpr QRgb frame_rgb = 0xffa8a8a8;    // RGB(168, 168, 168)
+  static constexpr QRgb caption_rgb = 0xff808080;  // RGB(128, 128, 128)
+  static constexpr QPoint caption_origin{10, 0};
 
-    explicit CMyGroupBox(QWidget* parent = nullptr);
+  explicit CMyGroupBox(QWidget* parent = nullptr);
 
-    void set_text(const QString& caption);
-    QString text() const { return m_text; }
+  void set_text(const QString& caption);
+  QString text() const { return m_text; }
 
-    bool has_background_snapshot() const { return m_background.valid(); }
-    // Where the caption is drawn (and the frame line is kept out of).
-    QRect caption_rect() const;
+  bool has_background_snapshot() const { return m_background.valid(); }
+  // Where the caption is drawn (and the frame line is kept out of).
+  QRect caption_rect() const;
 
-protected:
-    void paintEvent(QPaintEvent* event) override;
+ protected:
+  void paintEvent(QPaintEvent* event) override;
 
-private:
-    QString m_text;
-    vela::BackgroundSnapshot m_background;
+ private:
+  QString m_text;
+  vela::BackgroundSnapshot m_background;
 };

@@ -25,26 +25,25 @@ enum class ImageKind { bitmap, icon };
 // original bitmap). A PNG named <id>.png in the override directory replaces
 // the drawing. Window thread only.
 class Skin {
-public:
-    using Drawer = std::function<void(QPainter&, QSize)>;
+ public:
+  using Drawer = std::function<void(QPainter&, QSize)>;
 
-    static void register_drawer(int id, QSize natural_size, Drawer drawer,
-                                ImageKind kind = ImageKind::bitmap);
-    static bool has(int id);
+  static void register_drawer(int id, QSize natural_size, Drawer drawer, ImageKind kind = ImageKind::bitmap);
+  static bool has(int id);
 
-    // The override PNG's size when there is one, else the registered size;
-    // an invalid size for an unknown id.
-    static QSize natural_size(int id);
+  // The override PNG's size when there is one, else the registered size;
+  // an invalid size for an unknown id.
+  static QSize natural_size(int id);
 
-    // The picture at `size` (natural size when empty), cached. A null pixmap
-    // for an id that is neither registered nor overridden.
-    static QPixmap pixmap(int id, QSize size = QSize());
+  // The picture at `size` (natural size when empty), cached. A null pixmap
+  // for an id that is neither registered nor overridden.
+  static QPixmap pixmap(int id, QSize size = QSize());
 
-    static void set_override_dir(const QString& dir);
-    static QString override_dir();
+  static void set_override_dir(const QString& dir);
+  static QString override_dir();
 
-    static std::vector<int> registered_ids();
-    static void clear_cache();
+  static std::vector<int> registered_ids();
+  static void clear_cache();
 };
 
 }  // namespace vela

@@ -15,20 +15,18 @@ namespace vela {
 enum class ButtonLook { normal, lit, selected };
 
 struct ButtonFace {
-    QRectF content;  // where a caption or drawing goes
-    QColor ink;      // the caption / drawing colour that reads on this face
+  QRectF content;  // where a caption or drawing goes
+  QColor ink;      // the caption / drawing colour that reads on this face
 };
 
 // The key body without caption; returns where the content goes and its ink.
-ButtonFace paint_button_body(QPainter& p, const QRectF& rect, ButtonLook look,
-                             const QColor& lamp = style::accent);
+ButtonFace paint_button_body(QPainter& p, const QRectF& rect, ButtonLook look, const QColor& lamp = style::accent);
 
 // A complete captioned key: body plus a fitted caption. The caption size
 // follows the key height unless `caption_px` gives it (a family of keys that
 // should share one size passes the same value); it only shrinks to fit.
-void paint_panel_button(QPainter& p, const QRectF& rect, const QString& caption,
-                        ButtonLook look, const QColor& lamp = style::accent,
-                        qreal caption_px = 0);
+void paint_panel_button(QPainter& p, const QRectF& rect, const QString& caption, ButtonLook look,
+                        const QColor& lamp = style::accent, qreal caption_px = 0);
 
 // Window surface: the charcoal gradient of panels and page backgrounds.
 void paint_surface(QPainter& p, const QRectF& rect);

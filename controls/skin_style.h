@@ -11,11 +11,11 @@ namespace vela::style {
 // Window surfaces.
 inline const QColor surface_top{0x22, 0x25, 0x2b};
 inline const QColor surface_bottom{0x1a, 0x1c, 0x21};
-inline const QColor band{0x13, 0x15, 0x19};          // header and status strips
-inline const QColor hairline{0x2e, 0x33, 0x3b};      // separators, light side
-inline const QColor groove{0x0b, 0x0c, 0x0f};        // separators, dark side
-inline const QColor well{0x11, 0x13, 0x16};          // recessed areas
-inline const QColor matte{0x1d, 0x20, 0x25};         // what button edges blend onto
+inline const QColor band{0x13, 0x15, 0x19};      // header and status strips
+inline const QColor hairline{0x2e, 0x33, 0x3b};  // separators, light side
+inline const QColor groove{0x0b, 0x0c, 0x0f};    // separators, dark side
+inline const QColor well{0x11, 0x13, 0x16};      // recessed areas
+inline const QColor matte{0x1d, 0x20, 0x25};     // what button edges blend onto
 
 // Keys.
 inline const QColor face_top{0x3b, 0x40, 0x48};

@@ -4,9 +4,7 @@
 
 namespace vela {
 
-std::string DeviceEntry::address_text() const {
-  return std::string(address, strnlen(address, sizeof address));
-}
+std::string DeviceEntry::address_text() const { return std::string(address, strnlen(address, sizeof address)); }
 
 void DeviceEntry::set_address(const std::string& text) {
   std::memset(address, 0, sizeof address);

@@ -8,8 +8,8 @@ std::uint16_t checksum16(ByteView bytes) {
   return sum;
 }
 
-Bytes build_frame(std::uint8_t link_flag, std::uint8_t device_type, std::uint8_t device_id,
-                  std::uint8_t command_code, ByteView payload) {
+Bytes build_frame(std::uint8_t link_flag, std::uint8_t device_type, std::uint8_t device_id, std::uint8_t command_code,
+                  ByteView payload) {
   const std::size_t n = payload.size() + frame::kOverhead;
   if (n > frame::kMaxLength) return {};
   Bytes out(n, 0);

@@ -50,8 +50,8 @@ std::uint16_t checksum16(ByteView bytes);
 
 // Builds a whole frame. Payloads longer than 65515 bytes cannot be framed and
 // give an empty result.
-Bytes build_frame(std::uint8_t link_flag, std::uint8_t device_type, std::uint8_t device_id,
-                  std::uint8_t command_code, ByteView payload = {});
+Bytes build_frame(std::uint8_t link_flag, std::uint8_t device_type, std::uint8_t device_id, std::uint8_t command_code,
+                  ByteView payload = {});
 
 // The search request (code 0xFF) with its fixed addressing.
 Bytes build_search_request(std::uint8_t link_flag);

@@ -29,10 +29,10 @@ using StateReplyDecoder = std::function<bool(ByteView frame)>;
 
 // Where the scanner records what it finds.
 struct ScannerTargets {
-  std::uint8_t* serial_device_type = nullptr;  // m_main_com_dev_type
-  DeviceEntry* entry0 = nullptr;               // device entry 0
+  std::uint8_t* serial_device_type = nullptr;            // m_main_com_dev_type
+  DeviceEntry* entry0 = nullptr;                         // device entry 0
   std::function<void(const std::string& name)> on_name;  // every name found
-  StateReplyDecoder state_decoder;             // decoder of 0x32 replies
+  StateReplyDecoder state_decoder;                       // decoder of 0x32 replies
 };
 
 // Returns the number of names of the first complete search reply, 1 after a

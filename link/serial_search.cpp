@@ -19,8 +19,8 @@ SerialSearchResult serial_search(CnComm& port, ReassemblyBuffer& buffer, std::ui
   targets.serial_device_type = &serial_device_type;
   targets.entry0 = &entry0;
   targets.on_name = [&last_name](const std::string& name) { last_name = name; };
-  const auto result = exchange_serial(port, buffer, request, targets, window_ms,
-                                      [](int queued) { diag("count  %d \n", queued); });
+  const auto result =
+      exchange_serial(port, buffer, request, targets, window_ms, [](int queued) { diag("count  %d \n", queued); });
   return {true, result.scan_result};
 }
 

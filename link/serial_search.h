@@ -24,7 +24,6 @@ struct SerialSearchResult {
 // records the replying device's type in serial_device_type, its type and id
 // in entry0, and each name it finds in last_name.
 SerialSearchResult serial_search(CnComm& port, ReassemblyBuffer& buffer, std::uint8_t& serial_device_type,
-                                 DeviceEntry& entry0, std::string& last_name,
-                                 int window_ms = kSerialSearchWindowMs);
+                                 DeviceEntry& entry0, std::string& last_name, int window_ms = kSerialSearchWindowMs);
 
 }  // namespace vela

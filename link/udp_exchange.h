@@ -11,7 +11,7 @@ enum class ReplyRule { Code, Framing };
 
 struct UdpExchangeOptions {
   ReplyRule rule = ReplyRule::Code;
-  std::uint8_t code = 0;           // expected code (code rule)
+  std::uint8_t code = 0;  // expected code (code rule)
   int window_ms = 200;
   std::size_t buffer_size = frame::kPageReadBuffer;
   bool log_received_length = false;  // "recv len is %d \n"

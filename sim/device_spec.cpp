@@ -87,9 +87,9 @@ DeviceSpec parse_device_spec(const std::string& text, SpecKind kind) {
       throw UsageError("unknown or misplaced item '" + item + "' in '" + text + "'");
     }
   }
-  const std::vector<std::string> required =
-      kind == SpecKind::Udp ? std::vector<std::string>{"type", "id", "name", "addr"}
-                            : std::vector<std::string>{"type", "id", "name"};
+  const std::vector<std::string> required = kind == SpecKind::Udp
+                                                ? std::vector<std::string>{"type", "id", "name", "addr"}
+                                                : std::vector<std::string>{"type", "id", "name"};
   for (const std::string& key : required)
     if (!seen.contains(key)) throw UsageError("'" + key + "=' missing in '" + text + "'");
   return spec;

@@ -9,12 +9,12 @@ namespace vela::sim {
 
 // How a device misbehaves when it answers.
 struct Faults {
-  bool silent = false;      // never answers (frames are still logged and handled)
-  int delay_ms = 0;         // answers this much later
-  bool twice = false;       // every reply is sent twice
-  bool foreign = false;     // a datagram that passes no reply rule goes first
-  int split_pieces = 1;     // serial replies are written in this many pieces
-  int split_pause_ms = 0;   // with this pause between the pieces
+  bool silent = false;     // never answers (frames are still logged and handled)
+  int delay_ms = 0;        // answers this much later
+  bool twice = false;      // every reply is sent twice
+  bool foreign = false;    // a datagram that passes no reply rule goes first
+  int split_pieces = 1;    // serial replies are written in this many pieces
+  int split_pause_ms = 0;  // with this pause between the pieces
 };
 
 struct DeviceSpec {

@@ -52,9 +52,8 @@ FrameLog::~FrameLog() {
 void FrameLog::write_line(const LogOrigin& origin, const std::string& fields) {
   if (!file_) return;
   const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start_).count();
-  std::fprintf(file_, "{\"time\":%.6f,\"carrier\":\"%s\",\"source\":%s,\"device\":%s,%s}\n", seconds,
-               origin.carrier, json_string(origin.source).c_str(), json_string(origin.device).c_str(),
-               fields.c_str());
+  std::fprintf(file_, "{\"time\":%.6f,\"carrier\":\"%s\",\"source\":%s,\"device\":%s,%s}\n", seconds, origin.carrier,
+               json_string(origin.source).c_str(), json_string(origin.device).c_str(), fields.c_str());
   std::fflush(file_);
 }
 

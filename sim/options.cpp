@@ -47,8 +47,8 @@ SimOptions parse_command_line(int argc, const char* const* argv) {
       options.help = true;
       continue;
     }
-    static const char* const kWithValue[] = {"--port", "--broadcast-listen", "--device", "--config",
-                                             "--serial", "--serial-link", "--log"};
+    static const char* const kWithValue[] = {"--port",   "--broadcast-listen", "--device", "--config",
+                                             "--serial", "--serial-link",      "--log"};
     if (std::find(std::begin(kWithValue), std::end(kWithValue), option) == std::end(kWithValue))
       throw UsageError("unknown option: " + option);
     if (i + 1 >= argc) throw UsageError(option + ": value missing");

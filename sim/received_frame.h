@@ -21,9 +21,7 @@ class Frame {
   std::uint8_t id() const { return bytes_[frame::kIdOffset]; }
   std::uint8_t link_flag() const { return bytes_[frame::kLinkFlagOffset]; }
   std::uint8_t code() const { return bytes_[frame::kCodeOffset]; }
-  ByteView payload() const {
-    return ByteView(bytes_).subspan(frame::kPayloadOffset, bytes_.size() - frame::kOverhead);
-  }
+  ByteView payload() const { return ByteView(bytes_).subspan(frame::kPayloadOffset, bytes_.size() - frame::kOverhead); }
 
  private:
   Bytes bytes_;

@@ -19,8 +19,9 @@ std::vector<Transmission> plan_transmissions(const Faults& faults, Carrier carri
   if (faults.foreign) plan.push_back({at, foreign_datagram()});
 
   const std::size_t pieces =
-      carrier == Carrier::Serial ? std::clamp<std::size_t>(faults.split_pieces, 1, std::max<std::size_t>(reply.size(), 1))
-                                 : 1;
+      carrier == Carrier::Serial
+          ? std::clamp<std::size_t>(faults.split_pieces, 1, std::max<std::size_t>(reply.size(), 1))
+          : 1;
   const int copies = faults.twice ? 2 : 1;
   for (int copy = 0; copy < copies; ++copy) {
     if (copy > 0 && pieces > 1) at += pause;

@@ -44,8 +44,8 @@ void SerialReassembler::scan(bool final, std::vector<SerialPiece>& out) {
             if (!final) break;
           } else if (b[i + length - 1] == frame::kEnd) {
             emit_text(out);
-            out.push_back(SerialPiece{true, Bytes(b.begin() + static_cast<long>(i),
-                                                  b.begin() + static_cast<long>(i + length))});
+            out.push_back(
+                SerialPiece{true, Bytes(b.begin() + static_cast<long>(i), b.begin() + static_cast<long>(i + length))});
             i += length;
             continue;
           }

@@ -15,8 +15,7 @@ Simulator::Simulator(const SimOptions& options) : log_(options.log_path) {
   if (options.broadcast_listen)
     listener_ = std::make_unique<BroadcastListener>(loop_, log_, *options.broadcast_listen, options.port, hosts);
   if (options.serial_device)
-    serial_ = std::make_unique<SerialDeviceHost>(loop_, log_, make_device(*options.serial_device),
-                                                 options.serial_link);
+    serial_ = std::make_unique<SerialDeviceHost>(loop_, log_, make_device(*options.serial_device), options.serial_link);
   loop_.watch(stop_signals_.fd(), POLLIN, [this](short) { loop_.stop(); });
 }
 

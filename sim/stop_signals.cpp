@@ -28,8 +28,7 @@ extern "C" void on_stop_signal(int) {
 
 StopSignals::StopSignals() {
   int fds[2];
-  if (::pipe2(fds, O_NONBLOCK | O_CLOEXEC) != 0)
-    throw SetupError(std::string("pipe: ") + std::strerror(errno));
+  if (::pipe2(fds, O_NONBLOCK | O_CLOEXEC) != 0) throw SetupError(std::string("pipe: ") + std::strerror(errno));
   read_fd_ = fds[0];
   write_fd_ = fds[1];
   signal_write_fd = write_fd_;

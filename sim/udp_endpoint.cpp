@@ -46,8 +46,8 @@ std::optional<Datagram> UdpEndpoint::receive() {
 }
 
 bool UdpEndpoint::send_to(const sockaddr_in& to, ByteView bytes) {
-  const ssize_t sent = ::sendto(fd_.get(), bytes.data(), bytes.size(), 0, reinterpret_cast<const sockaddr*>(&to),
-                                sizeof to);
+  const ssize_t sent =
+      ::sendto(fd_.get(), bytes.data(), bytes.size(), 0, reinterpret_cast<const sockaddr*>(&to), sizeof to);
   if (sent == static_cast<ssize_t>(bytes.size())) return true;
   std::fprintf(stderr, "vela-devsim: send from %s to %s: %s\n", local_text_.c_str(), endpoint_text(to).c_str(),
                sent < 0 ? std::strerror(errno) : "short write");

@@ -4,16 +4,16 @@
 // connection dialog, the status icons and the program icon.
 namespace vela::shell_bitmap {
 
-constexpr int program_icon = 128;          // icon, 256 x 256
-constexpr int close_button = 188;          // 42 x 35
-constexpr int connection_background = 191; // 480 x 400
-constexpr int main_background = 195;       // 1280 x 720
-constexpr int scan_button = 196;           // 138 x 50
-constexpr int max_button = 197;            // 34 x 35
-constexpr int min_button = 198;            // 47 x 35
-constexpr int set_button = 199;            // 25 x 30
-constexpr int status_disconnected = 211;   // icon, 32 x 32
-constexpr int status_connected = 212;      // icon, 32 x 32
+constexpr int program_icon = 128;           // icon, 256 x 256
+constexpr int close_button = 188;           // 42 x 35
+constexpr int connection_background = 191;  // 480 x 400
+constexpr int main_background = 195;        // 1280 x 720
+constexpr int scan_button = 196;            // 138 x 50
+constexpr int max_button = 197;             // 34 x 35
+constexpr int min_button = 198;             // 47 x 35
+constexpr int set_button = 199;             // 25 x 30
+constexpr int status_disconnected = 211;    // icon, 32 x 32
+constexpr int status_connected = 212;       // icon, 32 x 32
 
 }  // namespace vela::shell_bitmap
 

@@ -6,5 +6,6 @@ class CClass_new_lm5530_dlg : public vela::DevicePage {
   Q_OBJECT
  public:
   static constexpr int kTemplateId = 377;
-  explicit CClass_new_lm5530_dlg(QWidget* parent) : vela::DevicePage(QStringLiteral("CClass_new_lm5530_dlg"), kTemplateId, parent) {}
+  explicit CClass_new_lm5530_dlg(QWidget* parent)
+      : vela::DevicePage(QStringLiteral("CClass_new_lm5530_dlg"), kTemplateId, parent) {}
 };

@@ -6,5 +6,6 @@ class CClass_matrix_control : public vela::DevicePage {
   Q_OBJECT
  public:
   static constexpr int kTemplateId = 206;
-  explicit CClass_matrix_control(QWidget* parent) : vela::DevicePage(QStringLiteral("CClass_matrix_control"), kTemplateId, parent) {}
+  explicit CClass_matrix_control(QWidget* parent)
+      : vela::DevicePage(QStringLiteral("CClass_matrix_control"), kTemplateId, parent) {}
 };

@@ -41,8 +41,8 @@ class AppTestEnvironment : public ::testing::Environment {
     qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
     app_ = std::make_unique<QApplication>(argc_, argv_);
     previous_qt_handler_ = qInstallMessageHandler(&AppTestEnvironment::filter_qt_message);
-    previous_handler_ = set_operator_message_handler(
-        [](const std::string& text) { recorded_operator_messages().push_back(text); });
+    previous_handler_ =
+        set_operator_message_handler([](const std::string& text) { recorded_operator_messages().push_back(text); });
   }
 
   void TearDown() override {
@@ -71,8 +71,7 @@ class AppTestEnvironment : public ::testing::Environment {
   OperatorMessageHandler previous_handler_;
 };
 
-inline ::testing::Environment* const app_test_environment =
-    ::testing::AddGlobalTestEnvironment(new AppTestEnvironment);
+inline ::testing::Environment* const app_test_environment = ::testing::AddGlobalTestEnvironment(new AppTestEnvironment);
 
 // Collects the diagnostic lines written while it lives.
 class DiagnosticRecorder {

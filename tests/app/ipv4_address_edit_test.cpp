@@ -30,8 +30,7 @@ TEST_P(Ipv4TextTest, ReadsDottedTextIntoFourFields) {
 
 INSTANTIATE_TEST_SUITE_P(Texts, Ipv4TextTest,
                          ::testing::Values(TextCase{"192.168.1.20", {192, 168, 1, 20}, false},
-                                           TextCase{"", {0, 0, 0, 0}, true},
-                                           TextCase{"0.0.0.0", {0, 0, 0, 0}, false},
+                                           TextCase{"", {0, 0, 0, 0}, true}, TextCase{"0.0.0.0", {0, 0, 0, 0}, false},
                                            TextCase{"10.300.5", {10, 255, 5, 0}, false},
                                            TextCase{"a.b.1.2", {0, 0, 1, 2}, false}));
 

@@ -272,7 +272,8 @@ TEST_F(MainWindowFixture, WindowButtons) {
 TEST_F(MainWindowFixture, StartUpWritesTheClientRectangleAndPlacesTheControls) {
   diagnostics.clear();
   open_window();
-  const std::vector<std::string> expected = {"L = 0 \n", "T = 0 \n", "R = 1280 \n", "B = 720 \n", "W = 1280 \n", "H = 720 \n"};
+  const std::vector<std::string> expected = {"L = 0 \n",   "T = 0 \n",    "R = 1280 \n",
+                                             "B = 720 \n", "W = 1280 \n", "H = 720 \n"};
   std::vector<std::string> rect_lines;
   for (const auto& line : diagnostics.lines()) {
     if (line.size() > 2 && line[1] == ' ' && line[2] == '=') rect_lines.push_back(line);

@@ -22,8 +22,8 @@ TEST(PanelProcess, DemoModeFindsOneDeviceOfEveryTypeOnLoopback) {
 }
 
 TEST(PanelProcess, BadOptionsAreRefused) {
-  for (const auto& option : {std::vector<std::string>{"--device-port", "70000"},
-                             std::vector<std::string>{"--broadcast", "somewhere"}}) {
+  for (const auto& option :
+       {std::vector<std::string>{"--device-port", "70000"}, std::vector<std::string>{"--broadcast", "somewhere"}}) {
     std::vector<std::string> argv = {kPanel, "-platform", "offscreen"};
     argv.insert(argv.end(), option.begin(), option.end());
     const ProcessResult result = run_process(argv);

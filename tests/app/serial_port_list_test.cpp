@@ -43,10 +43,10 @@ TEST_F(SerialPortListTest, ListsSerialDevicesOnlyAndRealUartLinesOnly) {
   const std::string dev = roots_.dev_dir + "/";
   for (const char* name : {"ttyS0", "ttyS1", "ttyS2", "ttyS10", "ttyS11", "ttyS12"}) device(name);
   uart_type("ttyS0", "4");
-  uart_type("ttyS1", "0");   // no UART behind this line
+  uart_type("ttyS1", "0");  // no UART behind this line
   uart_type("ttyS2", "4");
   uart_type("ttyS10", "4");
-  driver_link("ttyS11");     // no type attribute, but a driver
+  driver_link("ttyS11");  // no type attribute, but a driver
   // ttyS12: neither
   for (const char* name : {"ttyUSB0", "ttyACM1", "ttyAMA0", "rfcomm0", "serial/by-id/usb-FTDI_A1-if00-port0"})
     device(name);

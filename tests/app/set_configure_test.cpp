@@ -247,9 +247,15 @@ TEST_P(ConfigureHideTest, HidesKeepingStateAndComesBackUnrefreshed) {
   diagnostics_.clear();
 
   switch (GetParam()) {
-    case HideBy::Escape: QTest::keyClick(list(kBaudList), Qt::Key_Escape); break;
-    case HideBy::Enter: QTest::keyClick(list(kBaudList), Qt::Key_Return); break;
-    case HideBy::CloseCommand: dialog_->close(); break;
+    case HideBy::Escape:
+      QTest::keyClick(list(kBaudList), Qt::Key_Escape);
+      break;
+    case HideBy::Enter:
+      QTest::keyClick(list(kBaudList), Qt::Key_Return);
+      break;
+    case HideBy::CloseCommand:
+      dialog_->close();
+      break;
   }
   EXPECT_FALSE(dialog_->isVisible());
   EXPECT_EQ(diagnostics_.count(" close \n"), 1U);
@@ -271,9 +277,12 @@ INSTANTIATE_TEST_SUITE_P(Ways, ConfigureHideTest,
                          ::testing::Values(HideBy::Escape, HideBy::Enter, HideBy::CloseCommand),
                          [](const ::testing::TestParamInfo<HideBy>& info) {
                            switch (info.param) {
-                             case HideBy::Escape: return std::string("Escape");
-                             case HideBy::Enter: return std::string("Enter");
-                             case HideBy::CloseCommand: return std::string("CloseCommand");
+                             case HideBy::Escape:
+                               return std::string("Escape");
+                             case HideBy::Enter:
+                               return std::string("Enter");
+                             case HideBy::CloseCommand:
+                               return std::string("CloseCommand");
                            }
                            return std::string();
                          });
@@ -294,8 +303,8 @@ TEST_F(ConfigureDialogTest, GoesWithTheMainWindowOnly) {
 class ConfigureSerialTest : public ConfigureDialogTest {
  protected:
   void SetUp() override {
-    sim_ = std::make_unique<SimProcess>(std::vector<std::string>{
-        "--port", std::to_string(vela::test::free_udp_port()), "--serial", "type=0xA3,id=1,name=Lm"});
+    sim_ = std::make_unique<SimProcess>(std::vector<std::string>{"--port", std::to_string(vela::test::free_udp_port()),
+                                                                 "--serial", "type=0xA3,id=1,name=Lm"});
     ASSERT_FALSE(sim_->pty_path().empty());
     vela::PanelOptions options;
     options.extra_serial_ports = {QString::fromStdString(sim_->pty_path()), QString::fromStdString(kMissingPort)};
@@ -390,7 +399,8 @@ TEST_F(ConfigureSerialTest, ChangeIpInSerialModeWritesTheFrameOnlyWhileThePortIs
   EXPECT_EQ(bytes[vela::frame::kLinkFlagOffset], vela::frame::kLinkSerial);
   EXPECT_EQ(bytes[vela::frame::kTypeOffset], 0xA3);
   EXPECT_EQ(bytes[vela::frame::kIdOffset], 1);
-  const vela::Bytes payload(bytes.begin() + vela::frame::kPayloadOffset, bytes.begin() + vela::frame::kPayloadOffset + 12);
+  const vela::Bytes payload(bytes.begin() + vela::frame::kPayloadOffset,
+                            bytes.begin() + vela::frame::kPayloadOffset + 12);
   EXPECT_EQ(payload, (vela::Bytes{10, 20, 30, 40, 0, 0, 0, 0, 0, 0, 0, 0}));
   EXPECT_EQ(std::vector<std::uint8_t>(window_->m_set_address_payload.begin(), window_->m_set_address_payload.end()),
             payload);
@@ -406,8 +416,8 @@ class ConfigureNetworkTest : public ConfigureDialogTest {
   void SetUp() override {
     address_ = vela::test::LoopbackRange::for_this_process().address(3);
     const std::uint16_t device_port = vela::test::free_udp_port({address_});
-    sim_ = std::make_unique<SimProcess>(std::vector<std::string>{
-        "--port", std::to_string(device_port), "--device", "type=0xA1,id=3,name=Studio,addr=" + address_});
+    sim_ = std::make_unique<SimProcess>(std::vector<std::string>{"--port", std::to_string(device_port), "--device",
+                                                                 "type=0xA1,id=3,name=Studio,addr=" + address_});
     vela::PanelOptions options;
     options.link.device_port = device_port;
     options.link.local_port = vela::test::free_udp_port({address_});
@@ -438,7 +448,8 @@ TEST_F(ConfigureNetworkTest, ChangeIpSendsTheNewAddressToTheCurrentDevice) {
   EXPECT_EQ(bytes[vela::frame::kTypeOffset], 0xA1);
   EXPECT_EQ(bytes[vela::frame::kIdOffset], 3);
   EXPECT_EQ(bytes[vela::frame::kCodeOffset], vela::code::kSetAddress);
-  const vela::Bytes payload(bytes.begin() + vela::frame::kPayloadOffset, bytes.begin() + vela::frame::kPayloadOffset + 12);
+  const vela::Bytes payload(bytes.begin() + vela::frame::kPayloadOffset,
+                            bytes.begin() + vela::frame::kPayloadOffset + 12);
   EXPECT_EQ(payload, (vela::Bytes{192, 168, 7, 201, 0, 0, 0, 0, 0, 0, 0, 0}));
   EXPECT_EQ(link().udp.m_udpSockfd, -1) << "the command socket is closed again";
   EXPECT_EQ(link().device_table[0].address_text(), address_) << "the table keeps the old address";

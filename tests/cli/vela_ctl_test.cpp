@@ -72,7 +72,12 @@ struct CtlOnLoopback : ::testing::Test {
   std::uint16_t local_port = free_udp_port();
 
   std::vector<std::string> search_args() const {
-    return {"search", "--broadcast", range.address(0), "--device-port", std::to_string(device_port), "--local-port",
+    return {"search",
+            "--broadcast",
+            range.address(0),
+            "--device-port",
+            std::to_string(device_port),
+            "--local-port",
             std::to_string(local_port)};
   }
 };
@@ -97,7 +102,8 @@ TEST_F(CtlOnLoopback, NetworkSearchWithoutAnswersSaysNoDeviceFound) {
 }
 
 TEST_F(CtlOnLoopback, SendDeliversOneFrameToTheAddress) {
-  SimProcess sim({"--port", std::to_string(device_port), "--device", "type=0xA4,id=3,name=Mv,addr=" + range.address(1)});
+  SimProcess sim(
+      {"--port", std::to_string(device_port), "--device", "type=0xA4,id=3,name=Mv,addr=" + range.address(1)});
   const ProcessResult result =
       ctl({"send", "--to", range.address(1), "--device-port", std::to_string(device_port), "--local-port",
            std::to_string(local_port), "--type", "0xA4", "--id", "3", "--code", "0x33", "--payload", "02"});

@@ -15,24 +15,21 @@
 namespace vela::test {
 
 class GuiEnvironment : public ::testing::Environment {
-public:
-    void SetUp() override
-    {
-        if (QApplication::instance())
-            return;
-        qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
-        static int argc = 1;
-        static char name[] = "vela_gui_tests";
-        static char* argv[] = {name, nullptr};
-        m_app = std::make_unique<QApplication>(argc, argv);
-    }
-    void TearDown() override { m_app.reset(); }
+ public:
+  void SetUp() override {
+    if (QApplication::instance()) return;
+    qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
+    static int argc = 1;
+    static char name[] = "vela_gui_tests";
+    static char* argv[] = {name, nullptr};
+    m_app = std::make_unique<QApplication>(argc, argv);
+  }
+  void TearDown() override { m_app.reset(); }
 
-private:
-    std::unique_ptr<QApplication> m_app;
+ private:
+  std::unique_ptr<QApplication> m_app;
 };
 
-inline ::testing::Environment* const gui_environment =
-    ::testing::AddGlobalTestEnvironment(new GuiEnvironment);
+inline ::testing::Environment* const gui_environment = ::testing::AddGlobalTestEnvironment(new GuiEnvironment);
 
 }  // namespace vela::test

@@ -53,9 +53,7 @@ struct LabDevice {
   int type;
   int id;
   std::string name;
-  std::string spec() const {
-    return "type=" + std::to_string(type) + ",id=" + std::to_string(id) + ",name=" + name;
-  }
+  std::string spec() const { return "type=" + std::to_string(type) + ",id=" + std::to_string(id) + ",name=" + name; }
 };
 
 class NetlabTest : public ::testing::Test {

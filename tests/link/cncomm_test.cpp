@@ -105,8 +105,7 @@ TEST(CnComm, FailedOpenLeavesThePortClosedAndFree) {
   const struct {
     std::string path;
     int baud;
-  } cases[] = {
-      {peer.path(), 4800}, {peer.path(), 230400}, {peer.path(), 0}, {"/dev/vela-no-such-port", 9600}};
+  } cases[] = {{peer.path(), 4800}, {peer.path(), 230400}, {peer.path(), 0}, {"/dev/vela-no-such-port", 9600}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.path + " @" + std::to_string(c.baud));
     CnComm port;

@@ -78,10 +78,9 @@ TEST_F(SimulatedLan, SearchListsDevicesAtTheirOwnAddressesInAnswerOrder) {
   const auto elapsed = tick_ms() - started;
   link.close();
 
-  EXPECT_EQ(list_texts(found),
-            (std::vector<std::string>{"First_" + device_address(1), "Middle_" + device_address(2),
-                                      "Late_" + device_address(0), "Echo_" + device_address(4),
-                                      "Echo_" + device_address(4), "Noisy_" + device_address(5)}));
+  EXPECT_EQ(list_texts(found), (std::vector<std::string>{"First_" + device_address(1), "Middle_" + device_address(2),
+                                                         "Late_" + device_address(0), "Echo_" + device_address(4),
+                                                         "Echo_" + device_address(4), "Noisy_" + device_address(5)}));
   ASSERT_EQ(found.size(), 6u);
   EXPECT_EQ(found[0].entry.type, 0xA4);
   EXPECT_EQ(found[0].entry.id, 2);
@@ -152,7 +151,8 @@ TEST_F(SimulatedLan, ExchangeTakesTheFirstDatagramThatPassesItsRule) {
     options.code = code::kSearch;
     options.window_ms = 300;
     options.log_received_length = true;
-    const auto reply = exchange_udp(session.udp, session.current_device(), session.build_request(1, code::kSearch), options);
+    const auto reply =
+        exchange_udp(session.udp, session.current_device(), session.build_request(1, code::kSearch), options);
     EXPECT_EQ(reply.has_value(), c.answered);
     if (reply) {
       EXPECT_EQ((*reply)[frame::kCodeOffset], code::kSearch);

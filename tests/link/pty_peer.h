@@ -62,8 +62,10 @@ class PtyPeer {
       pollfd in{master_, POLLIN, 0};
       if (::poll(&in, 1, idle_ms) <= 0) break;
       const ssize_t n = ::read(master_, chunk, std::min(sizeof chunk, count - got.size()));
-      if (n > 0) got.insert(got.end(), chunk, chunk + n);
-      else if (n < 0 && errno != EAGAIN && errno != EINTR) break;
+      if (n > 0)
+        got.insert(got.end(), chunk, chunk + n);
+      else if (n < 0 && errno != EAGAIN && errno != EINTR)
+        break;
     }
     return got;
   }

@@ -82,8 +82,11 @@ TEST_F(ScanFixture, TableOfBuffers) {
       {"other command code, then a search reply", concat({other_code, reply}), 1, {"Studio1"}, 0xA1},
       {"two name patterns", search_reply(0x60, 1, "AB-1-CD-2-"), 2, {"AB", "AB-1-CD"}, 0x60},
       {"name area without separator", search_reply(0x60, 1, "NoSeparator"), 0, {}, 0x60},
-      {"stops at the first search reply", concat({search_reply(0x60, 1, "A-1-"), search_reply(0x81, 2, "B-1-")}), 1,
-       {"A"}, 0x60},
+      {"stops at the first search reply",
+       concat({search_reply(0x60, 1, "A-1-"), search_reply(0x81, 2, "B-1-")}),
+       1,
+       {"A"},
+       0x60},
   };
   for (const auto& c : cases) {
     serial_type = 0;

@@ -69,9 +69,7 @@ class SerialExchangeTest : public ::testing::Test {
     }
     return counts;
   }
-  bool wrote(const std::string& line) const {
-    return std::find(lines_.begin(), lines_.end(), line) != lines_.end();
-  }
+  bool wrote(const std::string& line) const { return std::find(lines_.begin(), lines_.end(), line) != lines_.end(); }
 
   PtyPeer peer_;
   CnComm port_;

@@ -37,10 +37,10 @@ TEST(DevsimUdp, SearchIsAnsweredByEveryDeviceFromItsOwnAddress) {
   const std::uint16_t port = free_udp_port(addrs);
   const std::vector<Expected> devices = {{0xA1, 1, "Studio1"}, {0x81, 7, "Matrix B"}, {0xA5, 0x10, "Sw"}};
   TempDir dir;
-  const std::string config = dir.write_file(
-      "devices.conf", "# three devices\n\ndevice type=0xA1,id=1,name=Studio1,addr=" + addrs[0] +
-                          "\n  device type=129,id=7,name=Matrix B,addr=" + addrs[1] +
-                          "\ndevice type=0xa5,id=0x10,name=Sw,addr=" + addrs[2] + "\n");
+  const std::string config =
+      dir.write_file("devices.conf", "# three devices\n\ndevice type=0xA1,id=1,name=Studio1,addr=" + addrs[0] +
+                                         "\n  device type=129,id=7,name=Matrix B,addr=" + addrs[1] +
+                                         "\ndevice type=0xa5,id=0x10,name=Sw,addr=" + addrs[2] + "\n");
   SimProcess sim({"--port", std::to_string(port), "--broadcast-listen", addrs[3], "--config", config});
 
   ASSERT_EQ(sim.udp_devices().size(), devices.size());
@@ -92,9 +92,8 @@ TEST_P(DevsimUdpFault, FaultShapesTheAnswerOfThatDeviceOnly) {
   const FaultCase& c = GetParam();
   const auto addrs = LoopbackRange::for_this_process().addresses(2);
   const std::uint16_t port = free_udp_port(addrs);
-  SimProcess sim({"--port", std::to_string(port), "--device",
-                  "type=0xA4,id=3,name=Faulty,addr=" + addrs[0] + c.flags, "--device",
-                  "type=0x60,id=4,name=Plain,addr=" + addrs[1]});
+  SimProcess sim({"--port", std::to_string(port), "--device", "type=0xA4,id=3,name=Faulty,addr=" + addrs[0] + c.flags,
+                  "--device", "type=0x60,id=4,name=Plain,addr=" + addrs[1]});
 
   UdpPeer peer;
   const Bytes request = build_search_request(frame::kLinkUdp);

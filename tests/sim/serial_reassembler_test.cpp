@@ -66,18 +66,20 @@ INSTANTIATE_TEST_SUITE_P(
                         Bytes(kState.begin() + 3, kState.end() - 1), Bytes(kState.end() - 1, kState.end())},
                        false,
                        {as_frame(kState)}},
-        ReassemblyCase{"two_frames_back_to_back", {join({kSearch, kState})}, false,
-                       {as_frame(kSearch), as_frame(kState)}},
-        ReassemblyCase{"second_a5_starts_the_frame", {join({{0xA5}, kSearch})}, false,
-                       {as_text({0xA5}), as_frame(kSearch)}},
-        ReassemblyCase{"length_below_20_is_text", {join({{0xA5, 0x6C, 0x05, 0x00, 0xAE}, text(".")})}, false,
+        ReassemblyCase{
+            "two_frames_back_to_back", {join({kSearch, kState})}, false, {as_frame(kSearch), as_frame(kState)}},
+        ReassemblyCase{
+            "second_a5_starts_the_frame", {join({{0xA5}, kSearch})}, false, {as_text({0xA5}), as_frame(kSearch)}},
+        ReassemblyCase{"length_below_20_is_text",
+                       {join({{0xA5, 0x6C, 0x05, 0x00, 0xAE}, text(".")})},
+                       false,
                        {as_text({0xA5, 0x6C, 0x05, 0x00, 0xAE, '.'})}},
-        ReassemblyCase{"wrong_end_byte_is_text", {join({bad_end(), kSearch})}, false,
-                       {as_text(bad_end()), as_frame(kSearch)}},
-        ReassemblyCase{"texts_end_at_dots", {text("3V1,4,8.All#.")}, false,
-                       {as_text(text("3V1,4,8.")), as_text(text("All#."))}},
-        ReassemblyCase{"text_then_frame", {join({text("abc"), kSearch})}, false,
-                       {as_text(text("abc")), as_frame(kSearch)}},
+        ReassemblyCase{
+            "wrong_end_byte_is_text", {join({bad_end(), kSearch})}, false, {as_text(bad_end()), as_frame(kSearch)}},
+        ReassemblyCase{
+            "texts_end_at_dots", {text("3V1,4,8.All#.")}, false, {as_text(text("3V1,4,8.")), as_text(text("All#."))}},
+        ReassemblyCase{
+            "text_then_frame", {join({text("abc"), kSearch})}, false, {as_text(text("abc")), as_frame(kSearch)}},
         ReassemblyCase{"unterminated_text_waits_for_quiet", {text("abc")}, false, {}},
         ReassemblyCase{"quiet_hands_out_text", {text("ab"), text("c")}, true, {as_text(text("abc"))}},
         ReassemblyCase{"incomplete_frame_waits", {Bytes(kSearch.begin(), kSearch.end() - 1)}, false, {}},

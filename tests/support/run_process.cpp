@@ -22,8 +22,7 @@ std::string command_text(const std::vector<std::string>& argv) {
 ProcessResult run_process(const std::vector<std::string>& argv, std::chrono::milliseconds timeout) {
   int out_pipe[2];
   int err_pipe[2];
-  if (::pipe2(out_pipe, O_CLOEXEC) != 0 || ::pipe2(err_pipe, O_CLOEXEC) != 0)
-    throw std::runtime_error("pipe failed");
+  if (::pipe2(out_pipe, O_CLOEXEC) != 0 || ::pipe2(err_pipe, O_CLOEXEC) != 0) throw std::runtime_error("pipe failed");
   const int null_fd = ::open("/dev/null", O_RDONLY | O_CLOEXEC);
   const pid_t pid = spawn_child(argv, null_fd, out_pipe[1], err_pipe[1]);
   ::close(null_fd);
@@ -36,7 +35,8 @@ ProcessResult run_process(const std::vector<std::string>& argv, std::chrono::mil
   const auto deadline = std::chrono::steady_clock::now() + timeout;
   int open_pipes = 2;
   while (open_pipes > 0) {
-    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+    const auto left =
+        std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
     if (left.count() <= 0) {
       result.timed_out = true;
       ::kill(pid, SIGKILL);

@@ -65,9 +65,15 @@ class FlatJsonReader {
       if (i_ >= s_.size()) fail("unterminated escape");
       c = s_[i_++];
       switch (c) {
-        case 'n': out.push_back('\n'); break;
-        case 't': out.push_back('\t'); break;
-        case 'r': out.push_back('\r'); break;
+        case 'n':
+          out.push_back('\n');
+          break;
+        case 't':
+          out.push_back('\t');
+          break;
+        case 'r':
+          out.push_back('\r');
+          break;
         case 'u': {
           if (i_ + 4 > s_.size()) fail("short \\u escape");
           const unsigned long value = std::stoul(s_.substr(i_, 4), nullptr, 16);
@@ -76,7 +82,9 @@ class FlatJsonReader {
           i_ += 4;
           break;
         }
-        default: out.push_back(c); break;  // \" \\ \/
+        default:
+          out.push_back(c);
+          break;  // \" \\ \/
       }
     }
     ++i_;
@@ -108,13 +116,20 @@ Bytes LogRecord::bytes() const {
 LogRecord parse_log_record(const std::string& line) {
   LogRecord r;
   FlatJsonReader(line).read([&r](const std::string& key, const std::string& value, bool is_string) {
-    if (key == "time" && !is_string) r.time = std::stod(value);
-    else if (key == "code" && !is_string) r.code = std::stoi(value);
-    else if (key == "carrier") r.carrier = value;
-    else if (key == "source") r.source = value;
-    else if (key == "device") r.device = value;
-    else if (key == "hex") r.hex = value;
-    else if (key == "command") r.command = value;
+    if (key == "time" && !is_string)
+      r.time = std::stod(value);
+    else if (key == "code" && !is_string)
+      r.code = std::stoi(value);
+    else if (key == "carrier")
+      r.carrier = value;
+    else if (key == "source")
+      r.source = value;
+    else if (key == "device")
+      r.device = value;
+    else if (key == "hex")
+      r.hex = value;
+    else if (key == "command")
+      r.command = value;
     else if (key == "text") {
       r.text = value;
       r.is_text = true;
@@ -137,7 +152,8 @@ std::vector<LogRecord> SimLog::records() const {
 }
 
 std::vector<LogRecord> SimLog::wait_for(std::size_t count, std::chrono::milliseconds deadline) const {
-  return wait_for(count, [](const LogRecord&) { return true; }, deadline);
+  return wait_for(
+      count, [](const LogRecord&) { return true; }, deadline);
 }
 
 std::vector<LogRecord> SimLog::wait_for(std::size_t count, const std::function<bool(const LogRecord&)>& match,
