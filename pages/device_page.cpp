@@ -21,6 +21,8 @@ void DevicePage::paintEvent(QPaintEvent*) {
   painter.setRenderHint(QPainter::Antialiasing);
   // Pages are opaque: the page area's own picture does not show through.
   painter.fillRect(rect(), style::well);
+  painter.setPen(style::hairline);
+  painter.drawRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
   painter.setPen(style::caption_dim);
   QFont font = painter.font();
   font.setPixelSize(15);

@@ -135,7 +135,7 @@ TEST_F(SimulatedLan, ExchangeTakesTheFirstDatagramThatPassesItsRule) {
       {"foreign datagram first", "type=0xA1,id=1,name=Plain,foreign", true, "the cmd is not right \n"},
       {"late but inside the window", "type=0xA1,id=1,name=Plain,delay=100", true, "recv len is 29 \n"},
       {"silent", "type=0xA1,id=1,name=Plain,silent", false, "wait time over \n"},
-      {"later than the window", "type=0xA1,id=1,name=Plain,delay=600", false, "wait time over \n"},
+      {"later than the window", "type=0xA1,id=1,name=Plain,delay=1500", false, "wait time over \n"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
@@ -149,7 +149,7 @@ TEST_F(SimulatedLan, ExchangeTakesTheFirstDatagramThatPassesItsRule) {
     UdpExchangeOptions options;
     options.rule = ReplyRule::Code;
     options.code = code::kSearch;
-    options.window_ms = 300;
+    options.window_ms = 600;
     options.log_received_length = true;
     const auto reply =
         exchange_udp(session.udp, session.current_device(), session.build_request(1, code::kSearch), options);
