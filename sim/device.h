@@ -1,5 +1,5 @@
 #pragma once
-// A simulated device: its identity from the spec, its state (in the family
+// A simulated device: its identity from the command line, its state (in the family
 // classes) and its answers. The host that owns the device decides how and
 // when an answer travels (carrier, faults); the device only builds it.
 #include <optional>

@@ -1,5 +1,5 @@
 #pragma once
-// Creates the device class of the spec's type code; a type outside the known
+// Creates the device class of a command-line type code; a type outside the known
 // families gets the plain Device, which answers only the search.
 #include <memory>
 
