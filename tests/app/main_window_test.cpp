@@ -1,6 +1,7 @@
 // The main window with real widgets and the simulator as the peer.
 #include <gtest/gtest.h>
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QTest>
@@ -69,13 +70,21 @@ struct MainWindowFixture : ::testing::Test {
     window->m_link.device_count = static_cast<std::uint8_t>(types.size());
   }
 
-  void choose_entry(int index) { emit window->device_list()->activated(index); }
+  // Opens the drop-down list and clicks the entry, as the operator does.
+  void choose_entry(int index) {
+    QComboBox* list = window->device_list();
+    list->showPopup();
+    QAbstractItemView* view = list->view();
+    const QRect item = view->visualRect(list->model()->index(index, 0));
+    ASSERT_TRUE(item.isValid()) << "entry " << index;
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, item.center());
+  }
 };
 
 TEST_F(MainWindowFixture, NetworkSearchListsDevicesInAnswerOrderAndOpensTheFirstPage) {
   start({"type=0x81,id=2,name=Router,delay=400", "type=0xA1,id=1,name=Gallery", "type=0xA5,id=3,name=Mute,silent",
          "type=0x60,id=4,name=Booth,twice,delay=800"});
-  window->network_search();
+  QTest::mouseClick(window->findChild<CButtonST*>("id1005"), Qt::LeftButton);
   const QString r = QString::fromStdString(device_address(0));
   const QString g = QString::fromStdString(device_address(1));
   const QString b = QString::fromStdString(device_address(3));
