@@ -111,6 +111,7 @@ void CVela_16_VIEWDlg::create_controls() {
 
   m_device_list = new DropDownList(this);
   vela::set_control_id(m_device_list, 1007);
+  m_device_list->setPlaceholderText(QStringLiteral("Press SCAN to find devices"));
   m_device_list->setGeometry(kDeviceListPlace);
   connect(m_device_list, &QComboBox::activated, this, &CVela_16_VIEWDlg::on_device_list_choice);
 

@@ -10,11 +10,26 @@
 
 namespace {
 
-// The window thread is busy for the whole search window; say so.
-class BusyCursor {
+// The window thread is busy for the whole search window: say so with the
+// cursor and, while the list is empty, with its placeholder text (painted
+// once before the wait, since nothing repaints during it).
+class SearchInProgress {
  public:
-  BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-  ~BusyCursor() { QApplication::restoreOverrideCursor(); }
+  explicit SearchInProgress(QComboBox* list) : list_(list), idle_text_(list->placeholderText()) {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    list_->setPlaceholderText(QStringLiteral("Searching\u2026"));
+    list_->repaint();
+  }
+  ~SearchInProgress() {
+    list_->setPlaceholderText(idle_text_);
+    QApplication::restoreOverrideCursor();
+  }
+  SearchInProgress(const SearchInProgress&) = delete;
+  SearchInProgress& operator=(const SearchInProgress&) = delete;
+
+ private:
+  QComboBox* list_;
+  QString idle_text_;
 };
 
 const QString kNoDeviceFound = QStringLiteral("No Device Found");
@@ -50,7 +65,7 @@ void CVela_16_VIEWDlg::network_search() {
 
   std::vector<vela::DiscoveredDevice> found;
   {
-    BusyCursor busy;
+    SearchInProgress busy(m_device_list);
     if (vela::network_search(m_link.udp, found) == vela::SearchStatus::SocketFailed) {
       vela::show_operator_message("Create socket err");
       vela::diag("create socket fail \n");
@@ -84,7 +99,7 @@ void CVela_16_VIEWDlg::serial_search() {
 
   vela::SerialSearchResult result;
   {
-    BusyCursor busy;
+    SearchInProgress busy(m_device_list);
     result = vela::serial_search(m_link.com, m_link.reassembly, m_link.m_main_com_dev_type, m_link.device_table[0],
                                  m_link.last_serial_name);
   }
