@@ -8,13 +8,12 @@
 #include <cstring>
 
 #include "errors.h"
+#include "udp_link.h"
 
 namespace vela::sim {
 
 std::string endpoint_text(const sockaddr_in& address) {
-  char text[INET_ADDRSTRLEN] = {};
-  inet_ntop(AF_INET, &address.sin_addr, text, sizeof text);
-  return std::string(text) + ":" + std::to_string(ntohs(address.sin_port));
+  return address_text(address) + ":" + std::to_string(ntohs(address.sin_port));
 }
 
 UdpEndpoint::UdpEndpoint(const std::string& addr, std::uint16_t port) {
