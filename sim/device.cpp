@@ -21,12 +21,12 @@ std::optional<Bytes> Device::handle(const Frame& request) {
 std::optional<Bytes> Device::handle_text(ByteView) { return std::nullopt; }
 
 Bytes Device::make_reply(const Frame& request, std::uint8_t code, ByteView payload) const {
-  return build_frame(request.link_flag(), spec_.type, spec_.id, code, payload);
+  return build_frame(request.link_flag(), config_.type, config_.id, code, payload);
 }
 
 Bytes Device::search_reply(const Frame& request) const {
   Bytes payload{0x00};
-  payload.insert(payload.end(), spec_.name.begin(), spec_.name.end());
+  payload.insert(payload.end(), config_.name.begin(), config_.name.end());
   for (const char c : std::string("-1-")) payload.push_back(static_cast<std::uint8_t>(c));
   return make_reply(request, code::kSearch, payload);
 }

@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "device_spec.h"
+#include "device_config.h"
 #include "frame.h"
 #include "received_frame.h"
 
@@ -16,13 +16,13 @@ std::string common_command_name(std::uint8_t code);
 
 class Device {
  public:
-  explicit Device(DeviceSpec spec) : spec_(std::move(spec)) {}
+  explicit Device(DeviceConfig config) : config_(std::move(config)) {}
   virtual ~Device() = default;
   Device(const Device&) = delete;
   Device& operator=(const Device&) = delete;
 
-  const DeviceSpec& spec() const { return spec_; }
-  const std::string& name() const { return spec_.name; }
+  const DeviceConfig& config() const { return config_; }
+  const std::string& name() const { return config_.name; }
 
   // The reply to a received frame, or nothing. Families handle their own
   // codes first and pass the rest here (which answers the search).
@@ -39,7 +39,7 @@ class Device {
   Bytes search_reply(const Frame& request) const;
 
  private:
-  DeviceSpec spec_;
+  DeviceConfig config_;
 };
 
 }  // namespace vela::sim

@@ -7,6 +7,6 @@
 
 namespace vela::sim {
 
-std::unique_ptr<Device> make_device(const DeviceSpec& spec);
+std::unique_ptr<Device> make_device(const DeviceConfig& config);
 
 }  // namespace vela::sim

@@ -11,15 +11,15 @@
 namespace vela::sim {
 
 const char* const kUsage =
-    "usage: vela-devsim [--port N] [--broadcast-listen ADDR] [--device SPEC]... [--config FILE]\n"
-    "                   [--serial SPEC] [--serial-link PATH] [--log FILE]\n"
-    "  SPEC: type=T,id=I,name=NAME[,addr=A][,silent][,delay=MS][,twice][,foreign][,split=PIECES:PAUSE_MS]\n";
+    "usage: vela-devsim [--port N] [--broadcast-listen ADDR] [--device DEVICE]... [--config FILE]\n"
+    "                   [--serial DEVICE] [--serial-link PATH] [--log FILE]\n"
+    "  DEVICE: type=T,id=I,name=NAME[,addr=A][,silent][,delay=MS][,twice][,foreign][,split=PIECES:PAUSE_MS]\n";
 
 namespace {
 
-void set_serial(SimOptions& options, const std::string& spec) {
+void set_serial(SimOptions& options, const std::string& text) {
   if (options.serial_device) throw UsageError("only one serial device can be simulated");
-  options.serial_device = parse_device_spec(spec, SpecKind::Serial);
+  options.serial_device = parse_device_config(text, Carrier::Serial);
 }
 
 std::uint16_t parse_port(const std::string& text) {
@@ -61,7 +61,7 @@ SimOptions parse_command_line(int argc, const char* const* argv) {
         throw UsageError("--broadcast-listen " + value + ": not an IPv4 address");
       options.broadcast_listen = value;
     } else if (option == "--device") {
-      options.udp_devices.push_back(parse_device_spec(value, SpecKind::Udp));
+      options.udp_devices.push_back(parse_device_config(value, Carrier::Udp));
     } else if (option == "--config") {
       load_config_file(value, options);
     } else if (option == "--serial") {
@@ -85,14 +85,14 @@ void load_config_file(const std::string& path, SimOptions& options) {
     if (line.empty() || line[0] == '#') continue;
     const std::size_t space = line.find_first_of(" \t");
     const std::string keyword = line.substr(0, space);
-    const std::string spec = space == std::string::npos ? std::string() : trim(line.substr(space));
+    const std::string text = space == std::string::npos ? std::string() : trim(line.substr(space));
     try {
       if (keyword == "device") {
-        options.udp_devices.push_back(parse_device_spec(spec, SpecKind::Udp));
+        options.udp_devices.push_back(parse_device_config(text, Carrier::Udp));
       } else if (keyword == "serial") {
-        set_serial(options, spec);
+        set_serial(options, text);
       } else {
-        throw UsageError("expected 'device SPEC' or 'serial SPEC'");
+        throw UsageError("expected 'device DEVICE' or 'serial DEVICE'");
       }
     } catch (const UsageError& error) {
       throw UsageError(path + ":" + std::to_string(number) + ": " + error.what());

@@ -4,8 +4,6 @@
 
 namespace vela::sim {
 
-const char* carrier_name(Carrier carrier) { return carrier == Carrier::Udp ? "udp" : "serial"; }
-
 Bytes foreign_datagram() {
   const std::string text = "NOT-A-FRAME-FROM-DEVICE!";
   return Bytes(text.begin(), text.end());

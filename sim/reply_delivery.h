@@ -7,16 +7,12 @@
 #include <string>
 #include <vector>
 
-#include "device_spec.h"
+#include "carrier.h"
+#include "device_config.h"
 #include "event_loop.h"
 #include "frame.h"
 
 namespace vela::sim {
-
-enum class Carrier { Udp, Serial };
-
-// "udp" or "serial", as written in the log.
-const char* carrier_name(Carrier carrier);
 
 struct Transmission {
   std::chrono::milliseconds at{0};  // after the request arrived

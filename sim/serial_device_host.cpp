@@ -43,7 +43,7 @@ void SerialDeviceHost::take_pieces(const std::vector<SerialPiece>& pieces) {
       reply = device_->handle_text(piece.bytes);
     }
     if (reply)
-      deliver(loop_, plan_transmissions(device_->spec().faults, Carrier::Serial, *reply),
+      deliver(loop_, plan_transmissions(device_->config().faults, Carrier::Serial, *reply),
               [this](const Bytes& out) { send(out); });
   }
 }

@@ -8,8 +8,8 @@ namespace vela::sim {
 
 Simulator::Simulator(const SimOptions& options) : log_(options.log_path) {
   std::vector<UdpDeviceHost*> hosts;
-  for (const DeviceSpec& spec : options.udp_devices) {
-    udp_devices_.push_back(std::make_unique<UdpDeviceHost>(loop_, log_, make_device(spec), options.port));
+  for (const DeviceConfig& config : options.udp_devices) {
+    udp_devices_.push_back(std::make_unique<UdpDeviceHost>(loop_, log_, make_device(config), options.port));
     hosts.push_back(udp_devices_.back().get());
   }
   if (options.broadcast_listen)

@@ -9,13 +9,13 @@
 namespace vela::sim {
 
 UdpDeviceHost::UdpDeviceHost(EventLoop& loop, FrameLog& log, std::unique_ptr<Device> device, std::uint16_t port)
-    : loop_(loop), log_(log), device_(std::move(device)), endpoint_(device_->spec().addr, port) {
+    : loop_(loop), log_(log), device_(std::move(device)), endpoint_(device_->config().addr, port) {
   loop_.watch(endpoint_.fd(), POLLIN, [this](short) { on_readable(); });
 }
 
 std::string UdpDeviceHost::announce_line() const {
   char identity[32];
-  std::snprintf(identity, sizeof identity, " type=0x%02X id=%u", device_->spec().type, device_->spec().id);
+  std::snprintf(identity, sizeof identity, " type=0x%02X id=%u", device_->config().type, device_->config().id);
   return "udp " + device_->name() + " " + endpoint_.local_text() + identity;
 }
 
@@ -37,7 +37,7 @@ void UdpDeviceHost::answer(const Frame& request, const sockaddr_in& to) {
 }
 
 void UdpDeviceHost::send_reply(const Bytes& reply, const sockaddr_in& to) {
-  deliver(loop_, plan_transmissions(device_->spec().faults, Carrier::Udp, reply),
+  deliver(loop_, plan_transmissions(device_->config().faults, Carrier::Udp, reply),
           [this, to](const Bytes& bytes) { endpoint_.send_to(to, bytes); });
 }
 

@@ -40,14 +40,14 @@ struct MainWindowFixture : ::testing::Test {
 
   std::string device_address(int i) const { return range.address(i + 1); }
 
-  // Devices: specs without addr; plus an optional serial device spec.
-  void start(const std::vector<std::string>& devices, const std::string& serial_spec = "") {
+  // Devices without addr; plus an optional serial device.
+  void start(const std::vector<std::string>& devices, const std::string& serial_device = "") {
     const std::uint16_t device_port = free_udp_port(range.addresses(LoopbackRange::kSize));
     std::vector<std::string> args = {"--port", std::to_string(device_port), "--broadcast-listen", range.address(0)};
     for (std::size_t i = 0; i < devices.size(); ++i) {
       args.insert(args.end(), {"--device", devices[i] + ",addr=" + device_address(static_cast<int>(i))});
     }
-    if (!serial_spec.empty()) args.insert(args.end(), {"--serial", serial_spec});
+    if (!serial_device.empty()) args.insert(args.end(), {"--serial", serial_device});
     sim = std::make_unique<SimProcess>(args);
     options.link.device_port = device_port;
     options.link.local_port = free_udp_port();
@@ -187,8 +187,8 @@ TEST_F(MainWindowFixture, UnknownConnectionModeOpensNoPage) {
 }
 
 struct SerialFixture : MainWindowFixture {
-  void start_serial(const std::string& serial_spec) {
-    start({}, serial_spec);
+  void start_serial(const std::string& serial_device) {
+    start({}, serial_device);
     window->m_link.m_eState = connection_mode::kSerial;
     ASSERT_TRUE(window->m_link.com.open(sim->pty_path(), 115200));
   }
@@ -290,7 +290,7 @@ TEST_F(MainWindowFixture, StartUpWritesTheClientRectangleAndPlacesTheControls) {
   EXPECT_EQ(rect_lines, expected);
   EXPECT_EQ(m_p_glo_main_set_or_get_dlg, window.get());
   EXPECT_EQ(window->m_page_area, QRect(20, 110, 1240, 580));
-  EXPECT_EQ(window->m_multiviewer.m_window_label[15], " ");
+  EXPECT_EQ(window->m_multiviewer.m_window_label[15], u" ");
   const struct {
     const char* id;
     QRect place;

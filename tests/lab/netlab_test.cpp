@@ -53,7 +53,7 @@ struct LabDevice {
   int type;
   int id;
   std::string name;
-  std::string spec() const { return "type=" + std::to_string(type) + ",id=" + std::to_string(id) + ",name=" + name; }
+  std::string config() const { return "type=" + std::to_string(type) + ",id=" + std::to_string(id) + ",name=" + name; }
 };
 
 class NetlabTest : public ::testing::Test {
@@ -69,7 +69,7 @@ class NetlabTest : public ::testing::Test {
     std::vector<std::string> argv{kNetlab, "--devsim", VELA_DEVSIM_PATH};
     for (const auto& device : devices) {
       argv.push_back("--device");
-      argv.push_back(device.spec());
+      argv.push_back(device.config());
     }
     argv.push_back("--");
     return argv;

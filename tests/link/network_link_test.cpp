@@ -21,7 +21,7 @@ namespace {
 using test::LoopbackRange;
 using test::SimProcess;
 
-// A simulator with the given devices (specs without addr; each gets its own
+// A simulator with the given devices (configurations without addr; each gets its own
 // loopback address) and a link pointed at its broadcast listener.
 struct SimulatedLan : ::testing::Test {
   LoopbackRange range = LoopbackRange::for_this_process();
@@ -43,12 +43,12 @@ struct SimulatedLan : ::testing::Test {
 
   std::string device_address(int i) const { return range.address(i + 1); }
 
-  void start(const std::vector<std::string>& device_specs) {
+  void start(const std::vector<std::string>& device_configs) {
     const std::uint16_t device_port = test::free_udp_port(range.addresses(LoopbackRange::kSize));
     std::vector<std::string> args = {"--port", std::to_string(device_port), "--broadcast-listen", range.address(0)};
-    for (std::size_t i = 0; i < device_specs.size(); ++i) {
+    for (std::size_t i = 0; i < device_configs.size(); ++i) {
       args.push_back("--device");
-      args.push_back(device_specs[i] + ",addr=" + device_address(static_cast<int>(i)));
+      args.push_back(device_configs[i] + ",addr=" + device_address(static_cast<int>(i)));
     }
     sim = std::make_unique<SimProcess>(args);
     settings.device_port = device_port;
@@ -123,7 +123,7 @@ TEST_F(SimulatedLan, SearchSocketThatCannotBindFails) {
 
 struct ExchangeCase {
   const char* what;
-  const char* device_spec;
+  const char* device_config;
   bool answered;
   const char* diagnostic;
 };
@@ -140,7 +140,7 @@ TEST_F(SimulatedLan, ExchangeTakesTheFirstDatagramThatPassesItsRule) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
     diagnostics.clear();
-    start({c.device_spec});
+    start({c.device_config});
     LinkSession session(settings);
     session.device_table[0].set_address(device_address(0));
     session.device_table[0].type = 0xA1;

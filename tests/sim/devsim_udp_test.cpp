@@ -76,7 +76,7 @@ TEST(DevsimUdp, SearchIsAnsweredByEveryDeviceFromItsOwnAddress) {
 
 struct FaultCase {
   const char* label;
-  const char* flags;  // appended to the faulty device's spec
+  const char* flags;  // appended to the faulty device's configuration
   std::size_t replies;
   bool foreign_first;
   int delay_ms;

@@ -1,4 +1,4 @@
-#include "device_spec.h"
+#include "device_config.h"
 
 #include <arpa/inet.h>
 
@@ -54,8 +54,8 @@ void check_address(const std::string& addr) {
 
 }  // namespace
 
-DeviceSpec parse_device_spec(const std::string& text, SpecKind kind) {
-  DeviceSpec spec;
+DeviceConfig parse_device_config(const std::string& text, Carrier carrier) {
+  DeviceConfig config;
   std::set<std::string> seen;
   for (const std::string& item : split(text, ',')) {
     const std::size_t equals = item.find('=');
@@ -65,34 +65,34 @@ DeviceSpec parse_device_spec(const std::string& text, SpecKind kind) {
     if (!seen.insert(key).second) throw UsageError("'" + key + "' given twice in '" + text + "'");
 
     if (key == "type" && has_value) {
-      spec.type = static_cast<std::uint8_t>(parse_number(key, value, 0, 255));
+      config.type = static_cast<std::uint8_t>(parse_number(key, value, 0, 255));
     } else if (key == "id" && has_value) {
-      spec.id = static_cast<std::uint8_t>(parse_number(key, value, 0, 255));
+      config.id = static_cast<std::uint8_t>(parse_number(key, value, 0, 255));
     } else if (key == "name" && has_value) {
-      spec.name = value;
-    } else if (key == "addr" && has_value && kind == SpecKind::Udp) {
+      config.name = value;
+    } else if (key == "addr" && has_value && carrier == Carrier::Udp) {
       check_address(value);
-      spec.addr = value;
+      config.addr = value;
     } else if (key == "delay" && has_value) {
-      spec.faults.delay_ms = static_cast<int>(parse_number(key, value, 0, 600000));
-    } else if (key == "split" && has_value && kind == SpecKind::Serial) {
-      parse_split(value, spec.faults);
+      config.faults.delay_ms = static_cast<int>(parse_number(key, value, 0, 600000));
+    } else if (key == "split" && has_value && carrier == Carrier::Serial) {
+      parse_split(value, config.faults);
     } else if (key == "silent" && !has_value) {
-      spec.faults.silent = true;
+      config.faults.silent = true;
     } else if (key == "twice" && !has_value) {
-      spec.faults.twice = true;
+      config.faults.twice = true;
     } else if (key == "foreign" && !has_value) {
-      spec.faults.foreign = true;
+      config.faults.foreign = true;
     } else {
       throw UsageError("unknown or misplaced item '" + item + "' in '" + text + "'");
     }
   }
-  const std::vector<std::string> required = kind == SpecKind::Udp
+  const std::vector<std::string> required = carrier == Carrier::Udp
                                                 ? std::vector<std::string>{"type", "id", "name", "addr"}
                                                 : std::vector<std::string>{"type", "id", "name"};
   for (const std::string& key : required)
     if (!seen.contains(key)) throw UsageError("'" + key + "=' missing in '" + text + "'");
-  return spec;
+  return config;
 }
 
 }  // namespace vela::sim

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string>
 
+#include "carrier.h"
+
 namespace vela::sim {
 
 // How a device misbehaves when it answers.
@@ -17,7 +19,7 @@ struct Faults {
   int split_pause_ms = 0;  // with this pause between the pieces
 };
 
-struct DeviceSpec {
+struct DeviceConfig {
   std::uint8_t type = 0;
   std::uint8_t id = 0;
   std::string name;
@@ -25,9 +27,7 @@ struct DeviceSpec {
   Faults faults;
 };
 
-enum class SpecKind { Udp, Serial };
-
 // Throws UsageError naming the offending item.
-DeviceSpec parse_device_spec(const std::string& text, SpecKind kind);
+DeviceConfig parse_device_config(const std::string& text, Carrier carrier);
 
 }  // namespace vela::sim
