@@ -11,7 +11,7 @@
 #include <cerrno>
 #include <chrono>
 
-#include "ticks.h"
+#include "poll_wait.h"
 
 namespace vela {
 namespace {
@@ -46,25 +46,10 @@ bool configure_line(int fd, speed_t speed) {
   return ::tcsetattr(fd, TCSANOW, &line) == 0;
 }
 
-// poll() with EINTR retried; a retry waits only for what is left of the
-// caller's timeout.
-int poll_retrying(pollfd* fds, nfds_t count, int timeout_ms) {
-  const std::int64_t deadline = tick_ms() + std::max(timeout_ms, 0);
-  for (;;) {
-    const int ready = ::poll(fds, count, timeout_ms);
-    if (ready >= 0 || errno != EINTR) return ready;
-    if (timeout_ms >= 0) timeout_ms = static_cast<int>(std::max<std::int64_t>(deadline - tick_ms(), 0));
-  }
-}
-
 void drain_pipe(int fd) {
   std::uint8_t sink[64];
   while (::read(fd, sink, sizeof sink) > 0) {
   }
-}
-
-int remaining_ms(std::int64_t deadline) {
-  return static_cast<int>(std::clamp<std::int64_t>(deadline - tick_ms(), 0, 1 << 30));
 }
 
 }  // namespace
@@ -73,7 +58,8 @@ CnComm::~CnComm() { close(); }
 
 bool CnComm::open(const std::string& port_name, int baud) {
   if (port_name.size() >= kNameLimit) return false;
-  close();
+  std::lock_guard life(lifecycle_mutex_);
+  close_port(kDefaultCloseWaitMs);
   const auto speed = speed_for(baud);
   if (!speed) return false;
 
@@ -90,17 +76,22 @@ bool CnComm::open(const std::string& port_name, int baud) {
   ::tcflush(fd, TCIOFLUSH);
 
   name_ = port_name;
+  fd_.store(fd);
   {
     std::lock_guard lock(queue_mutex_);
     queue_.clear();
-    stopping_ = false;
+    accepting_ = true;
   }
-  fd_.store(fd);
   watcher_ = std::thread(&CnComm::watcher_loop, this, fd, wake_pipe_[0]);
   return true;
 }
 
 void CnComm::close(int wait_ms) {
+  std::lock_guard life(lifecycle_mutex_);
+  close_port(wait_ms);
+}
+
+void CnComm::close_port(int wait_ms) {
   const int fd = fd_.load();
   if (fd < 0) return;
   stop_watcher(wait_ms);
@@ -134,26 +125,24 @@ int CnComm::read(std::uint8_t* destination, int count) {
 }
 
 int CnComm::write(const std::uint8_t* bytes, int count) {
-  if (fd_.load() < 0 || count <= 0) return 0;
-  {
-    std::lock_guard lock(queue_mutex_);
-    queue_.emplace_back(bytes, bytes + count);
-  }
+  if (count <= 0) return 0;
+  std::lock_guard lock(queue_mutex_);
+  if (!accepting_) return 0;
+  queue_.emplace_back(bytes, bytes + count);
   wake_watcher();
   return count;
 }
 
-bool CnComm::wait_readable(int timeout_ms) const {
+bool CnComm::wait_readable(const Deadline& until) const {
   const int fd = fd_.load();
   if (fd < 0) return false;
-  const std::int64_t deadline = tick_ms() + std::max(timeout_ms, 0);
   pollfd entry{fd, POLLIN, 0};
-  const int ready = poll_retrying(&entry, 1, std::max(timeout_ms, 0));
+  const int ready = poll_until(&entry, 1, &until);
   if (ready <= 0) return false;
   if (entry.revents & POLLIN) return true;
   // Hung up or failed: no byte can come, so the rest of the wait is slept
   // instead of returning at once into a caller's polling loop.
-  std::this_thread::sleep_for(std::chrono::milliseconds(remaining_ms(deadline)));
+  poll_until(nullptr, 0, &until);
   return false;
 }
 
@@ -166,8 +155,8 @@ void CnComm::wake_watcher() {
 void CnComm::stop_watcher(int wait_ms) {
   {
     std::lock_guard lock(queue_mutex_);
-    stopping_ = true;
-    stop_deadline_ms_ = tick_ms() + std::max(wait_ms, 0);
+    accepting_ = false;
+    stop_deadline_ = Deadline(std::max(wait_ms, 0));
   }
   wake_watcher();
   if (watcher_.joinable()) watcher_.join();
@@ -190,7 +179,7 @@ void CnComm::watcher_loop(int fd, int wake_fd) {
   std::vector<std::uint8_t> chunk;
   std::size_t offset = 0;
   bool have_chunk = false;
-  std::int64_t deadline = 0;
+  Deadline deadline(0, 0);
   for (;;) {
     bool stopping;
     {
@@ -201,14 +190,14 @@ void CnComm::watcher_loop(int fd, int wake_fd) {
         offset = 0;
         have_chunk = true;
       }
-      stopping = stopping_;
-      deadline = stop_deadline_ms_;
+      stopping = !accepting_;
+      deadline = stop_deadline_;
     }
-    if (stopping && (!have_chunk || tick_ms() >= deadline)) break;
+    if (stopping && (!have_chunk || deadline.expired())) break;
 
     if (!have_chunk) {
       pollfd wake{wake_fd, POLLIN, 0};
-      poll_retrying(&wake, 1, -1);
+      poll_until(&wake, 1, nullptr);
       drain_pipe(wake_fd);
       continue;
     }
@@ -227,7 +216,7 @@ void CnComm::watcher_loop(int fd, int wake_fd) {
     }
     // The device is full: wait for room, or for a stop request.
     pollfd fds[2] = {{fd, POLLOUT, 0}, {wake_fd, POLLIN, 0}};
-    poll_retrying(fds, 2, stopping ? remaining_ms(deadline) : -1);
+    poll_until(fds, 2, stopping ? &deadline : nullptr);
     if (fds[1].revents & POLLIN) drain_pipe(wake_fd);
     if ((fds[0].revents & (POLLERR | POLLHUP | POLLNVAL)) && !(fds[0].revents & POLLOUT)) have_chunk = false;
   }
@@ -235,8 +224,8 @@ void CnComm::watcher_loop(int fd, int wake_fd) {
   // Give what the driver still holds the rest of the stop time to leave.
   for (;;) {
     int pending = 0;
-    if (::ioctl(fd, TIOCOUTQ, &pending) != 0 || pending <= 0 || tick_ms() >= deadline) return;
-    std::this_thread::sleep_for(std::chrono::milliseconds(std::min(remaining_ms(deadline), 5)));
+    if (::ioctl(fd, TIOCOUTQ, &pending) != 0 || pending <= 0 || deadline.expired()) return;
+    std::this_thread::sleep_for(std::chrono::milliseconds(std::min(deadline.remaining_ms(), 5)));
   }
 }
 

@@ -8,6 +8,10 @@
 // Writes never block the calling (window) thread: each write is queued whole
 // and a watcher thread, running from open to close, hands the queued frames
 // to the device in order, never interleaving or splitting two writes.
+//
+// Open, close and write may be called from different threads: a write that
+// meets a close either is queued before the close begins (and gets the
+// close's wait time to leave) or is refused.
 #include <atomic>
 #include <cstddef>
 #include <cstdint>
@@ -17,6 +21,8 @@
 #include <string>
 #include <thread>
 #include <vector>
+
+#include "deadline.h"
 
 namespace vela {
 
@@ -44,32 +50,37 @@ class CnComm {
   // Reads at most count bytes that are already queued; 0 when closed.
   int read(std::uint8_t* destination, int count);
   // Queues count bytes to be written whole and in order; returns count, or 0
-  // when closed or count is 0.
+  // when closed, closing or count is 0.
   int write(const std::uint8_t* bytes, int count);
-  // Blocks (no CPU) until input is waiting or timeout_ms passed. True when
+  // Blocks (no CPU) until input is waiting or the window ended. True when
   // input is waiting.
-  bool wait_readable(int timeout_ms) const;
+  bool wait_readable(const Deadline& until) const;
 
   const std::string& port_name() const { return name_; }
   std::uint64_t bytes_read() const { return bytes_read_; }
   std::uint64_t bytes_written() const { return bytes_written_; }
 
  private:
+  void close_port(int wait_ms);
   void stop_watcher(int wait_ms);
   void watcher_loop(int fd, int wake_fd);
   void wake_watcher();
   void release_descriptors();
 
+  // Serialises open and close with each other.
+  std::mutex lifecycle_mutex_;
   std::string name_;
   std::atomic<int> fd_{-1};
   // Self-pipe that wakes the watcher: [0] read end, [1] write end.
   int wake_pipe_[2] = {-1, -1};
   std::thread watcher_;
-  // Shared between the window thread and the watcher, under queue_mutex_.
+  // Shared between the writers, the closer and the watcher, under
+  // queue_mutex_. The wake pipe is written only under it while accepting_,
+  // so a close that has cleared accepting_ may release the pipe.
   std::mutex queue_mutex_;
   std::deque<std::vector<std::uint8_t>> queue_;
-  bool stopping_ = false;
-  std::int64_t stop_deadline_ms_ = 0;  // queued writes are dropped after it
+  bool accepting_ = false;        // from open until a close begins
+  Deadline stop_deadline_{0, 0};  // queued writes are dropped after it
   std::uint64_t bytes_read_ = 0;
   std::atomic<std::uint64_t> bytes_written_{0};
 };

@@ -19,24 +19,24 @@ Bytes LinkSession::build_request(std::uint8_t link_flag, std::uint8_t command_co
   return build_frame(link_flag, device ? device->type : 0, device ? device->id : 0, command_code, payload);
 }
 
-void LinkSession::send_udp_frame(ByteView frame) {
+bool LinkSession::send_udp_frame(ByteView frame) {
   udp.prepare_command_socket(current_device());
-  udp.send(frame);
-  std::this_thread::sleep_for(std::chrono::milliseconds(kCommandPauseMs));
+  const bool sent = udp.send(frame);
+  if (sent) std::this_thread::sleep_for(std::chrono::milliseconds(kCommandPauseMs));
   udp.close();
+  return sent;
 }
 
-void LinkSession::send_serial_bytes(ByteView bytes) {
-  if (!com.is_open()) return;
-  com.write(bytes.data(), static_cast<int>(bytes.size()));
+bool LinkSession::send_serial_bytes(ByteView bytes) {
+  // write() refuses (0) a port that is closed or closing meanwhile.
+  return !bytes.empty() && com.write(bytes.data(), static_cast<int>(bytes.size())) == static_cast<int>(bytes.size());
 }
 
-void LinkSession::send_command(std::uint8_t command_code, ByteView payload, bool udp_only) {
+bool LinkSession::send_command(std::uint8_t command_code, ByteView payload, bool udp_only) {
   if (udp_only || m_eState != connection_mode::kSerial) {
-    send_udp_frame(build_request(frame::kLinkUdp, command_code, payload));
-    return;
+    return send_udp_frame(build_request(frame::kLinkUdp, command_code, payload));
   }
-  send_serial_bytes(build_request(frame::kLinkSerial, command_code, payload));
+  return send_serial_bytes(build_request(frame::kLinkSerial, command_code, payload));
 }
 
 ScannerTargets LinkSession::scanner_targets() {

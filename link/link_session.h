@@ -19,8 +19,6 @@ inline constexpr std::int32_t kNetwork = 0;
 inline constexpr std::int32_t kSerial = 1;
 }  // namespace connection_mode
 
-inline constexpr int kCommandPauseMs = 10;
-
 class LinkSession {
  public:
   explicit LinkSession(LinkSettings settings = {}) : udp(std::move(settings)) {}
@@ -47,11 +45,12 @@ class LinkSession {
   // Sends one command to the current device over the carrier of the
   // connection mode; udp_only sends over UDP whatever the mode. Over UDP:
   // prepare, send, 10 ms pause, close. Over serial: one write when the port
-  // is open, otherwise nothing.
-  void send_command(std::uint8_t command_code, ByteView payload = {}, bool udp_only = false);
+  // is open, otherwise nothing. True when the frame left: the datagram was
+  // sent, or the port was open and took the write.
+  bool send_command(std::uint8_t command_code, ByteView payload = {}, bool udp_only = false);
   // The same for a frame built by the caller.
-  void send_udp_frame(ByteView frame);
-  void send_serial_bytes(ByteView bytes);
+  bool send_udp_frame(ByteView frame);
+  bool send_serial_bytes(ByteView bytes);
 
   // Targets of the reply scanner (type, entry 0, names, state decoder).
   ScannerTargets scanner_targets();

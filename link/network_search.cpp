@@ -1,10 +1,11 @@
 #include "network_search.h"
 
+#include <algorithm>
 #include <thread>
 
+#include "deadline.h"
 #include "diagnostics.h"
 #include "search_names.h"
-#include "ticks.h"
 
 namespace vela {
 
@@ -31,19 +32,17 @@ void add_devices_of_reply(ByteView datagram, const std::string& sender, std::vec
 }  // namespace
 
 SearchStatus network_search(UdpLink& link, std::vector<DiscoveredDevice>& found, int window_ms, std::size_t limit) {
-  const std::int64_t start = tick_ms();
+  const Deadline window(window_ms);
   const Bytes request = build_search_request(frame::kLinkUdp);
   if (!link.prepare_search_socket()) return SearchStatus::SocketFailed;
   diag("create socket success \n");
   link.send(request);
 
   std::uint8_t buffer[frame::kSearchBuffer];
-  for (;;) {
-    const std::int64_t elapsed = tick_ms() - start;
-    if (elapsed > window_ms) break;
+  while (!window.expired()) {
     const Received received = link.poll(buffer, sizeof buffer);
     if (received.kind == Received::Kind::Nothing) {
-      link.wait_readable(static_cast<int>(window_ms - elapsed) + 1);
+      link.wait_readable(window);
       continue;
     }
     if (received.kind == Received::Kind::Datagram) {
@@ -53,7 +52,8 @@ SearchStatus network_search(UdpLink& link, std::vector<DiscoveredDevice>& found,
         if (datagram.size() > 21) add_devices_of_reply(datagram, link.last_source_text(), found, limit);
       }
     }
-    std::this_thread::sleep_for(std::chrono::milliseconds(kSearchPauseMs));
+    // The pause after each datagram never carries the search past its window.
+    std::this_thread::sleep_for(std::chrono::milliseconds(std::min(kSearchPauseMs, window.remaining_ms())));
   }
   diag("time over \n");
   return SearchStatus::Finished;

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <array>
 
+#include "deadline.h"
 #include "diagnostics.h"
-#include "ticks.h"
 
 namespace vela {
 namespace {
@@ -29,14 +29,12 @@ SerialExchangeResult exchange_serial(CnComm& port, ReassemblyBuffer& buffer, Byt
   discard_queued_input(port);
   port.write(request.data(), static_cast<int>(request.size()));
 
-  const std::int64_t start = tick_ms();
+  const Deadline window(window_ms);
   std::array<std::uint8_t, kSerialReadLimit> chunk;
-  for (;;) {
-    const std::int64_t elapsed = tick_ms() - start;
-    if (elapsed >= window_ms) break;
+  while (!window.expired()) {
     const int queued = port.queued_input().value_or(0);  // a failed query counts as empty
     if (queued <= 0) {
-      port.wait_readable(static_cast<int>(window_ms - elapsed));
+      port.wait_readable(window);
       continue;
     }
     if (on_queued) on_queued(queued);

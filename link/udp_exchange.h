@@ -1,6 +1,7 @@
 #pragma once
 // Request/reply over UDP: send one request to the current device, then take
 // the first datagram that passes the reply rule within the reply window.
+#include <functional>
 #include <optional>
 
 #include "udp_link.h"
@@ -20,6 +21,10 @@ struct UdpExchangeOptions {
   bool start_window_after_send = false;  // some reads note the tick after sending
   bool pause_after_send = true;          // the 10 ms pause before polling
   bool close_after = true;
+  // When set, a datagram that passes the rule but that the reader cannot
+  // decode (false; the hook writes its own diagnostic) is passed over and
+  // the wait goes on.
+  std::function<bool(ByteView datagram)> decodable;
 };
 
 // Returns the accepted datagram, or nothing when the window ran out

@@ -2,12 +2,15 @@
 
 #include <arpa/inet.h>
 #include <fcntl.h>
-#include <poll.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <cerrno>
+#include <cstring>
+
 #include "diagnostics.h"
 #include "operator_message.h"
+#include "poll_wait.h"
 
 namespace vela {
 
@@ -32,6 +35,9 @@ bool UdpLink::bind_local(const char* failure_diagnostic) {
   local.sin_port = htons(settings_.local_port);
   if (::bind(m_udpSockfd, reinterpret_cast<sockaddr*>(&local), sizeof local) != 0) {
     diag("%s", failure_diagnostic);
+    // Replies could never reach an unbound socket; keeping it would only
+    // let a later send leave from some other port.
+    close();
     return false;
   }
   ::fcntl(m_udpSockfd, F_SETFL, ::fcntl(m_udpSockfd, F_GETFL) | O_NONBLOCK);
@@ -54,16 +60,31 @@ bool UdpLink::prepare_search_socket() {
   return bind_local("bind  socket fail \n");
 }
 
-bool UdpLink::prepare_command_socket(const DeviceEntry* current_device) {
-  if (m_udpSockfd != -1) {
-    diag("m_udpSockfd have on live \n");
-    return true;
+// An address text that does not parse leaves the record empty, so that the
+// send fails instead of going to whatever a zero address means locally.
+void UdpLink::point_at(const DeviceEntry& device) {
+  address_record = {};
+  in_addr parsed{};
+  if (inet_pton(AF_INET, device.address_text().c_str(), &parsed) != 1) {
+    diag("device address \"%s\" is not an IPv4 address \n", device.address_text().c_str());
+    return;
   }
-  m_udpSockfd = create_socket();
-  if (m_udpSockfd < 0) {
-    m_udpSockfd = -1;
-    diag("socket fun err \n");
-    return false;
+  address_record.sin_family = AF_INET;
+  address_record.sin_port = htons(settings_.device_port);
+  address_record.sin_addr = parsed;
+}
+
+bool UdpLink::prepare_command_socket(const DeviceEntry* current_device) {
+  const bool reuse = m_udpSockfd != -1;
+  if (reuse) {
+    diag("m_udpSockfd have on live \n");
+  } else {
+    m_udpSockfd = create_socket();
+    if (m_udpSockfd < 0) {
+      m_udpSockfd = -1;
+      diag("socket fun err \n");
+      return false;
+    }
   }
   address_record = {};
   if (current_device == nullptr) {
@@ -71,16 +92,22 @@ bool UdpLink::prepare_command_socket(const DeviceEntry* current_device) {
     close();
     return false;
   }
-  address_record.sin_family = AF_INET;
-  address_record.sin_port = htons(settings_.device_port);
-  inet_pton(AF_INET, current_device->address_text().c_str(), &address_record.sin_addr);
-  return bind_local("bind err\n");
+  point_at(*current_device);
+  return reuse || bind_local("bind err\n");
 }
 
-void UdpLink::send(ByteView frame) {
-  if (m_udpSockfd < 0) return;
-  ::sendto(m_udpSockfd, frame.data(), frame.size(), 0, reinterpret_cast<const sockaddr*>(&address_record),
-           sizeof address_record);
+bool UdpLink::send(ByteView frame) {
+  if (m_udpSockfd < 0) return false;
+  const ssize_t sent = ::sendto(m_udpSockfd, frame.data(), frame.size(), 0,
+                                reinterpret_cast<const sockaddr*>(&address_record), sizeof address_record);
+  if (sent == static_cast<ssize_t>(frame.size())) return true;
+  const std::string to = address_text(address_record) + ":" + std::to_string(ntohs(address_record.sin_port));
+  if (sent < 0) {
+    diag("send to %s failed: %s \n", to.c_str(), std::strerror(errno));
+  } else {
+    diag("send to %s left %d of %d bytes \n", to.c_str(), static_cast<int>(sent), static_cast<int>(frame.size()));
+  }
+  return false;
 }
 
 Received UdpLink::poll(std::uint8_t* buffer, std::size_t capacity) {
@@ -100,14 +127,13 @@ Received UdpLink::poll(std::uint8_t* buffer, std::size_t capacity) {
   return {Received::Kind::Datagram, static_cast<std::size_t>(length)};
 }
 
-bool UdpLink::wait_readable(int timeout_ms) const {
-  if (timeout_ms < 0) timeout_ms = 0;
+bool UdpLink::wait_readable(const Deadline& until) const {
   if (m_udpSockfd < 0) {
-    ::poll(nullptr, 0, timeout_ms);
+    poll_until(nullptr, 0, &until);
     return false;
   }
   pollfd entry{m_udpSockfd, POLLIN, 0};
-  return ::poll(&entry, 1, timeout_ms) > 0 && (entry.revents & POLLIN);
+  return poll_until(&entry, 1, &until) > 0 && (entry.revents & POLLIN);
 }
 
 void UdpLink::close() {

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 
+#include "deadline.h"
 #include "device_types.h"
 #include "frame.h"
 
@@ -16,6 +17,9 @@ struct LinkSettings {
   std::uint16_t local_port = 7000;   // local port of every socket
   std::string broadcast = "255.255.255.255";
 };
+
+// Pause after a command datagram before its socket is polled or closed.
+inline constexpr int kCommandPauseMs = 10;
 
 // Result of one non-blocking receive.
 struct Received {
@@ -35,17 +39,21 @@ class UdpLink {
   void set_settings(LinkSettings settings) { settings_ = std::move(settings); }
 
   // Socket for the broadcast search: destination = broadcast address.
+  // A socket that cannot be bound is closed again (m_udpSockfd = -1).
   bool prepare_search_socket();
   // Socket for a command to current_device (nullptr: no current device,
-  // "Please choose a device" is shown and nothing is prepared).
+  // "Please choose a device" is shown and nothing is prepared). An open
+  // socket is reused, but its address record is pointed at current_device
+  // again. A socket that cannot be bound is closed again.
   bool prepare_command_socket(const DeviceEntry* current_device);
-  // One datagram holding one whole frame, to the address record.
-  void send(ByteView frame);
+  // One datagram holding one whole frame, to the address record. True when
+  // the whole datagram left; a failed or short send is diagnosed.
+  bool send(ByteView frame);
   // One non-blocking receive into buffer. A datagram larger than capacity is
   // dropped whole (Oversized) instead of being taken cut short.
   Received poll(std::uint8_t* buffer, std::size_t capacity);
-  // Blocks without using CPU until a datagram waits or timeout_ms passed.
-  bool wait_readable(int timeout_ms) const;
+  // Blocks without using CPU until a datagram waits or the window ended.
+  bool wait_readable(const Deadline& until) const;
   void close();
 
   int m_udpSockfd = -1;
@@ -59,6 +67,7 @@ class UdpLink {
  private:
   int create_socket();
   bool bind_local(const char* failure_diagnostic);
+  void point_at(const DeviceEntry& device);
   LinkSettings settings_;
 };
 

@@ -28,7 +28,7 @@ void write_all(CnComm& port, const Bytes& bytes) {
 bool wait_for_queued(CnComm& port, int count) {
   for (int round = 0; round < 100; ++round) {
     if (port.queued_input().value_or(-1) >= count) return port.queued_input() == count;
-    port.wait_readable(100);
+    port.wait_readable(Deadline(100));
   }
   return false;
 }
@@ -198,15 +198,15 @@ TEST(CnComm, ReadTakesOnlyWhatIsQueued) {
   std::uint8_t into[64] = {};
   EXPECT_EQ(port.queued_input(), std::nullopt);
   EXPECT_EQ(port.read(into, 8), 0);
-  EXPECT_FALSE(port.wait_readable(10));
+  EXPECT_FALSE(port.wait_readable(Deadline(10)));
 
   ASSERT_TRUE(port.open(peer.path(), 38400));
   EXPECT_EQ(port.queued_input(), 0);
-  EXPECT_FALSE(port.wait_readable(10));
+  EXPECT_FALSE(port.wait_readable(Deadline(10)));
   const Bytes sent = {0xA5, 0x6C, 0x00, 0x01, 0xFF, 0x80, 0x7F, 0x0D, 0x0A, 0xAE};
   peer.send(sent);
   ASSERT_TRUE(wait_for_queued(port, 10));
-  EXPECT_TRUE(port.wait_readable(0));
+  EXPECT_TRUE(port.wait_readable(Deadline(0)));
 
   EXPECT_EQ(port.read(into, 4), 4);
   EXPECT_EQ(port.queued_input(), 6);

@@ -159,7 +159,7 @@ TEST_F(SerialExchangeTest, StaleInputIsDrainedBeforeTheRequest) {
     const Bytes stale = search_reply(0xA4, 3, "Old");
     peer_.send(stale);
     for (int round = 0; round < 100 && port_.queued_input() != static_cast<int>(stale.size()); ++round) {
-      port_.wait_readable(100);
+      port_.wait_readable(Deadline(100));
     }
     ASSERT_EQ(port_.queued_input(), static_cast<int>(stale.size()));
 
