@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
+#include <QPushButton>
 #include <QPainter>
 #include <QWindow>
 
@@ -15,13 +16,12 @@
 #include "drop_down_list.h"
 #include "device_page.h"
 #include "diagnostics.h"
+#include "enter_escape.h"
 #include "set_configure.h"
 #include "skin.h"
 #include "skin_style.h"
 #include "skin/shell_bitmaps.h"
-#include "skin/style_sheets.h"
-
-CVela_16_VIEWDlg* m_p_glo_main_set_or_get_dlg = nullptr;
+#include "style_sheets.h"
 
 namespace {
 
@@ -38,6 +38,7 @@ constexpr ButtonPlace kScanButton{1005, 560, 55, 138, 50, 196};
 constexpr ButtonPlace kSetButton{1006, 2, 690, 25, 30, 199};
 constexpr QRect kDeviceListPlace{80, 68, 480, 30};
 constexpr QRect kPageAreaPlace{20, 110, 1240, 580};
+constexpr QRect kConnectionCaptionPlace{30, 690, 96, 30};
 constexpr QPoint kVersionTextAt{1160, 690};
 constexpr int kBackgroundBitmap = 195;
 constexpr int kProgramIcon = 128;
@@ -59,18 +60,19 @@ const char kShellStyle[] =
 }  // namespace
 
 CVela_16_VIEWDlg::CVela_16_VIEWDlg(const vela::PanelOptions& options, QWidget* parent)
-    : QDialog(parent), m_link(options.link), m_extra_serial_ports(options.extra_serial_ports) {
+    : QDialog(parent), vela::PageContext(options.link) {
+  m_extra_serial_ports = options.extra_serial_ports;
   setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
   // The window's default text colour, used by the version text.
   QPalette colours = palette();
   colours.setColor(QPalette::WindowText, vela::style::caption_dim);
   setPalette(colours);
-  m_multiviewer.reset_selection_dependent();
 }
 
 CVela_16_VIEWDlg::~CVela_16_VIEWDlg() {
-  qApp->removeEventFilter(this);
-  close_current_page();
+  // The page and the dialog go before the context they point at.
+  delete m_p_mian_show_dlg;
+  m_p_mian_show_dlg = nullptr;
   delete m_pSetConfigure;
   m_pSetConfigure = nullptr;
   m_link.com.close();
@@ -78,7 +80,7 @@ CVela_16_VIEWDlg::~CVela_16_VIEWDlg() {
 
 void CVela_16_VIEWDlg::initialise() {
   vela::register_shell_bitmaps();
-  m_p_glo_main_set_or_get_dlg = this;
+  make_current();
   const QIcon icon(vela::Skin::pixmap(kProgramIcon));
   setWindowIcon(icon);
   setGeometry(0, 0, kWidth, kHeight);
@@ -94,7 +96,6 @@ void CVela_16_VIEWDlg::initialise() {
   create_controls();
   m_page_area = m_page_frame->geometry();
   m_multiviewer.reset_labels();
-  qApp->installEventFilter(this);
 }
 
 void CVela_16_VIEWDlg::create_controls() {
@@ -108,6 +109,18 @@ void CVela_16_VIEWDlg::create_controls() {
   connect(m_close_button, &QAbstractButton::clicked, this, &QDialog::accept);
   connect(m_scan_button, &QAbstractButton::clicked, this, &CVela_16_VIEWDlg::on_scan);
   connect(m_set_button, &QAbstractButton::clicked, this, &CVela_16_VIEWDlg::show_configure);
+
+  // Operators click the word as often as the gear beside it.
+  m_connection_caption = new QPushButton(this);
+  m_connection_caption->setObjectName(QStringLiteral("connection_caption"));
+  m_connection_caption->setGeometry(kConnectionCaptionPlace);
+  m_connection_caption->setFlat(true);
+  m_connection_caption->setAutoDefault(false);
+  m_connection_caption->setFocusPolicy(Qt::NoFocus);
+  m_connection_caption->setCursor(Qt::PointingHandCursor);
+  m_connection_caption->setToolTip(QStringLiteral("Connection settings"));
+  m_connection_caption->setStyleSheet(QStringLiteral("QPushButton { background: transparent; border: none; }"));
+  connect(m_connection_caption, &QAbstractButton::clicked, this, &CVela_16_VIEWDlg::show_configure);
 
   m_device_list = new DropDownList(this);
   vela::set_control_id(m_device_list, 1007);
@@ -176,20 +189,10 @@ void CVela_16_VIEWDlg::show_about_box() {
   about.exec();
 }
 
-bool CVela_16_VIEWDlg::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride) {
-    auto* widget = qobject_cast<QWidget*>(watched);
-    const int key = static_cast<QKeyEvent*>(event)->key();
-    const bool enter_or_escape = key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape;
-    if (enter_or_escape && widget && widget->window() == this) {
-      // An open drop-down list still closes with Escape; the window never does.
-      if (event->type() == QEvent::KeyPress) vela::diag(" mian  esc  \n");
-      return true;
-    }
-  }
-  return QDialog::eventFilter(watched, event);
+void CVela_16_VIEWDlg::keyPressEvent(QKeyEvent* event) {
+  if (!vela::swallow_enter_escape(event)) QDialog::keyPressEvent(event);
 }
 
 void CVela_16_VIEWDlg::reject() {
-  // Escape reaches here only if a key slipped past the filter: never close.
+  // The window never closes by keyboard; Escape is swallowed before this.
 }

@@ -1,36 +1,33 @@
 #pragma once
 // The panel's one top-level window: the device list, the scan and set
-// buttons, the page area with the current device's page, and everything that
-// outlives a page (link, device table, state records).
+// buttons, the page area with the current device's page. As the pages'
+// context it owns everything that outlives a page (link, device table, state
+// records).
 #include <QDialog>
 #include <QPoint>
 #include <QRect>
 #include <array>
 
-#include "link_session.h"
-#include "lm5530/lm5530_state.h"
-#include "matrix/matrix_state.h"
-#include "multiviewer/multiviewer_state.h"
+#include "page_context.h"
 #include "page_dispatch.h"
 #include "panel_options.h"
-#include "rk2207/rk2207_state.h"
-#include "switcher/switcher_state.h"
 
 class QComboBox;
 class QLabel;
+class QPushButton;
 class CButtonST;
 class CSetConfigure;
 namespace vela {
 class DevicePage;
 }
 
-class CVela_16_VIEWDlg : public QDialog {
+class CVela_16_VIEWDlg : public QDialog, public vela::PageContext {
   Q_OBJECT
  public:
   static constexpr int kTemplateId = 102;
   static constexpr int kWidth = 1280;
   static constexpr int kHeight = 720;
-  static constexpr const char* kVersionText = "Ver 1.0.1.6";
+  static constexpr const char* kVersionText = "Ver " VELA_VERSION;
 
   explicit CVela_16_VIEWDlg(const vela::PanelOptions& options, QWidget* parent = nullptr);
   ~CVela_16_VIEWDlg() override;
@@ -51,21 +48,10 @@ class CVela_16_VIEWDlg : public QDialog {
   // The set button: shows the connection dialog (created on first use).
   void show_configure();
 
-  // Shell fields.
+  // Shell fields (the link and the state records are the page context's).
   vela::DevicePage* m_p_mian_show_dlg = nullptr;
   CSetConfigure* m_pSetConfigure = nullptr;
-  vela::LinkSession m_link;
-  std::uint8_t m_model_window_count = 0;
-  std::array<std::uint8_t, 12> m_set_address_payload{};
   QRect m_page_area;
-  QStringList m_extra_serial_ports;
-
-  // Device state records; they outlive the pages.
-  vela::MultiviewerState m_multiviewer;
-  vela::MatrixState m_matrix;
-  vela::Lm5530State m_lm5530;
-  vela::Rk2207State m_all_rk2207_page_data;
-  vela::SwitcherState m_switcher;
 
   QComboBox* device_list() const { return m_device_list; }
 
@@ -76,7 +62,7 @@ class CVela_16_VIEWDlg : public QDialog {
   void mouseReleaseEvent(QMouseEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void contextMenuEvent(QContextMenuEvent* event) override;
-  bool eventFilter(QObject* watched, QEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
   void reject() override;
 
  private:
@@ -92,9 +78,7 @@ class CVela_16_VIEWDlg : public QDialog {
   CButtonST* m_set_button = nullptr;
   QLabel* m_page_frame = nullptr;
   QLabel* m_version_static = nullptr;
+  QPushButton* m_connection_caption = nullptr;
   bool m_dragging = false;
   QPoint m_drag_offset;
 };
-
-// The one pointer through which pages reach the main window.
-extern CVela_16_VIEWDlg* m_p_glo_main_set_or_get_dlg;

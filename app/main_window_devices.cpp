@@ -1,5 +1,6 @@
 // Device selection and the page of the current device.
 #include <QComboBox>
+#include <utility>
 
 #include "device_page.h"
 #include "diagnostics.h"
@@ -12,9 +13,12 @@
 
 void CVela_16_VIEWDlg::close_current_page() {
   if (m_p_mian_show_dlg == nullptr) return;
-  m_p_mian_show_dlg->hide();
-  delete m_p_mian_show_dlg;
-  m_p_mian_show_dlg = nullptr;
+  vela::DevicePage* page = std::exchange(m_p_mian_show_dlg, nullptr);
+  page->hide();
+  page->close_page();
+  // The handler that led here may belong to the page: free it once the
+  // event loop is back.
+  page->deleteLater();
 }
 
 vela::DevicePage* CVela_16_VIEWDlg::create_page(vela::PageKind kind) {

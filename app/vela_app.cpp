@@ -10,7 +10,7 @@
 
 CVela_16_VIEWApp::CVela_16_VIEWApp(int& argc, char** argv) : QApplication(argc, argv) {
   setApplicationName(QStringLiteral("vela-panel"));
-  setApplicationVersion(QStringLiteral("1.0.1.6"));
+  setApplicationVersion(QStringLiteral(VELA_VERSION));
   options_ = vela::parse_panel_options(arguments());
 }
 

@@ -16,6 +16,10 @@ class DevicePage : public QWidget {
   // entry can be told from the one it replaced.
   quint64 instance_number() const { return instance_number_; }
 
+  // The page is about to be released (later, by the event loop): stop its
+  // timers and sub-pages now, so nothing of it runs in between.
+  virtual void close_page() {}
+
  protected:
   void paintEvent(QPaintEvent* event) override;
 

@@ -1,0 +1,188 @@
+#include "multiviewer/class_16view_dlg.h"
+
+#include <QKeyEvent>
+#include <QPainter>
+
+#include "button_st.h"
+#include "control_id.h"
+#include "diagnostics.h"
+#include "enter_escape.h"
+#include "multiviewer/class_16view_control.h"
+#include "multiviewer/class_16view_placeholders.h"
+#include "multiviewer/class_16view_status.h"
+#include "multiviewer/multiviewer_bitmaps.h"
+#include "multiviewer/multiviewer_preview_painter.h"
+#include "multiviewer_preview.h"
+#include "page_context.h"
+#include "skin_paint.h"
+#include "skin_style.h"
+#include "skin_text.h"
+
+namespace {
+
+namespace mv = vela::multiviewer;
+using vela::MultiviewerSubPage;
+
+constexpr int kSubPageAreaId = 1024;
+constexpr int kPreviewAnchorId = 1069;
+constexpr int kSecondAnchorId = 1017;
+
+const vela::MultiviewerSubPageInfo* info_of(int n) {
+  for (const auto& info : vela::kMultiviewerSubPages) {
+    if (static_cast<int>(info.number) == n) return &info;
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+CClass_16view_dlg::CClass_16view_dlg(QWidget* parent)
+    : vela::DevicePage(QStringLiteral("CClass_16view_dlg"), kTemplateId, parent),
+      m_preview(vela::make_preview_image()) {
+  vela::register_multiviewer_bitmaps();
+  create_controls();
+  select_sub_page(static_cast<int>(MultiviewerSubPage::Status));
+}
+
+void CClass_16view_dlg::create_controls() {
+  for (std::size_t i = 0; i < vela::kMultiviewerSubPages.size(); ++i) {
+    const vela::MultiviewerSubPageInfo& info = vela::kMultiviewerSubPages[i];
+    auto* button = new CButtonST(this);
+    vela::set_control_id(button, info.button_id);
+    button->setup_skinned(info.place, info.normal_bitmap);
+    button->setToolTip(QString::fromLatin1(info.caption));
+    button->setVisible(info.visible);
+    const int n = static_cast<int>(info.number);
+    connect(button, &QAbstractButton::clicked, this, [this, n] { on_sub_page_button(n); });
+    m_sub_page_buttons[i] = button;
+  }
+  auto* area = new QWidget(this);
+  vela::set_control_id(area, kSubPageAreaId);
+  area->setGeometry(kSubPagePlace);
+  area->setAttribute(Qt::WA_TransparentForMouseEvents);
+  m_sub_page_area = area->geometry();
+  for (const int id : {kSecondAnchorId, kPreviewAnchorId}) {
+    auto* anchor = new QWidget(this);
+    vela::set_control_id(anchor, id);
+    anchor->setGeometry(QRect(kPreviewPlace.topLeft(), QSize(1, 1)));
+  }
+  m_preview_rect = kPreviewPlace;
+}
+
+CButtonST* CClass_16view_dlg::sub_page_button(int n) const {
+  for (std::size_t i = 0; i < vela::kMultiviewerSubPages.size(); ++i) {
+    if (static_cast<int>(vela::kMultiviewerSubPages[i].number) == n) return m_sub_page_buttons[i];
+  }
+  return nullptr;
+}
+
+void CClass_16view_dlg::on_sub_page_button(int n) {
+  if (vela::page_context() == nullptr) return;
+  select_sub_page(n);
+}
+
+void CClass_16view_dlg::select_sub_page(int n) {
+  const vela::MultiviewerSubPageInfo* info = info_of(n);
+  if (info == nullptr || n == m_shown_sub_page) return;
+  if (const vela::MultiviewerSubPageInfo* shown = info_of(m_shown_sub_page)) {
+    sub_page_button(m_shown_sub_page)->set_bitmap(shown->normal_bitmap);
+  }
+  if (m_sub_page != nullptr) {
+    m_sub_page->hide();
+    delete m_sub_page;
+    m_sub_page = nullptr;
+  }
+  // Remembered before the new sub-page opens: its opening may read the
+  // device and paint, and must see itself as the one shown.
+  m_shown_sub_page = n;
+  sub_page_button(n)->set_bitmap(info->selected_bitmap);
+  m_sub_page = create_sub_page(info->number);
+  m_sub_page->setGeometry(m_sub_page_area);
+  m_sub_page->show();
+}
+
+QWidget* CClass_16view_dlg::create_sub_page(MultiviewerSubPage n) {
+  switch (n) {
+    case MultiviewerSubPage::Status:
+      return new CClass_16view_status(this);
+    case MultiviewerSubPage::Control:
+      return new CClass_16view_control(this);
+    case MultiviewerSubPage::Umd:
+      return new CClass_16view_umd(this);
+    case MultiviewerSubPage::Audio:
+      return new CClass_16view_audio(this);
+    case MultiviewerSubPage::Color:
+      return new CClass_16view_color(this);
+    case MultiviewerSubPage::Setting:
+      return new CClass_16view_set(this);
+  }
+  return nullptr;
+}
+
+void CClass_16view_dlg::close_page() {
+  delete m_sub_page;
+  m_sub_page = nullptr;
+}
+
+void CClass_16view_dlg::recompute_window_geometry() {
+  if (vela::PageContext* context = vela::page_context()) mv::recompute_window_geometry(context->m_multiviewer);
+  request_preview_repaint();
+}
+
+void CClass_16view_dlg::recompute_meter_boxes() {
+  if (vela::PageContext* context = vela::page_context()) mv::recompute_meter_boxes(context->m_multiviewer);
+  request_preview_repaint();
+}
+
+void CClass_16view_dlg::recompute_label_boxes() {
+  if (vela::PageContext* context = vela::page_context()) mv::recompute_label_boxes(context->m_multiviewer);
+  request_preview_repaint();
+}
+
+void CClass_16view_dlg::recompute_resolution_boxes() {
+  if (vela::PageContext* context = vela::page_context()) mv::recompute_resolution_boxes(context->m_multiviewer);
+  request_preview_repaint();
+}
+
+void CClass_16view_dlg::recompute_preview() {
+  recompute_window_geometry();
+  recompute_meter_boxes();
+  recompute_resolution_boxes();
+  recompute_label_boxes();
+}
+
+void CClass_16view_dlg::request_preview_repaint() { update(m_preview_rect.adjusted(0, -40, 0, 0)); }
+
+void CClass_16view_dlg::paintEvent(QPaintEvent*) {
+  vela::diag("on paint \n");
+  QPainter p(this);
+  p.fillRect(rect(), vela::style::well);
+  const vela::PageContext* context = m_p_glo_main_set_or_get_dlg;
+  if (context != nullptr) vela::paint_multiviewer_preview(m_preview, context->m_multiviewer);
+  paint_preview_header(p);
+  // Composed off-screen, copied in one step: never a half-drawn layout.
+  p.drawImage(m_preview_rect.topLeft(), m_preview);
+  p.setPen(vela::style::hairline);
+  p.drawRect(QRectF(m_preview_rect).adjusted(-0.5, -0.5, 0.5, 0.5));
+  vela::paint_well(p, QRectF(m_sub_page_area).adjusted(-3, -3, 3, 3), 4);
+}
+
+void CClass_16view_dlg::paint_preview_header(QPainter& p) {
+  const QRectF strip(m_preview_rect.left(), 8, m_preview_rect.width(), 26);
+  vela::paint_label(p, strip, QStringLiteral("OUTPUT PREVIEW"), vela::style::caption_dim, 11);
+  const vela::PageContext* context = m_p_glo_main_set_or_get_dlg;
+  if (context == nullptr) return;
+  const vela::MultiviewerSettings& settings = context->m_multiviewer.m_all_16_view_page_data;
+  QStringList facts;
+  if (const auto layout = mv::layout_at(settings.mode_type)) facts << QStringLiteral("%1 WINDOWS").arg(layout->code);
+  if (const auto resolution = mv::resolution_at(settings.resolution_type)) {
+    facts << QString::fromLatin1(resolution->text).toUpper();
+  }
+  if (settings.lock_state != 0) facts << QStringLiteral("LOCKED");
+  vela::paint_label(p, strip, facts.join(QStringLiteral("   \u00b7   ")), vela::style::accent, 11,
+                    Qt::AlignRight | Qt::AlignVCenter);
+}
+
+void CClass_16view_dlg::keyPressEvent(QKeyEvent* event) {
+  if (!vela::swallow_enter_escape(event)) vela::DevicePage::keyPressEvent(event);
+}

@@ -1,0 +1,86 @@
+#include "multiviewer/multiviewer_link.h"
+
+#include "diagnostics.h"
+#include "multiviewer_protocol.h"
+#include "page_context.h"
+#include "serial_exchange.h"
+#include "udp_exchange.h"
+#include "wait_notice.h"
+
+namespace vela::multiviewer_link {
+namespace {
+
+namespace mv = multiviewer;
+
+// A reply that passes the code rule but ends before the last byte its
+// decoder reads is not taken: the wait goes on.
+std::function<bool(ByteView)> whole_reply_of(std::size_t frame_length, const char* what) {
+  return [frame_length, what](ByteView datagram) {
+    if (datagram.size() >= frame_length) return true;
+    diag("%s reply of %d bytes is shorter than %d, not decoded \n", what, static_cast<int>(datagram.size()),
+         static_cast<int>(frame_length));
+    return false;
+  };
+}
+
+void read_state_udp(PageContext& context) {
+  LinkSession& link = context.m_link;
+  UdpExchangeOptions options;
+  options.rule = ReplyRule::Code;
+  options.code = mv::code::kState;
+  options.window_ms = mv::kStateWindowUdpMs;
+  options.rejected_diagnostic =
+      "the cmd is not right\xEF\xBC\x8C"
+      "continue \n";
+  options.decodable = whole_reply_of(mv::state_reply::kFrameLength, "state");
+  const Bytes request = link.build_request(frame::kLinkUdp, mv::code::kState);
+  if (const auto reply = exchange_udp(link.udp, link.current_device(), request, options)) {
+    mv::decode_state_reply(*reply, context.m_multiviewer, mv::DecodeStatus::Take, mv::DecodeDiagnostics::On);
+  }
+  context.m_multiviewer.state_read = 1;
+}
+
+void read_state_serial(PageContext& context, QWidget* waiting_on) {
+  LinkSession& link = context.m_link;
+  if (!link.com.is_open()) return;
+  const WaitNotice notice(waiting_on, QStringLiteral("Reading the device state\u2026"));
+  const Bytes request = link.build_request(frame::kLinkSerial, mv::code::kState);
+  exchange_serial(link.com, link.reassembly, request, link.scanner_targets(), mv::kStateWindowSerialMs);
+  context.m_multiviewer.state_read = 1;
+}
+
+}  // namespace
+
+bool send(PageContext& context, std::uint8_t command_code, ByteView payload) {
+  return context.m_link.send_command(command_code, payload);
+}
+
+bool send_udp(PageContext& context, std::uint8_t command_code, ByteView payload) {
+  return context.m_link.send_command(command_code, payload, true);
+}
+
+void read_state(PageContext& context, QWidget* waiting_on) {
+  if (context.m_link.m_eState == connection_mode::kSerial) {
+    read_state_serial(context, waiting_on);
+  } else {
+    read_state_udp(context);
+  }
+}
+
+void poll_status(PageContext& context) {
+  LinkSession& link = context.m_link;
+  UdpExchangeOptions options;
+  options.rule = ReplyRule::Code;
+  options.code = mv::code::kStatus;
+  options.window_ms = mv::kStatusWindowMs;
+  options.log_received_length = true;
+  options.start_window_after_send = true;
+  options.decodable = whole_reply_of(mv::status_reply::kFrameLength, "status");
+  context.m_multiviewer.m_window_status = {};
+  const Bytes request = link.build_request(frame::kLinkUdp, mv::code::kStatus);
+  if (const auto reply = exchange_udp(link.udp, link.current_device(), request, options)) {
+    if (const auto status = mv::read_status_reply(*reply)) context.m_multiviewer.m_window_status = *status;
+  }
+}
+
+}  // namespace vela::multiviewer_link

@@ -1,0 +1,32 @@
+#pragma once
+// The multiviewer's exchanges with its device, shared by the container and
+// every sub-page: sending a command, the state read-back over either
+// carrier, and the status poll.
+#include "frame.h"
+
+class QWidget;
+
+namespace vela {
+
+class PageContext;
+
+namespace multiviewer_link {
+
+// Sends one command to the current device over the carrier of the
+// connection mode. True when the frame left (a datagram was sent, or the
+// serial port was open): only then is the work listed after sending done.
+bool send(PageContext& context, std::uint8_t command_code, ByteView payload = {});
+// The same over UDP whatever the connection mode.
+bool send_udp(PageContext& context, std::uint8_t command_code, ByteView payload = {});
+
+// Reads the device's whole state into the record (nothing changes when no
+// reply comes). Over the serial line a notice is shown over `waiting_on`
+// while the long wait lasts.
+void read_state(PageContext& context, QWidget* waiting_on);
+
+// Asks which windows carry a signal; the status is cleared first, so every
+// window without an answer reads as no signal.
+void poll_status(PageContext& context);
+
+}  // namespace multiviewer_link
+}  // namespace vela

@@ -1,0 +1,41 @@
+#include "multiviewer/multiviewer_sub_page.h"
+
+#include <QKeyEvent>
+#include <QPainter>
+
+#include "control_id.h"
+#include "multiviewer/class_16view_dlg.h"
+#include "enter_escape.h"
+#include "my_group_box.h"
+#include "skin_paint.h"
+#include "skin_style.h"
+#include "style_sheets.h"
+
+namespace vela {
+namespace {
+constexpr QRect kGroupBoxPlace(5, 5, 480, 410);
+}
+
+MultiviewerSubPageBase::MultiviewerSubPageBase(CClass_16view_dlg* container, int template_id, int group_box_id)
+    : QWidget(container), container_(container), template_id_(template_id) {
+  setAttribute(Qt::WA_StyledBackground, false);
+  // Captions and fields read in the accent colour, as on every page.
+  setStyleSheet(drop_down_list_style() +
+                QStringLiteral("QLabel { color: %1; background: transparent; }").arg(style::accent.name()));
+  group_box_ = new CMyGroupBox(this);
+  set_control_id(group_box_, group_box_id);
+  group_box_->setGeometry(kGroupBoxPlace);
+}
+
+void MultiviewerSubPageBase::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  paint_surface(p, QRectF(rect()));
+  p.setPen(QPen(style::hairline, 1));
+  for (const QLine& line : separators_) p.drawLine(line);
+}
+
+void MultiviewerSubPageBase::keyPressEvent(QKeyEvent* event) {
+  if (!swallow_enter_escape(event)) QWidget::keyPressEvent(event);
+}
+
+}  // namespace vela

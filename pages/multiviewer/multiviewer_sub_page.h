@@ -1,0 +1,37 @@
+#pragma once
+// What every multiviewer sub-page shares: its group box at (5, 5), 480 x 410,
+// the field colours, the separator lines it paints, and the key rule (Enter
+// and Escape never reach a control; the label page gives Enter a meaning).
+#include <QLine>
+#include <QWidget>
+#include <vector>
+
+class CMyGroupBox;
+class CClass_16view_dlg;
+
+namespace vela {
+
+class MultiviewerSubPageBase : public QWidget {
+  Q_OBJECT
+ public:
+  MultiviewerSubPageBase(CClass_16view_dlg* container, int template_id, int group_box_id);
+
+  int template_id() const { return template_id_; }
+  CMyGroupBox* group_box() const { return group_box_; }
+
+ protected:
+  CClass_16view_dlg* container() const { return container_; }
+  // Lines painted on every paint, in the page's client pixels.
+  void set_separator_lines(std::vector<QLine> lines) { separators_ = std::move(lines); }
+
+  void paintEvent(QPaintEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  CClass_16view_dlg* container_;
+  int template_id_;
+  CMyGroupBox* group_box_;
+  std::vector<QLine> separators_;
+};
+
+}  // namespace vela

@@ -1,0 +1,41 @@
+#include "page_context.h"
+
+#include <QCoreApplication>
+#include <QMetaObject>
+
+#include "diagnostics.h"
+#include "multiviewer_protocol.h"
+
+vela::PageContext* m_p_glo_main_set_or_get_dlg = nullptr;
+
+namespace vela {
+
+PageContext::PageContext(LinkSettings settings) : m_link(std::move(settings)) {
+  m_multiviewer.reset_selection_dependent();
+  // State replies found on the serial line go straight into the record,
+  // which outlives every page: nothing a page installs can dangle.
+  m_link.state_decoder = [this](ByteView frame) {
+    return multiviewer::decode_state_reply(frame, m_multiviewer, multiviewer::DecodeStatus::Skip,
+                                           multiviewer::DecodeDiagnostics::Off);
+  };
+}
+
+PageContext::~PageContext() {
+  m_link.state_decoder = nullptr;
+  if (m_p_glo_main_set_or_get_dlg == this) m_p_glo_main_set_or_get_dlg = nullptr;
+}
+
+PageContext* page_context() {
+  if (m_p_glo_main_set_or_get_dlg == nullptr) diag("main dlg p is null ,return \n");
+  return m_p_glo_main_set_or_get_dlg;
+}
+
+void PageContext::make_current() { m_p_glo_main_set_or_get_dlg = this; }
+
+void PageContext::post_to_window_thread(std::function<void()> work) {
+  QCoreApplication* app = QCoreApplication::instance();
+  if (app == nullptr) return;
+  QMetaObject::invokeMethod(app, std::move(work), Qt::QueuedConnection);
+}
+
+}  // namespace vela

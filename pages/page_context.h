@@ -1,0 +1,57 @@
+#pragma once
+// What a device page sees of the panel: the link, the state records that
+// outlive the pages, the model window count, and a way to run work on the
+// window thread. The main window is one; a test makes one of its own.
+#include <QStringList>
+#include <array>
+#include <cstdint>
+#include <functional>
+
+#include "link_session.h"
+#include "lm5530_state.h"
+#include "matrix_state.h"
+#include "multiviewer_state.h"
+#include "rk2207_state.h"
+#include "switcher_state.h"
+
+namespace vela {
+
+class PageContext {
+ public:
+  explicit PageContext(LinkSettings settings = {});
+  virtual ~PageContext();
+  PageContext(const PageContext&) = delete;
+  PageContext& operator=(const PageContext&) = delete;
+
+  // Makes this the context every page reaches (m_p_glo_main_set_or_get_dlg).
+  void make_current();
+
+  // Runs work on the window thread, later; safe from any thread.
+  static void post_to_window_thread(std::function<void()> work);
+
+  LinkSession m_link;
+  // 16 for the 16-window multiviewer, 10 for the 10-window one, else 0.
+  std::uint8_t m_model_window_count = 0;
+  // Address, mask and gateway of the last set-address command.
+  std::array<std::uint8_t, 12> m_set_address_payload{};
+  // Serial ports offered in every port list besides the system's own.
+  QStringList m_extra_serial_ports;
+
+  // Device state records.
+  MultiviewerState m_multiviewer;
+  MatrixState m_matrix;
+  Lm5530State m_lm5530;
+  Rk2207State m_all_rk2207_page_data;
+  SwitcherState m_switcher;
+};
+
+}  // namespace vela
+
+// The one pointer through which pages reach the panel; empty while no panel
+// lives (a handler that finds it empty does nothing).
+extern vela::PageContext* m_p_glo_main_set_or_get_dlg;
+
+namespace vela {
+// The current context, or nullptr after writing "main dlg p is null ,return \n".
+PageContext* page_context();
+}  // namespace vela
