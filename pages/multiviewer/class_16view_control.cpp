@@ -29,10 +29,10 @@ constexpr std::array<QPoint, mv::kLayoutCount> kLayoutButtonAt = {
     {{40, 60}, {140, 60}, {40, 130}, {140, 130}, {40, 200}, {140, 200}, {40, 270}}};
 
 // Window sources: two columns of eight, caption over list.
-constexpr int kSourceColumnX[2] = {256, 370};
+constexpr int kSourceColumnX[2] = {254, 366};
 constexpr int kSourceTop = 22;
 constexpr int kSourceRowPitch = 48;
-constexpr QSize kSourceListSize(104, 26);
+constexpr QSize kSourceListSize(102, 26);
 
 QString window_caption_text(int window) {
   return window < 10 ? QStringLiteral("WIN   %1").arg(window) : QStringLiteral("WIN  %1").arg(window);

@@ -151,7 +151,7 @@ void CClass_16view_dlg::recompute_preview() {
   recompute_label_boxes();
 }
 
-void CClass_16view_dlg::request_preview_repaint() { update(m_preview_rect.adjusted(0, -40, 0, 0)); }
+void CClass_16view_dlg::request_preview_repaint() { update(m_preview_rect.adjusted(0, -40, 0, 60)); }
 
 void CClass_16view_dlg::paintEvent(QPaintEvent*) {
   vela::diag("on paint \n");
@@ -160,11 +160,12 @@ void CClass_16view_dlg::paintEvent(QPaintEvent*) {
   const vela::PageContext* context = m_p_glo_main_set_or_get_dlg;
   if (context != nullptr) vela::paint_multiviewer_preview(m_preview, context->m_multiviewer);
   paint_preview_header(p);
+  paint_footer(p);
   // Composed off-screen, copied in one step: never a half-drawn layout.
   p.drawImage(m_preview_rect.topLeft(), m_preview);
   p.setPen(vela::style::hairline);
   p.drawRect(QRectF(m_preview_rect).adjusted(-0.5, -0.5, 0.5, 0.5));
-  vela::paint_well(p, QRectF(m_sub_page_area).adjusted(-3, -3, 3, 3), 4);
+  vela::paint_well(p, QRectF(m_sub_page_area).adjusted(-3, -3, 0, 3), 4);
 }
 
 void CClass_16view_dlg::paint_preview_header(QPainter& p) {
@@ -181,6 +182,31 @@ void CClass_16view_dlg::paint_preview_header(QPainter& p) {
   if (settings.lock_state != 0) facts << QStringLiteral("LOCKED");
   vela::paint_label(p, strip, facts.join(QStringLiteral("   \u00b7   ")), vela::style::accent, 11,
                     Qt::AlignRight | Qt::AlignVCenter);
+}
+
+void CClass_16view_dlg::paint_footer(QPainter& p) {
+  const vela::PageContext* context = m_p_glo_main_set_or_get_dlg;
+  if (context == nullptr) return;
+  const QRectF strip(m_preview_rect.left(), m_preview_rect.bottom() + 12, m_preview_rect.width(), 24);
+  const vela::DeviceEntry* device = context->m_link.current_device();
+  QString where = device ? QString::fromStdString(device->address_text()) : QString();
+  if (context->m_link.m_eState == vela::connection_mode::kSerial) where = QStringLiteral("SERIAL");
+  vela::paint_label(p, strip,
+                    QStringLiteral("%1-WINDOW MULTIVIEWER   \u00b7   %2").arg(context->m_model_window_count).arg(where),
+                    vela::style::caption_dim, 11);
+  // What the last status poll reported, beside the settings that matter
+  // on air.
+  const vela::MultiviewerState& state = context->m_multiviewer;
+  int with_signal = 0;
+  for (int w = 0; w < context->m_model_window_count && w < mv::kWindowCount; ++w) {
+    with_signal += state.m_window_status[w][0] == 1 ? 1 : 0;
+  }
+  const QString facts = QStringLiteral("SIGNAL %1 / %2   \u00b7   BORDERS %3   \u00b7   LOCK %4")
+                            .arg(with_signal)
+                            .arg(context->m_model_window_count)
+                            .arg(state.m_all_16_view_page_data.border_enable ? "ON" : "OFF")
+                            .arg(state.m_all_16_view_page_data.lock_state ? "ON" : "OFF");
+  vela::paint_label(p, strip, facts, vela::style::caption_dim, 11, Qt::AlignRight | Qt::AlignVCenter);
 }
 
 void CClass_16view_dlg::keyPressEvent(QKeyEvent* event) {

@@ -50,6 +50,7 @@ class CClass_16view_dlg : public vela::DevicePage {
   void on_sub_page_button(int n);
   QWidget* create_sub_page(vela::MultiviewerSubPage n);
   void paint_preview_header(QPainter& p);
+  void paint_footer(QPainter& p);
 
   std::array<CButtonST*, vela::kMultiviewerSubPages.size()> m_sub_page_buttons{};
   QWidget* m_sub_page = nullptr;

@@ -92,4 +92,5 @@ void CClass_16view_status::update_lamps() {
     m_sources[w - 1]->setText(input != 0 ? QStringLiteral("SDI %1").arg(input) : QString());
   }
   for (int w = count + 1; w <= 16; ++w) m_sources[w - 1]->clear();
+  container()->request_preview_repaint();
 }

@@ -22,6 +22,20 @@ void paint_window(QPainter& p, const PreviewWindow& w, const QFontMetrics& metri
   p.drawText(at + QPoint(0, metrics.ascent()), number);
 }
 
+// The label's own text in its box, as the output shows it, in the window's
+// label text colour.
+void paint_label_text(QPainter& p, const PreviewBox& box, const std::u16string& label, std::uint8_t text_colour) {
+  const auto colour = multiviewer::colour_at(text_colour);
+  if (!colour || label.empty()) return;
+  QFont font = skin_font(qMax(7, box.height - 2), false);
+  p.save();
+  p.setFont(font);
+  p.setPen(to_colour(colour->preview));
+  p.setClipRect(to_rect(box));
+  p.drawText(to_rect(box), Qt::AlignCenter, QString::fromStdU16String(label));
+  p.restore();
+}
+
 }  // namespace
 
 QImage make_preview_image() {
@@ -43,6 +57,8 @@ void paint_multiviewer_preview(QImage& image, const MultiviewerState& state) {
     }
     if (state.m_umd_visible != 0 && state.m_umd_rect[i].present()) {
       p.fillRect(to_rect(state.m_umd_rect[i]), to_colour(state.m_umd_rgb[i]));
+      paint_label_text(p, state.m_umd_rect[i], state.m_window_label[i],
+                       state.m_all_16_view_page_data.umd_text_color[i]);
     }
     if (state.m_resolution_visible != 0 && state.m_resolution_rect[i].present()) {
       p.fillRect(to_rect(state.m_resolution_rect[i]), to_colour(state.m_resolution_rgb[i]));
