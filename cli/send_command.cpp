@@ -7,6 +7,15 @@
 #include "link_session.h"
 
 namespace vela::cli {
+namespace {
+
+int sent_or_failure(bool sent) {
+  if (sent) return kExitOk;
+  std::fprintf(stderr, "nothing was sent\n");
+  return kExitFailure;
+}
+
+}  // namespace
 
 int run_send(int argc, char** argv) {
   Arguments args(
@@ -39,8 +48,7 @@ int run_send(int argc, char** argv) {
     }
     device.set_address(args.text("--to"));
     session.m_eState = connection_mode::kNetwork;
-    session.send_command(fields->code, fields->payload);
-    return kExitOk;
+    return sent_or_failure(session.send_command(fields->code, fields->payload));
   }
 
   const auto baud = args.number("--baud", 9600, 1, 4000000);
@@ -53,9 +61,9 @@ int run_send(int argc, char** argv) {
     return kExitFailure;
   }
   session.m_eState = connection_mode::kSerial;
-  session.send_command(fields->code, fields->payload);
+  const bool sent = session.send_command(fields->code, fields->payload);
   session.com.close();
-  return kExitOk;
+  return sent_or_failure(sent);
 }
 
 }  // namespace vela::cli

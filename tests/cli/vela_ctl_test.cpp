@@ -8,6 +8,7 @@
 #include "run_process.h"
 #include "sim_log.h"
 #include "sim_process.h"
+#include "udp_peer.h"
 
 namespace vela::test {
 namespace {
@@ -111,6 +112,39 @@ TEST_F(CtlOnLoopback, SendDeliversOneFrameToTheAddress) {
   const auto records = SimLog(sim.log_path()).wait_for(1);
   ASSERT_EQ(records.size(), 1u);
   EXPECT_EQ(records[0].hex, "a56c1500a4030100000000000000000033020302ae");
+}
+
+TEST_F(CtlOnLoopback, SendExitsWithOneWhenTheFrameDidNotLeave) {
+  SimProcess sim(
+      {"--port", std::to_string(device_port), "--device", "type=0xA4,id=3,name=Mv,addr=" + range.address(1)});
+  const auto send = [&](const std::string& code) {
+    return ctl({"send", "--to", range.address(1), "--device-port", std::to_string(device_port), "--local-port",
+                std::to_string(local_port), "--type", "0xA4", "--id", "3", "--code", code});
+  };
+  {
+    UdpPeer holder("0.0.0.0", local_port);  // another program holds the local port
+    const ProcessResult refused = send("0x33");
+    EXPECT_EQ(refused.exit_code, 1) << refused.err;
+    EXPECT_TRUE(refused.out.empty());
+    EXPECT_NE(refused.err.find("bind err"), std::string::npos) << refused.err;
+  }
+  const ProcessResult sent = send("0x34");
+  EXPECT_EQ(sent.exit_code, 0) << sent.err;
+  const auto records = SimLog(sim.log_path()).wait_for(1);
+  ASSERT_EQ(records.size(), 1u);
+  EXPECT_EQ(records[0].code, 0x34) << "the refused frame never reached the device";
+}
+
+TEST(VelaCtlSerial, SendWritesTheSerialFormOfTheFrame) {
+  SimProcess sim({"--serial", "type=0xA1,id=4,name=SerialMv"});
+  const ProcessResult result = ctl({"send", "--serial", sim.pty_path(), "--baud", "115200", "--type", "0xA1", "--id",
+                                    "4", "--code", "0x33", "--payload", "02"});
+  EXPECT_EQ(result.exit_code, 0) << result.err;
+  EXPECT_TRUE(result.out.empty());
+  const auto records = SimLog(sim.log_path()).wait_for(1);
+  ASSERT_EQ(records.size(), 1u);
+  EXPECT_EQ(records[0].carrier, "serial");
+  EXPECT_EQ(records[0].bytes(), build_frame(frame::kLinkSerial, 0xA1, 4, 0x33, Bytes{0x02}));
 }
 
 TEST(VelaCtlSerial, SearchFindsTheNameOfAReplyArrivingInPieces) {

@@ -2,6 +2,8 @@
 // search and the request/reply exchange.
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -182,6 +184,55 @@ TEST_F(SimulatedLan, AReplyFromAnotherHostIsTakenButDoesNotRedirectCommands) {
   EXPECT_EQ(session.udp.last_source_text(), range.address(9));
   EXPECT_EQ(address_text(session.udp.address_record), device_address(0));
   session.udp.close();
+}
+
+// Datagrams that pass the code rule but that the reader cannot decode are
+// passed over; the wait goes on to the window's end.
+TEST_F(SimulatedLan, ExchangePassesOverDatagramsTheReaderCannotDecode) {
+  const Bytes foreign = build_frame(1, 0xA1, 1, 0x33, Bytes(4, 0));
+  Bytes short_reply = build_frame(1, 0xA1, 1, 0x32);
+  short_reply.resize(17);  // holds the code byte, but no whole frame
+  const Bytes whole_reply = build_frame(1, 0xA1, 1, 0x32, Bytes(10, 0));
+  const struct {
+    const char* what;
+    std::function<bool(ByteView)> decodable;
+    std::optional<Bytes> taken;
+    int hook_calls;
+  } cases[] = {
+      {"no hook", nullptr, short_reply, 0},
+      {"hook wants a whole frame", [](ByteView d) { return d.size() >= frame::kOverhead; }, whole_reply, 2},
+      {"hook refuses all", [](ByteView) { return false; }, std::nullopt, 2},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    diagnostics.clear();
+    start({"type=0xA1,id=1,name=Quiet,silent"});
+    LinkSession session(settings);
+    session.device_table[0].set_address(device_address(0));
+    session.m_device_index = 0;
+    test::UdpPeer stranger(range.address(9));
+
+    int hook_calls = 0;
+    UdpExchangeOptions options;
+    options.code = 0x32;
+    options.window_ms = 300;
+    if (c.decodable) {
+      options.decodable = [&](ByteView datagram) {
+        ++hook_calls;
+        return c.decodable(datagram);
+      };
+    }
+    session.udp.prepare_command_socket(session.current_device());
+    for (const Bytes& datagram : {foreign, short_reply, whole_reply}) {
+      stranger.send_to("127.0.0.1", settings.local_port, datagram);
+    }
+    const auto reply = exchange_udp(session.udp, session.current_device(), session.build_request(1, 0x32), options);
+    EXPECT_EQ(reply, c.taken);
+    EXPECT_EQ(hook_calls, c.hook_calls);
+    EXPECT_EQ(diagnosed("wait time over \n"), !c.taken.has_value());
+    EXPECT_TRUE(diagnosed("the cmd is not right \n")) << "the foreign datagram fails the rule first";
+    sim.reset();
+  }
 }
 
 TEST_F(SimulatedLan, CommandWithoutACurrentDeviceAsksForOneAndSendsNothing) {
