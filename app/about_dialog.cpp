@@ -6,19 +6,18 @@
 #include <QVBoxLayout>
 
 #include "skin.h"
-#include "skin/style_sheets.h"
-
-namespace {
-constexpr int kProgramIcon = 128;
-}
+#include "skin/shell_bitmaps.h"
+#include "skin_style.h"
+#include "style_sheets.h"
 
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
   setWindowTitle(QString::fromUtf8("关于 VELA_16_VIEW"));
-  setStyleSheet(QStringLiteral("CAboutDlg { background: rgb(34,37,43); }"
-                               "QLabel { color: rgb(230,233,237); background: transparent; font-size: 14px; }") +
+  setStyleSheet(QStringLiteral("CAboutDlg { background: %1; }"
+                               "QLabel { color: %2; background: transparent; font-size: 14px; }")
+                    .arg(vela::css_colour(vela::style::surface_top), vela::css_colour(vela::style::caption)) +
                 vela::push_button_style());
   auto* icon = new QLabel(this);
-  icon->setPixmap(vela::Skin::pixmap(kProgramIcon, QSize(40, 40)));
+  icon->setPixmap(vela::Skin::pixmap(vela::shell_bitmap::program_icon, QSize(40, 40)));
   auto* text = new QLabel(QString::fromUtf8("VELA_16_VIEW，1.0 版"), this);
   auto* ok = new QPushButton(QString::fromUtf8("确定"), this);
   ok->setDefault(true);

@@ -8,7 +8,8 @@
 #include <QPainter>
 #include <QPushButton>
 
-#include "skin/style_sheets.h"
+#include "skin/shell_bitmaps.h"
+#include "style_sheets.h"
 
 #include "control_id.h"
 #include "diagnostics.h"
@@ -21,12 +22,6 @@
 #include "skin_text.h"
 
 namespace {
-
-// Pictures of the skin.
-constexpr int kBackgroundBitmap = 191;
-constexpr int kDisconnectedIcon = 211;
-constexpr int kConnectedIcon = 212;
-constexpr QSize kIconSize(32, 32);
 
 // Control ids.
 constexpr int kModeListId = 1103;
@@ -64,17 +59,7 @@ constexpr QRect kPortList(kFieldX, 218, kSeparatorRight - 10 - kFieldX, kRowHeig
 constexpr QRect kBaudCaption(kCaptionX, 262, kCaptionWidth, kRowHeight);
 constexpr QRect kBaudList(kFieldX, 262, 120, kRowHeight);
 constexpr QRect kConnectButton(kFieldX, 314, 120, 32);
-constexpr QRect kStatusIcon(kFieldX + 136, 314, 32, 32);
-
-// Edit, list and static parts: RGB(60, 180, 255) on RGB(58, 58, 58).
-const char kDialogStyle[] =
-    "QLabel[caption=\"true\"] { color: rgb(60,180,255); background: rgb(58,58,58); border-radius: 3px;"
-    " padding: 0 9px; font-weight: bold; }"
-    "Ipv4AddressEdit { background: rgb(58,58,58); border: 1px solid rgb(88,92,98); border-radius: 3px; }"
-    "Ipv4AddressEdit:disabled { background: rgb(46,47,50); border-color: rgb(62,66,72); }"
-    "Ipv4AddressEdit QLineEdit, Ipv4AddressEdit QLabel { color: rgb(60,180,255); background: transparent;"
-    " border: none; selection-background-color: rgb(40,84,120); }"
-    "Ipv4AddressEdit QLineEdit:disabled, Ipv4AddressEdit QLabel:disabled { color: rgba(60,180,255,90); }";
+constexpr QRect kStatusIcon(QPoint(kFieldX + 136, 314), vela::shell_bitmap::status_icon_size);
 
 QLabel* make_caption(QWidget* parent, const QString& text, const QRect& place) {
   auto* label = new QLabel(text, parent);
@@ -113,7 +98,7 @@ CSetConfigure::CSetConfigure(QWidget* parent) : QDialog(parent) {
 CSetConfigure::~CSetConfigure() { vela::diag("free the p\n"); }
 
 void CSetConfigure::create_controls() {
-  setStyleSheet(QString::fromLatin1(kDialogStyle) + vela::drop_down_list_style() + vela::push_button_style());
+  setStyleSheet(vela::caption_label_style() + vela::drop_down_list_style() + vela::push_button_style());
 
   make_caption(this, QStringLiteral("Connection Mode"), kModeCaption);
   m_mode_list = make_list(this, kModeListId, kModeList);
@@ -219,15 +204,15 @@ void CSetConfigure::on_change_ip() {
 
 void CSetConfigure::set_connected(bool connected) {
   m_connected = connected;
-  const int icon = connected ? kConnectedIcon : kDisconnectedIcon;
-  m_status_icon->setPixmap(vela::Skin::pixmap(icon, kIconSize));
+  const int icon = connected ? vela::shell_bitmap::status_connected : vela::shell_bitmap::status_disconnected;
+  m_status_icon->setPixmap(vela::Skin::pixmap(icon, vela::shell_bitmap::status_icon_size));
   m_status_icon->setProperty("iconId", icon);
   update(m_status_rect);
 }
 
 void CSetConfigure::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  painter.drawPixmap(rect(), vela::Skin::pixmap(kBackgroundBitmap, size()));
+  painter.drawPixmap(rect(), vela::Skin::pixmap(vela::shell_bitmap::connection_background, size()));
   vela::paint_groove(painter, kSeparatorLeft, kSeparatorRight, kNetworkBandTop);
   vela::paint_groove(painter, kSeparatorLeft, kSeparatorRight, kSerialBandTop);
 }

@@ -4,6 +4,8 @@
 #include <QPainterPath>
 #include <QRadialGradient>
 
+#include "skin_style.h"
+
 #include <cmath>
 #include <numbers>
 
@@ -121,7 +123,7 @@ void paint_lamp(QPainter& p, const QRectF& box, const QColor& colour, bool lit) 
   QLinearGradient ring(c.x(), c.y() - bezel, c.x(), c.y() + bezel);
   ring.setColorAt(0, QColor(0x6a, 0x71, 0x7b));
   ring.setColorAt(1, QColor(0x1f, 0x22, 0x27));
-  p.setPen(QPen(QColor(0x0c, 0x0d, 0x10), 1.0));
+  p.setPen(QPen(style::outline, 1.0));
   p.setBrush(ring);
   p.drawEllipse(c, bezel, bezel);
 

@@ -49,11 +49,11 @@ void draw_idle_well(QPainter& p) {
   paint_well(p, page_well, 4);
   // Seen only while no device page covers the well.
   const QPointF c = page_well.center();
-  paint_sail_mark(p, QRectF(c.x() - 36, c.y() - 84, 72, 78), QColor(0x23, 0x27, 0x2e), QColor(0x1c, 0x1f, 0x25));
+  paint_sail_mark(p, QRectF(c.x() - 36, c.y() - 84, 72, 78), style::watermark, style::watermark_shade);
   paint_fitted_text(p, QRectF(page_well.left(), c.y() + 8, page_well.width(), 24), QStringLiteral("No device selected"),
                     style::caption_faint, skin_font(17));
   paint_fitted_text(p, QRectF(page_well.left(), c.y() + 38, page_well.width(), 18),
-                    QStringLiteral("Choose a device from the list, or press SCAN to search."), QColor(0x44, 0x4a, 0x54),
+                    QStringLiteral("Choose a device from the list, or press SCAN to search."), style::caption_hint,
                     skin_font(12, false));
 }
 
@@ -116,12 +116,12 @@ void draw_program_icon(QPainter& p, QSize size) {
   scale_to(p, QSize(256, 256), size);
   const QRectF tile(8, 8, 240, 240);
   QLinearGradient g(tile.topLeft(), tile.bottomLeft());
-  g.setColorAt(0, QColor(0x30, 0x35, 0x3e));
-  g.setColorAt(1, QColor(0x14, 0x16, 0x1a));
-  p.setPen(QPen(QColor(0x0c, 0x0d, 0x10), 2));
+  g.setColorAt(0, style::tile_top);
+  g.setColorAt(1, style::tile_bottom);
+  p.setPen(QPen(style::outline, 2));
   p.setBrush(g);
   p.drawRoundedRect(tile, 52, 52);
-  p.setPen(QPen(QColor(255, 255, 255, 40), 2));
+  p.setPen(QPen(style::translucent(style::white, 40), 2));
   p.setBrush(Qt::NoBrush);
   p.drawRoundedRect(tile.adjusted(3, 3, -3, -3), 49, 49);
   paint_sail_mark(p, QRectF(58, 46, 140, 152), style::accent, style::accent.darker(150));
@@ -132,7 +132,7 @@ void draw_program_icon(QPainter& p, QSize size) {
 
 void register_status_lamp(int id, const QColor& colour, bool lit) {
   Skin::register_drawer(
-      id, QSize(32, 32),
+      id, shell_bitmap::status_icon_size,
       [colour, lit](QPainter& p, QSize size) { paint_lamp(p, QRectF(0, 0, size.width(), size.height()), colour, lit); },
       ImageKind::icon);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QSize>
+
 // The pictures of the application shell: main window, its buttons, the
 // connection dialog, the status icons and the program icon.
 namespace vela::shell_bitmap {
@@ -12,8 +14,10 @@ constexpr int scan_button = 196;            // 138 x 50
 constexpr int max_button = 197;             // 34 x 35
 constexpr int min_button = 198;             // 47 x 35
 constexpr int set_button = 199;             // 25 x 30
-constexpr int status_disconnected = 211;    // icon, 32 x 32
-constexpr int status_connected = 212;       // icon, 32 x 32
+constexpr int status_disconnected = 211;    // icon, status_icon_size
+constexpr int status_connected = 212;       // icon, status_icon_size
+
+constexpr QSize status_icon_size(32, 32);
 
 }  // namespace vela::shell_bitmap
 

@@ -14,7 +14,7 @@
 #include <memory>
 #include <optional>
 
-#include "app_test_environment.h"
+#include "gui_test_environment.h"
 #include "control_id.h"
 #include "ipv4_address_edit.h"
 #include "loopback.h"

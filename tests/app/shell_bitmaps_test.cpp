@@ -9,7 +9,7 @@
 #include <algorithm>
 #include <map>
 
-#include "app_test_environment.h"
+#include "gui_test_environment.h"
 #include "about_dialog.h"
 #include "main_window.h"
 #include "panel_options.h"

@@ -1,6 +1,6 @@
 #include "button_st.h"
 #include "control_id.h"
-#include "gui_test_env.h"
+#include "gui_test_environment.h"
 #include "pixel_probe.h"
 
 #include <QEnterEvent>

@@ -1,4 +1,4 @@
-#include "gui_test_env.h"
+#include "gui_test_environment.h"
 #include "my_group_box.h"
 #include "pixel_probe.h"
 

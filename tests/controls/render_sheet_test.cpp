@@ -2,7 +2,7 @@
 // look at; skipped when the variable is not set.
 
 #include "button_st.h"
-#include "gui_test_env.h"
+#include "gui_test_environment.h"
 #include "my_group_box.h"
 #include "shade_button_st.h"
 #include "skin.h"

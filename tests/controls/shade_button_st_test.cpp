@@ -1,4 +1,4 @@
-#include "gui_test_env.h"
+#include "gui_test_environment.h"
 #include "pixel_probe.h"
 #include "shade_button_st.h"
 

@@ -1,5 +1,5 @@
 #include "button_st.h"
-#include "gui_test_env.h"
+#include "gui_test_environment.h"
 #include "pixel_probe.h"
 #include "skin.h"
 

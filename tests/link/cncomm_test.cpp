@@ -66,13 +66,13 @@ TEST(CnComm, OpenReopenCloseAndOpenAgain) {
   EXPECT_TRUE(port.is_open());
   EXPECT_EQ(port.port_name(), peer.path());
   write_all(port, text_bytes("first"));
-  EXPECT_EQ(peer.receive(5), text_bytes("first"));
+  EXPECT_EQ(peer.read(5), text_bytes("first"));
 
   // Opening the open port closes it first; otherwise its own lock would
   // refuse the new descriptor.
   ASSERT_TRUE(port.open(peer.path(), 115200));
   write_all(port, text_bytes("second"));
-  EXPECT_EQ(peer.receive(6), text_bytes("second"));
+  EXPECT_EQ(peer.read(6), text_bytes("second"));
 
   port.close();
   EXPECT_FALSE(port.is_open());
@@ -81,7 +81,7 @@ TEST(CnComm, OpenReopenCloseAndOpenAgain) {
 
   ASSERT_TRUE(port.open(peer.path(), 19200));
   write_all(port, text_bytes("third"));
-  EXPECT_EQ(peer.receive(5), text_bytes("third"));
+  EXPECT_EQ(peer.read(5), text_bytes("third"));
 }
 
 TEST(CnComm, NameOfSixtyThreeCharactersIsRefused) {
@@ -128,7 +128,7 @@ TEST(CnComm, PortIsHeldExclusively) {
     EXPECT_FALSE(second.open(peer.path(), 57600));
     EXPECT_FALSE(second.is_open());
     write_all(first, text_bytes("still mine"));
-    EXPECT_EQ(peer.receive(10), text_bytes("still mine"));
+    EXPECT_EQ(peer.read(10), text_bytes("still mine"));
   }  // destruction closes
   EXPECT_TRUE(second.open(peer.path(), 57600));
 }
@@ -170,7 +170,7 @@ TEST(CnComm, WritesLeaveWholeAndInOrder) {
     expected.insert(expected.end(), frame.begin(), frame.end());
   }
   ASSERT_GT(expected.size(), 64u * 1024u);
-  const Bytes received = peer.receive(expected.size());
+  const Bytes received = peer.read(expected.size());
   ASSERT_EQ(received.size(), expected.size());
   EXPECT_TRUE(received == expected);
   port.close();  // the watcher has counted its last write once it stopped
@@ -189,7 +189,7 @@ TEST(CnComm, WriteWhileClosedSendsNothing) {
 
   ASSERT_TRUE(port.open(peer.path(), 9600));
   write_all(port, text_bytes("marker"));
-  EXPECT_EQ(peer.receive(6), text_bytes("marker"));  // nothing came before it
+  EXPECT_EQ(peer.read(6), text_bytes("marker"));  // nothing came before it
 }
 
 TEST(CnComm, ReadTakesOnlyWhatIsQueued) {
@@ -204,7 +204,7 @@ TEST(CnComm, ReadTakesOnlyWhatIsQueued) {
   EXPECT_EQ(port.queued_input(), 0);
   EXPECT_FALSE(port.wait_readable(Deadline(10)));
   const Bytes sent = {0xA5, 0x6C, 0x00, 0x01, 0xFF, 0x80, 0x7F, 0x0D, 0x0A, 0xAE};
-  peer.send(sent);
+  peer.write(sent);
   ASSERT_TRUE(wait_for_queued(port, 10));
   EXPECT_TRUE(port.wait_readable(Deadline(0)));
 
@@ -219,7 +219,7 @@ TEST(CnComm, ReadTakesOnlyWhatIsQueued) {
 
 TEST(CnComm, InputWaitingAtOpenIsDiscarded) {
   PtyPeer peer;
-  peer.send(text_bytes("stale"));
+  peer.write(text_bytes("stale"));
   int waiting = 0;
   for (int round = 0; round < 100 && waiting < 5; ++round) {
     pollfd in{peer.slave_fd(), POLLIN, 0};

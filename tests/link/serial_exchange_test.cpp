@@ -43,12 +43,12 @@ class SerialExchangeTest : public ::testing::Test {
   // with reply cut into `pieces` parts, pausing between them.
   void start_device(Bytes reply, int pieces, int pause_ms = 40) {
     device_ = std::thread([this, reply = std::move(reply), pieces, pause_ms] {
-      request_seen_ = peer_.receive(frame::kOverhead);
+      request_seen_ = peer_.read(frame::kOverhead);
       if (pieces == 0) return;
       const std::size_t step = (reply.size() + pieces - 1) / pieces;
       for (std::size_t at = 0; at < reply.size(); at += step) {
         if (at > 0) std::this_thread::sleep_for(std::chrono::milliseconds(pause_ms));
-        peer_.send(Bytes(reply.begin() + at, reply.begin() + std::min(reply.size(), at + step)));
+        peer_.write(Bytes(reply.begin() + at, reply.begin() + std::min(reply.size(), at + step)));
       }
     });
   }
@@ -122,7 +122,7 @@ TEST_F(SerialExchangeTest, ClosedPortWritesNothingAndKeepsTheBuffer) {
   ASSERT_TRUE(port_.open(peer_.path(), 115200));
   const Bytes marker = {0xEE, 0xEE};
   port_.write(marker.data(), 2);
-  EXPECT_EQ(peer_.receive(2), marker);
+  EXPECT_EQ(peer_.read(2), marker);
 }
 
 TEST_F(SerialExchangeTest, SilentDeviceEndsWithTimeOver) {
@@ -157,7 +157,7 @@ TEST_F(SerialExchangeTest, StaleInputIsDrainedBeforeTheRequest) {
     last_name_.clear();
     serial_type_ = 0;
     const Bytes stale = search_reply(0xA4, 3, "Old");
-    peer_.send(stale);
+    peer_.write(stale);
     for (int round = 0; round < 100 && port_.queued_input() != static_cast<int>(stale.size()); ++round) {
       port_.wait_readable(Deadline(100));
     }

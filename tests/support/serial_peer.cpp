@@ -8,14 +8,24 @@
 #include <stdexcept>
 
 namespace vela::test {
+namespace {
 
-SerialPeer::SerialPeer(const std::string& path) {
-  fd_ = ::open(path.c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC | O_NONBLOCK);
-  if (fd_ < 0) throw std::runtime_error("cannot open " + path);
+int open_terminal(const std::string& path) {
+  const int fd = ::open(path.c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC | O_NONBLOCK);
+  if (fd < 0) throw std::runtime_error("cannot open " + path);
+  return fd;
+}
+
+}  // namespace
+
+SerialPeer::SerialPeer(const std::string& path) : SerialPeer(open_terminal(path)) {}
+
+SerialPeer::SerialPeer(int fd) : fd_(fd) {
   termios settings{};
   ::tcgetattr(fd_, &settings);
   ::cfmakeraw(&settings);
   ::tcsetattr(fd_, TCSANOW, &settings);
+  ::fcntl(fd_, F_SETFL, ::fcntl(fd_, F_GETFL) | O_NONBLOCK);
 }
 
 SerialPeer::~SerialPeer() { ::close(fd_); }

@@ -5,10 +5,11 @@
 #include <QPainterPath>
 #include <QStyleOptionComboBox>
 
+#include "skin_style.h"
+
 namespace {
 constexpr qreal kChevronHalfWidth = 4.0;
 constexpr qreal kChevronHeight = 4.0;
-constexpr int kDisabledAlpha = 90;
 }  // namespace
 
 DropDownList::DropDownList(QWidget* parent) : QComboBox(parent) {
@@ -23,7 +24,7 @@ void DropDownList::paintEvent(QPaintEvent* event) {
   const QRect button = style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxArrow, this);
   if (button.isEmpty()) return;
   QColor ink = palette().color(QPalette::Active, QPalette::ButtonText);
-  if (!isEnabled()) ink.setAlpha(kDisabledAlpha);
+  if (!isEnabled()) ink.setAlpha(vela::style::disabled_alpha);
   const QPointF centre = QRectF(button).center();
   QPainterPath chevron;
   chevron.moveTo(centre.x() - kChevronHalfWidth, centre.y() - kChevronHeight / 2);
