@@ -1,6 +1,26 @@
 #include "device.h"
 
+#include <cstdio>
+
 namespace vela::sim {
+namespace {
+
+constexpr std::size_t kSetAddressPayload = 12;
+
+std::string dotted(ByteView four) {
+  char text[16];
+  std::snprintf(text, sizeof text, "%u.%u.%u.%u", four[0], four[1], four[2], four[3]);
+  return text;
+}
+
+// A device on the simulator keeps its address: tests and demos depend on it.
+std::string set_address_note(ByteView payload) {
+  if (std::string note = short_payload_note(payload, kSetAddressPayload); !note.empty()) return note;
+  return "not applied: address " + dotted(payload.subspan(0, 4)) + ", mask " + dotted(payload.subspan(4, 4)) +
+         ", gateway " + dotted(payload.subspan(8, 4));
+}
+
+}  // namespace
 
 std::string common_command_name(std::uint8_t code) {
   switch (code) {
@@ -13,9 +33,20 @@ std::string common_command_name(std::uint8_t code) {
   }
 }
 
-std::optional<Bytes> Device::handle(const Frame& request) {
-  if (request.code() == code::kSearch) return search_reply(request);
-  return std::nullopt;
+std::string short_payload_note(ByteView payload, std::size_t needed) {
+  if (payload.size() >= needed) return {};
+  return "ignored: payload of " + std::to_string(payload.size()) + " bytes, " + std::to_string(needed) + " needed";
+}
+
+Answer Device::handle(const Frame& request) {
+  switch (request.code()) {
+    case code::kSearch:
+      return {search_reply(request), {}};
+    case code::kSetAddress:
+      return {std::nullopt, set_address_note(request.payload())};
+    default:
+      return {};
+  }
 }
 
 std::optional<Bytes> Device::handle_text(ByteView) { return std::nullopt; }

@@ -8,11 +8,20 @@
 #include "device_config.h"
 #include "frame.h"
 #include "received_frame.h"
+#include "window_set.h"
 
 namespace vela::sim {
 
 // Names of the commands every device type shares; "unknown" for the rest.
 std::string common_command_name(std::uint8_t code);
+
+// What a device does with a frame: the reply it sends, if any, and a note
+// for the log when the frame was not taken as it stands (too short, a value
+// out of range, a request it does not carry out).
+struct Answer {
+  std::optional<Bytes> reply;
+  std::string note;
+};
 
 class Device {
  public:
@@ -24,13 +33,18 @@ class Device {
   const DeviceConfig& config() const { return config_; }
   const std::string& name() const { return config_.name; }
 
-  // The reply to a received frame, or nothing. Families handle their own
-  // codes first and pass the rest here (which answers the search).
-  virtual std::optional<Bytes> handle(const Frame& request);
+  // Families handle their own codes first and pass the rest here (which
+  // answers the search and notes a set-address request).
+  virtual Answer handle(const Frame& request);
   // Raw text received without a frame (the matrix routing texts).
   virtual std::optional<Bytes> handle_text(ByteView text);
   // The decoded command written to the log.
   virtual std::string command_name(std::uint8_t code) const { return common_command_name(code); }
+
+  // Switched from the control channel while the simulator runs.
+  void set_silent(bool silent) { config_.faults.silent = silent; }
+  // False for a device without per-window signals.
+  virtual bool set_signal(const WindowSet&) { return false; }
 
  protected:
   // A reply from this device: its own type and id, the request's link flag.
@@ -41,5 +55,9 @@ class Device {
  private:
   DeviceConfig config_;
 };
+
+// The note for a payload shorter than its command needs ("" when it is long
+// enough).
+std::string short_payload_note(ByteView payload, std::size_t needed);
 
 }  // namespace vela::sim

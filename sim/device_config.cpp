@@ -2,10 +2,12 @@
 
 #include <arpa/inet.h>
 
+#include <cctype>
 #include <charconv>
 #include <set>
 #include <vector>
 
+#include "device_types.h"
 #include "errors.h"
 
 namespace vela::sim {
@@ -20,6 +22,22 @@ std::vector<std::string> split(const std::string& text, char separator) {
     if (end == std::string::npos) return items;
     start = end + 1;
   }
+}
+
+// The items of a configuration; a window list keeps its commas
+// ("signal=1-4,9"): an item that starts with a digit continues it.
+std::vector<std::string> config_items(const std::string& text) {
+  std::vector<std::string> items;
+  for (std::string& item : split(text, ',')) {
+    const bool continues = !items.empty() && items.back().starts_with("signal=") && !item.empty() &&
+                           std::isdigit(static_cast<unsigned char>(item[0]));
+    if (continues) {
+      items.back() += "," + item;
+    } else {
+      items.push_back(std::move(item));
+    }
+  }
+  return items;
 }
 
 // Decimal or 0x-hex, within [low, high].
@@ -57,7 +75,7 @@ void check_address(const std::string& addr) {
 DeviceConfig parse_device_config(const std::string& text, Carrier carrier) {
   DeviceConfig config;
   std::set<std::string> seen;
-  for (const std::string& item : split(text, ',')) {
+  for (const std::string& item : config_items(text)) {
     const std::size_t equals = item.find('=');
     const std::string key = item.substr(0, equals);
     const std::string value = equals == std::string::npos ? std::string() : item.substr(equals + 1);
@@ -77,6 +95,8 @@ DeviceConfig parse_device_config(const std::string& text, Carrier carrier) {
       config.faults.delay_ms = static_cast<int>(parse_number(key, value, 0, 600000));
     } else if (key == "split" && has_value && carrier == Carrier::Serial) {
       parse_split(value, config.faults);
+    } else if (key == "signal" && has_value) {
+      config.signal = parse_window_set(value);
     } else if (key == "silent" && !has_value) {
       config.faults.silent = true;
     } else if (key == "twice" && !has_value) {
@@ -92,6 +112,8 @@ DeviceConfig parse_device_config(const std::string& text, Carrier carrier) {
                                                 : std::vector<std::string>{"type", "id", "name"};
   for (const std::string& key : required)
     if (!seen.contains(key)) throw UsageError("'" + key + "=' missing in '" + text + "'");
+  if (config.signal && model_window_count(config.type) == 0)
+    throw UsageError("signal= is for multiviewers (type 0xA1 or 0xA4) in '" + text + "'");
   return config;
 }
 

@@ -1,11 +1,13 @@
 #pragma once
 // One simulated device as given on the command line or in a configuration
-// file: "type=0xA1,id=1,name=Studio1,addr=127.0.0.2[,silent][,delay=MS]
-// [,twice][,foreign][,split=PIECES:PAUSE_MS]".
+// file: "type=0xA1,id=1,name=Studio1,addr=127.0.0.2[,signal=WINDOWS][,silent]
+// [,delay=MS][,twice][,foreign][,split=PIECES:PAUSE_MS]".
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "carrier.h"
+#include "window_set.h"
 
 namespace vela::sim {
 
@@ -25,6 +27,9 @@ struct DeviceConfig {
   std::string name;
   std::string addr;  // UDP devices only
   Faults faults;
+  // Multiviewers only: the windows whose input carries a signal (default:
+  // every window that shows a source).
+  std::optional<WindowSet> signal;
 };
 
 // Throws UsageError naming the offending item.

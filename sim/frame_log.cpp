@@ -57,13 +57,20 @@ void FrameLog::write_line(const LogOrigin& origin, const std::string& fields) {
   std::fflush(file_);
 }
 
-void FrameLog::frame(const LogOrigin& origin, ByteView bytes, std::uint8_t code, const std::string& command) {
+namespace {
+
+std::string note_field(const std::string& note) { return note.empty() ? "" : ",\"note\":" + json_string(note); }
+
+}  // namespace
+
+void FrameLog::frame(const LogOrigin& origin, ByteView bytes, std::uint8_t code, const std::string& command,
+                     const std::string& note) {
   write_line(origin, "\"hex\":\"" + hex_text(bytes) + "\",\"code\":" + std::to_string(code) +
-                         ",\"command\":" + json_string(command));
+                         ",\"command\":" + json_string(command) + note_field(note));
 }
 
-void FrameLog::text(const LogOrigin& origin, ByteView bytes) {
-  write_line(origin, "\"text\":" + json_string(bytes) + ",\"hex\":\"" + hex_text(bytes) + "\"");
+void FrameLog::text(const LogOrigin& origin, ByteView bytes, const std::string& note) {
+  write_line(origin, "\"text\":" + json_string(bytes) + ",\"hex\":\"" + hex_text(bytes) + "\"" + note_field(note));
 }
 
 }  // namespace vela::sim

@@ -4,6 +4,8 @@
 //   {"time":1.5,"carrier":"udp","source":"127.0.0.1:7000","device":"Studio1",
 //    "hex":"a56c14...","code":255,"command":"search"}
 //   {"time":..,"carrier":"serial","source":"/dev/pts/3","device":..,"text":"3V1.","hex":".."}
+// A frame the device did not take as it stands carries a "note" (why). Lines
+// of the control channel are logged as text with carrier "control".
 #include <chrono>
 #include <cstdio>
 #include <optional>
@@ -34,8 +36,9 @@ class FrameLog {
   FrameLog(const FrameLog&) = delete;
   FrameLog& operator=(const FrameLog&) = delete;
 
-  void frame(const LogOrigin& origin, ByteView bytes, std::uint8_t code, const std::string& command);
-  void text(const LogOrigin& origin, ByteView bytes);
+  void frame(const LogOrigin& origin, ByteView bytes, std::uint8_t code, const std::string& command,
+             const std::string& note = {});
+  void text(const LogOrigin& origin, ByteView bytes, const std::string& note = {});
 
  private:
   void write_line(const LogOrigin& origin, const std::string& fields);

@@ -13,7 +13,12 @@ namespace vela::sim {
 const char* const kUsage =
     "usage: vela-devsim [--port N] [--broadcast-listen ADDR] [--device DEVICE]... [--config FILE]\n"
     "                   [--serial DEVICE] [--serial-link PATH] [--log FILE]\n"
-    "  DEVICE: type=T,id=I,name=NAME[,addr=A][,silent][,delay=MS][,twice][,foreign][,split=PIECES:PAUSE_MS]\n";
+    "  DEVICE: type=T,id=I,name=NAME[,addr=A][,signal=WINDOWS][,silent][,delay=MS][,twice][,foreign]\n"
+    "          [,split=PIECES:PAUSE_MS]\n"
+    "  WINDOWS: all, none or multiviewer windows such as 1-4,9 (default: every window with a source)\n"
+    "control lines on standard input:\n"
+    "  signal NAME WINDOWS    which windows of a multiviewer carry a signal\n"
+    "  silent NAME on|off     the device stops or starts answering\n";
 
 namespace {
 

@@ -36,8 +36,9 @@ void SerialDeviceHost::take_pieces(const std::vector<SerialPiece>& pieces) {
     std::optional<Bytes> reply;
     if (piece.is_frame) {
       const Frame frame(piece.bytes);
-      log_.frame(origin, frame.bytes(), frame.code(), device_->command_name(frame.code()));
-      reply = device_->handle(frame);
+      Answer answer = device_->handle(frame);
+      log_.frame(origin, frame.bytes(), frame.code(), device_->command_name(frame.code()), answer.note);
+      reply = std::move(answer.reply);
     } else {
       log_.text(origin, piece.bytes);
       reply = device_->handle_text(piece.bytes);

@@ -26,6 +26,8 @@ class SerialDeviceHost {
   // "serial <path>"
   std::string announce_line() const { return "serial " + pty_.slave_path(); }
 
+  Device& device() { return *device_; }
+
  private:
   // Text still pending after this quiet time is logged as it is.
   static constexpr std::chrono::milliseconds kQuietFlush{200};

@@ -1,8 +1,12 @@
 #include "simulator.h"
 
 #include <poll.h>
+#include <unistd.h>
+
+#include <cstdio>
 
 #include "device_factory.h"
+#include "errors.h"
 
 namespace vela::sim {
 
@@ -17,6 +21,8 @@ Simulator::Simulator(const SimOptions& options) : log_(options.log_path) {
   if (options.serial_device)
     serial_ = std::make_unique<SerialDeviceHost>(loop_, log_, make_device(*options.serial_device), options.serial_link);
   loop_.watch(stop_signals_.fd(), POLLIN, [this](short) { loop_.stop(); });
+  control_ =
+      std::make_unique<ControlChannel>(loop_, STDIN_FILENO, [this](const std::string& line) { on_control_line(line); });
 }
 
 std::vector<std::string> Simulator::announce_lines() const {
@@ -28,5 +34,43 @@ std::vector<std::string> Simulator::announce_lines() const {
 }
 
 void Simulator::run() { loop_.run(); }
+
+void Simulator::on_control_line(const std::string& line) {
+  if (line.empty()) return;
+  std::string device;
+  std::string note;
+  try {
+    const ControlLine parsed = parse_control_line(line);
+    device = device_of(parsed);
+    note = apply(parsed);
+  } catch (const UsageError& error) {
+    note = error.what();
+  }
+  log_.text(LogOrigin{"control", "stdin", device},
+            ByteView(reinterpret_cast<const std::uint8_t*>(line.data()), line.size()), note);
+  if (!note.empty()) std::fprintf(stderr, "vela-devsim: control line '%s': %s\n", line.c_str(), note.c_str());
+}
+
+std::string Simulator::apply(const ControlLine& line) {
+  const std::string& name = device_of(line);
+  const std::vector<Device*> devices = devices_named(name);
+  if (devices.empty()) return "no device named '" + name + "'";
+  for (Device* device : devices) {
+    if (const auto* silent = std::get_if<SilentLine>(&line)) {
+      device->set_silent(silent->silent);
+    } else if (!device->set_signal(std::get<SignalLine>(line).windows)) {
+      return "'" + name + "' has no signal switches";
+    }
+  }
+  return {};
+}
+
+std::vector<Device*> Simulator::devices_named(const std::string& name) {
+  std::vector<Device*> devices;
+  for (const auto& host : udp_devices_)
+    if (host->device().name() == name) devices.push_back(&host->device());
+  if (serial_ && serial_->device().name() == name) devices.push_back(&serial_->device());
+  return devices;
+}
 
 }  // namespace vela::sim

@@ -1,12 +1,15 @@
 #pragma once
 // The whole simulator: every device, the broadcast listener, the serial
-// device and the log, driven by one event loop until SIGTERM or SIGINT.
+// device, the control channel on standard input and the log, driven by one
+// event loop until SIGTERM or SIGINT.
 #include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "broadcast_listener.h"
+#include "control_channel.h"
+#include "control_line.h"
 #include "event_loop.h"
 #include "frame_log.h"
 #include "options.h"
@@ -28,12 +31,20 @@ class Simulator {
   void run();
 
  private:
+  // Applies one control line, logs it and says on standard error what was
+  // wrong with it.
+  void on_control_line(const std::string& line);
+  // The note for the log: empty when the line was applied.
+  std::string apply(const ControlLine& line);
+  std::vector<Device*> devices_named(const std::string& name);
+
   EventLoop loop_;
   StopSignals stop_signals_;
   FrameLog log_;
   std::vector<std::unique_ptr<UdpDeviceHost>> udp_devices_;
   std::unique_ptr<BroadcastListener> listener_;
   std::unique_ptr<SerialDeviceHost> serial_;
+  std::unique_ptr<ControlChannel> control_;
 };
 
 }  // namespace vela::sim

@@ -23,8 +23,9 @@ void UdpDeviceHost::on_readable() {
   while (std::optional<Datagram> datagram = endpoint_.receive()) {
     const LogOrigin origin{carrier_name(Carrier::Udp), endpoint_text(datagram->from), device_->name()};
     if (std::optional<Frame> frame = Frame::from_bytes(datagram->bytes)) {
-      log_.frame(origin, frame->bytes(), frame->code(), device_->command_name(frame->code()));
-      answer(*frame, datagram->from);
+      Answer answer = device_->handle(*frame);
+      log_.frame(origin, frame->bytes(), frame->code(), device_->command_name(frame->code()), answer.note);
+      if (answer.reply) send_reply(*answer.reply, datagram->from);
     } else {
       log_.text(origin, datagram->bytes);
       if (std::optional<Bytes> reply = device_->handle_text(datagram->bytes)) send_reply(*reply, datagram->from);
@@ -33,7 +34,7 @@ void UdpDeviceHost::on_readable() {
 }
 
 void UdpDeviceHost::answer(const Frame& request, const sockaddr_in& to) {
-  if (std::optional<Bytes> reply = device_->handle(request)) send_reply(*reply, to);
+  if (std::optional<Bytes> reply = device_->handle(request).reply) send_reply(*reply, to);
 }
 
 void UdpDeviceHost::send_reply(const Bytes& reply, const sockaddr_in& to) {

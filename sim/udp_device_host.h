@@ -25,6 +25,8 @@ class UdpDeviceHost {
   // "udp <name> <addr>:<port> type=0xA1 id=1"
   std::string announce_line() const;
 
+  Device& device() { return *device_; }
+
  private:
   void on_readable();
   void send_reply(const Bytes& reply, const sockaddr_in& to);

@@ -130,6 +130,8 @@ LogRecord parse_log_record(const std::string& line) {
       r.hex = value;
     else if (key == "command")
       r.command = value;
+    else if (key == "note")
+      r.note = value;
     else if (key == "text") {
       r.text = value;
       r.is_text = true;

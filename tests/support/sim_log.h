@@ -12,7 +12,7 @@ namespace vela::test {
 
 struct LogRecord {
   double time = 0;
-  std::string carrier;  // "udp" or "serial"
+  std::string carrier;  // "udp", "serial" or "control"
   std::string source;   // "addr:port" or the terminal path
   std::string device;   // device name ("*" for the broadcast listener)
   std::string hex;      // received bytes, lowercase hex
@@ -20,6 +20,7 @@ struct LogRecord {
   std::string command;  // decoded command of a frame
   std::string text;     // received non-frame bytes (one char per byte)
   bool is_text = false;
+  std::string note;  // why the device did not take it as it stands
 
   Bytes bytes() const;  // hex decoded
 };

@@ -48,11 +48,13 @@ SimProcess::SimProcess(std::vector<std::string> args, std::chrono::milliseconds 
     argv_.push_back(log_path_);
   }
 
-  const int null_fd = ::open("/dev/null", O_RDONLY | O_CLOEXEC);
+  int control[2];
+  if (::pipe2(control, O_CLOEXEC) != 0) throw std::runtime_error("pipe2 failed");
+  control_fd_ = control[1];
   const int out_fd = ::open(dir_.file("stdout").c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
   const int err_fd = ::open(dir_.file("stderr").c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
-  pid_ = spawn_child(argv_, null_fd, out_fd, err_fd);
-  ::close(null_fd);
+  pid_ = spawn_child(argv_, control[0], out_fd, err_fd);
+  ::close(control[0]);
   ::close(out_fd);
   ::close(err_fd);
 
@@ -60,6 +62,7 @@ SimProcess::SimProcess(std::vector<std::string> args, std::chrono::milliseconds 
     wait_ready(ready_deadline);
   } catch (...) {
     stop(SIGKILL);
+    ::close(control_fd_);
     throw;
   }
 }
@@ -71,6 +74,15 @@ SimProcess::~SimProcess() {
   // fails the test that used it.
   if (!stopped_by_test && code != 0)
     ADD_FAILURE() << "vela-devsim ended with code " << code << " on SIGTERM\nstderr: " << stderr_text();
+  ::close(control_fd_);
+}
+
+void SimProcess::control(const std::string& line) {
+  // A simulator that has gone must fail the test, not end it with SIGPIPE.
+  std::signal(SIGPIPE, SIG_IGN);
+  const std::string text = line + "\n";
+  if (::write(control_fd_, text.data(), text.size()) != static_cast<ssize_t>(text.size()))
+    throw std::runtime_error("cannot write to the simulator's control channel: " + line);
 }
 
 void SimProcess::wait_ready(std::chrono::milliseconds deadline) {

@@ -43,6 +43,10 @@ class SimProcess {
   const std::string& log_path() const { return log_path_; }
   pid_t pid() const { return pid_; }
 
+  // Writes one line (its end added) to the simulator's control channel, its
+  // standard input. The simulator logs the line once it has applied it.
+  void control(const std::string& line);
+
   // Sends the signal and waits for the end; returns the exit code (128 +
   // signal when killed). The simulator is killed when it does not end in time.
   int stop(int signal = SIGTERM, std::chrono::milliseconds deadline = std::chrono::seconds(20));
@@ -56,6 +60,7 @@ class SimProcess {
   std::vector<std::string> argv_;
   std::string log_path_;
   pid_t pid_ = -1;
+  int control_fd_ = -1;  // the write end of the simulator's standard input
   std::optional<int> exit_code_;
   std::vector<SimUdpDevice> udp_devices_;
   std::optional<std::string> listen_addr_;
