@@ -46,9 +46,10 @@ void Simulator::on_control_line(const std::string& line) {
   } catch (const UsageError& error) {
     note = error.what();
   }
+  // Standard error first: a test that saw the log line finds the message.
+  if (!note.empty()) std::fprintf(stderr, "vela-devsim: control line '%s': %s\n", line.c_str(), note.c_str());
   log_.text(LogOrigin{"control", "stdin", device},
             ByteView(reinterpret_cast<const std::uint8_t*>(line.data()), line.size()), note);
-  if (!note.empty()) std::fprintf(stderr, "vela-devsim: control line '%s': %s\n", line.c_str(), note.c_str());
 }
 
 std::string Simulator::apply(const ControlLine& line) {

@@ -77,12 +77,18 @@ SimProcess::~SimProcess() {
   ::close(control_fd_);
 }
 
-void SimProcess::control(const std::string& line) {
+LogRecord SimProcess::control(const std::string& line) {
+  const SimLog log(log_path_);
+  const auto is_this_line = [&line](const LogRecord& r) { return r.carrier == "control" && r.text == line; };
+  const std::size_t before = log.wait_for(0, is_this_line).size();
   // A simulator that has gone must fail the test, not end it with SIGPIPE.
   std::signal(SIGPIPE, SIG_IGN);
   const std::string text = line + "\n";
   if (::write(control_fd_, text.data(), text.size()) != static_cast<ssize_t>(text.size()))
     throw std::runtime_error("cannot write to the simulator's control channel: " + line);
+  const std::vector<LogRecord> records = log.wait_for(before + 1, is_this_line);
+  if (records.size() <= before) throw std::runtime_error("the simulator did not log the control line: " + line);
+  return records.back();
 }
 
 void SimProcess::wait_ready(std::chrono::milliseconds deadline) {

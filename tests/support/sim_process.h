@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "sim_log.h"
 #include "temp_dir.h"
 
 namespace vela::test {
@@ -44,8 +45,10 @@ class SimProcess {
   pid_t pid() const { return pid_; }
 
   // Writes one line (its end added) to the simulator's control channel, its
-  // standard input. The simulator logs the line once it has applied it.
-  void control(const std::string& line);
+  // standard input, and returns the simulator's log record of it, written
+  // once the line was applied (its note says why a line was not). Throws
+  // std::runtime_error when no record comes.
+  LogRecord control(const std::string& line);
 
   // Sends the signal and waits for the end; returns the exit code (128 +
   // signal when killed). The simulator is killed when it does not end in time.
