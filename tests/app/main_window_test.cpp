@@ -4,6 +4,9 @@
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QKeyEvent>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
 #include <QTest>
 #include <memory>
 
@@ -12,6 +15,7 @@
 #include "device_page.h"
 #include "loopback.h"
 #include "main_window.h"
+#include "set_configure.h"
 #include "sim_process.h"
 #include "udp_peer.h"
 
@@ -36,7 +40,14 @@ struct MainWindowFixture : ::testing::Test {
   std::unique_ptr<CVela_16_VIEWDlg> window;
   DiagnosticRecorder diagnostics;
 
-  void SetUp() override { take_operator_messages(); }
+  void SetUp() override {
+    take_operator_messages();
+    // Pages that read their device send even without a simulator: keep
+    // every datagram on this test's own loopback addresses and ports.
+    options.link.device_port = free_udp_port(range.addresses(LoopbackRange::kSize));
+    options.link.local_port = free_udp_port();
+    options.link.broadcast = range.address(0);
+  }
 
   std::string device_address(int i) const { return range.address(i + 1); }
 
@@ -65,6 +76,7 @@ struct MainWindowFixture : ::testing::Test {
     for (std::size_t i = 0; i < types.size(); ++i) {
       window->m_link.device_table[i].type = types[i];
       window->m_link.device_table[i].id = static_cast<std::uint8_t>(i + 1);
+      window->m_link.device_table[i].set_address(device_address(static_cast<int>(i)));
       window->device_list()->addItem(QStringLiteral("device %1").arg(i));
     }
     window->m_link.device_count = static_cast<std::uint8_t>(types.size());
@@ -139,7 +151,8 @@ TEST_F(MainWindowFixture, ChoosingTheCurrentEntryAgainMakesANewPage) {
   choose_entry(0);
   ASSERT_EQ(page_class(*window), "CClass_switcher_dlg");
   EXPECT_NE(window->m_p_mian_show_dlg->instance_number(), first);
-  EXPECT_EQ(window->findChildren<DevicePage*>().size(), 1) << "the old page is gone";
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_EQ(window->findChildren<DevicePage*>().size(), 1) << "the old page is gone once the event loop ran";
   choose_entry(1);
   EXPECT_EQ(page_class(*window), "CClass_matrix_control");
 }
@@ -302,6 +315,63 @@ TEST_F(MainWindowFixture, StartUpWritesTheClientRectangleAndPlacesTheControls) {
   }
   EXPECT_EQ(window->device_list()->objectName(), "id1007");
   EXPECT_EQ(window->device_list()->geometry().topLeft(), QPoint(80, 68));
+}
+
+TEST_F(MainWindowFixture, ReturnReachesALineEditOnAPageAndNothingCloses) {
+  open_window();
+  list_devices({0xA5});
+  choose_entry(0);
+  window->show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+  auto* edit = new QLineEdit(window->m_p_mian_show_dlg);
+  edit->show();
+  edit->setFocus();
+  int returns = 0;
+  QObject::connect(edit, &QLineEdit::returnPressed, [&returns] { ++returns; });
+  diagnostics.clear();
+  QTest::keyClicks(edit, "CAM 1");
+  QTest::keyClick(edit, Qt::Key_Return);
+  QTest::keyClick(edit, Qt::Key_Escape);
+  EXPECT_EQ(returns, 1);
+  EXPECT_EQ(edit->text(), "CAM 1");
+  EXPECT_TRUE(window->isVisible());
+  EXPECT_EQ(diagnostics.count(" mian  esc  \n"), 2u) << "the window swallows what the field leaves";
+}
+
+TEST_F(MainWindowFixture, APageHandlerThatReselectsIsFreedOnlyAfterItReturns) {
+  open_window();
+  list_devices({0xA5, 0x81});
+  choose_entry(0);
+  QPointer<DevicePage> first = window->m_p_mian_show_dlg;
+  auto* trigger = new QPushButton(first);
+  QObject::connect(trigger, &QPushButton::clicked, [this, trigger] {
+    window->m_link.m_device_index = 1;
+    window->select_device();
+    trigger->setText("still here");  // the old page must still be alive
+  });
+  QTest::mouseClick(trigger, Qt::LeftButton);
+  EXPECT_EQ(page_class(*window), "CClass_matrix_control");
+  ASSERT_FALSE(first.isNull());
+  EXPECT_TRUE(first->isHidden());
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_TRUE(first.isNull());
+}
+
+TEST_F(MainWindowFixture, TheConnectionCaptionOpensTheConnectionDialog) {
+  open_window();
+  auto* caption = window->findChild<QPushButton*>("connection_caption");
+  ASSERT_NE(caption, nullptr);
+  EXPECT_TRUE(caption->geometry().contains(QPoint(60, 705)));
+  QTest::mouseClick(caption, Qt::LeftButton);
+  ASSERT_NE(window->m_pSetConfigure, nullptr);
+  EXPECT_TRUE(window->m_pSetConfigure->isVisible());
+}
+
+TEST_F(MainWindowFixture, PagesLoseTheirContextWhenTheWindowGoes) {
+  open_window();
+  ASSERT_EQ(m_p_glo_main_set_or_get_dlg, window.get());
+  window.reset();
+  EXPECT_EQ(m_p_glo_main_set_or_get_dlg, nullptr);
 }
 
 }  // namespace
