@@ -27,14 +27,4 @@ std::size_t TextRecord::count(const std::string& text) const {
 
 void TextRecord::clear() { take(); }
 
-DiagnosticRecorder::DiagnosticRecorder()
-    : previous_(set_diagnostic_sink([this](const std::string& line) { add(line); })) {}
-
-DiagnosticRecorder::~DiagnosticRecorder() { set_diagnostic_sink(std::move(previous_)); }
-
-OperatorMessageRecorder::OperatorMessageRecorder()
-    : previous_(set_operator_message_handler([this](const std::string& text) { add(text); })) {}
-
-OperatorMessageRecorder::~OperatorMessageRecorder() { set_operator_message_handler(std::move(previous_)); }
-
 }  // namespace vela::test

@@ -3,8 +3,10 @@
 // operator messages. Each takes over its channel while it lives and gives it
 // back on destruction; the texts may come from any thread.
 #include <cstddef>
+#include <functional>
 #include <mutex>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "diagnostics.h"
@@ -26,26 +28,24 @@ class TextRecord {
   std::vector<std::string> lines_;
 };
 
-class DiagnosticRecorder : public TextRecord {
+// Both channels take a handler of one text.
+using TextHandler = std::function<void(const std::string&)>;
+
+// Records one channel while it lives: `install` puts a handler in place and
+// returns the one it replaced.
+template <TextHandler (*install)(TextHandler)>
+class ChannelRecorder : public TextRecord {
  public:
-  DiagnosticRecorder();
-  ~DiagnosticRecorder();
-  DiagnosticRecorder(const DiagnosticRecorder&) = delete;
-  DiagnosticRecorder& operator=(const DiagnosticRecorder&) = delete;
+  ChannelRecorder() : previous_(install([this](const std::string& text) { add(text); })) {}
+  ~ChannelRecorder() { install(std::move(previous_)); }
+  ChannelRecorder(const ChannelRecorder&) = delete;
+  ChannelRecorder& operator=(const ChannelRecorder&) = delete;
 
  private:
-  DiagnosticSink previous_;
+  TextHandler previous_;
 };
 
-class OperatorMessageRecorder : public TextRecord {
- public:
-  OperatorMessageRecorder();
-  ~OperatorMessageRecorder();
-  OperatorMessageRecorder(const OperatorMessageRecorder&) = delete;
-  OperatorMessageRecorder& operator=(const OperatorMessageRecorder&) = delete;
-
- private:
-  OperatorMessageHandler previous_;
-};
+using DiagnosticRecorder = ChannelRecorder<&set_diagnostic_sink>;
+using OperatorMessageRecorder = ChannelRecorder<&set_operator_message_handler>;
 
 }  // namespace vela::test
