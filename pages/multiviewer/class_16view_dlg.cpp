@@ -124,25 +124,15 @@ void CClass_16view_dlg::close_page() {
   m_sub_page = nullptr;
 }
 
-void CClass_16view_dlg::recompute_window_geometry() {
-  if (vela::PageContext* context = vela::page_context()) mv::recompute_window_geometry(context->m_multiviewer);
+void CClass_16view_dlg::recompute(void (*recomputation)(vela::MultiviewerState&)) {
+  if (vela::PageContext* context = vela::page_context()) recomputation(context->m_multiviewer);
   request_preview_repaint();
 }
 
-void CClass_16view_dlg::recompute_meter_boxes() {
-  if (vela::PageContext* context = vela::page_context()) mv::recompute_meter_boxes(context->m_multiviewer);
-  request_preview_repaint();
-}
-
-void CClass_16view_dlg::recompute_label_boxes() {
-  if (vela::PageContext* context = vela::page_context()) mv::recompute_label_boxes(context->m_multiviewer);
-  request_preview_repaint();
-}
-
-void CClass_16view_dlg::recompute_resolution_boxes() {
-  if (vela::PageContext* context = vela::page_context()) mv::recompute_resolution_boxes(context->m_multiviewer);
-  request_preview_repaint();
-}
+void CClass_16view_dlg::recompute_window_geometry() { recompute(mv::recompute_window_geometry); }
+void CClass_16view_dlg::recompute_meter_boxes() { recompute(mv::recompute_meter_boxes); }
+void CClass_16view_dlg::recompute_label_boxes() { recompute(mv::recompute_label_boxes); }
+void CClass_16view_dlg::recompute_resolution_boxes() { recompute(mv::recompute_resolution_boxes); }
 
 void CClass_16view_dlg::recompute_preview() {
   recompute_window_geometry();

@@ -8,6 +8,7 @@
 
 #include "device_page.h"
 #include "multiviewer/multiviewer_subpages.h"
+#include "multiviewer_state.h"
 
 class CButtonST;
 
@@ -47,6 +48,7 @@ class CClass_16view_dlg : public vela::DevicePage {
 
  private:
   void create_controls();
+  void recompute(void (*recomputation)(vela::MultiviewerState&));
   void on_sub_page_button(int n);
   QWidget* create_sub_page(vela::MultiviewerSubPage n);
   void paint_preview_header(QPainter& p);

@@ -23,12 +23,17 @@ std::function<bool(ByteView)> whole_reply_of(std::size_t frame_length, const cha
   };
 }
 
-void read_state_udp(PageContext& context) {
-  LinkSession& link = context.m_link;
+UdpExchangeOptions code_rule(std::uint8_t code, int window_ms) {
   UdpExchangeOptions options;
   options.rule = ReplyRule::Code;
-  options.code = mv::code::kState;
-  options.window_ms = mv::kStateWindowUdpMs;
+  options.code = code;
+  options.window_ms = window_ms;
+  return options;
+}
+
+void read_state_udp(PageContext& context) {
+  LinkSession& link = context.m_link;
+  UdpExchangeOptions options = code_rule(mv::code::kState, mv::kStateWindowUdpMs);
   options.rejected_diagnostic =
       "the cmd is not right\xEF\xBC\x8C"
       "continue \n";
@@ -69,10 +74,7 @@ void read_state(PageContext& context, QWidget* waiting_on) {
 
 void poll_status(PageContext& context) {
   LinkSession& link = context.m_link;
-  UdpExchangeOptions options;
-  options.rule = ReplyRule::Code;
-  options.code = mv::code::kStatus;
-  options.window_ms = mv::kStatusWindowMs;
+  UdpExchangeOptions options = code_rule(mv::code::kStatus, mv::kStatusWindowMs);
   options.log_received_length = true;
   options.start_window_after_send = true;
   options.decodable = whole_reply_of(mv::status_reply::kFrameLength, "status");
