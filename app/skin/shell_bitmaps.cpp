@@ -16,9 +16,9 @@ namespace {
 
 // Main window geometry the background is drawn around (client pixels).
 constexpr QRectF header_band(0, 0, 1280, 40);
-constexpr QRectF page_well(20, 110, 1240, 580);
+constexpr QRectF page_well(shell_layout::page_area);
 constexpr QRectF status_strip(0, 690, 1280, 30);
-constexpr qreal device_row_centre = 83;  // middle of the device list at y 68, 30 high
+constexpr qreal device_row_centre = QRectF(shell_layout::device_list).center().y();
 
 // Drawers are written for the natural size and scaled when asked for another.
 void scale_to(QPainter& p, QSize natural, QSize size) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QRect>
 #include <QSize>
 
 // The pictures of the application shell: main window, its buttons, the
@@ -20,6 +21,15 @@ constexpr int status_connected = 212;       // icon, status_icon_size
 constexpr QSize status_icon_size(32, 32);
 
 }  // namespace vela::shell_bitmap
+
+// Where the main window puts the controls its background is drawn around
+// (client pixels).
+namespace vela::shell_layout {
+
+constexpr QRect device_list(80, 68, 480, 30);
+constexpr QRect page_area(20, 110, 1240, 580);
+
+}  // namespace vela::shell_layout
 
 namespace vela {
 
