@@ -108,6 +108,7 @@ TEST_F(MainWindowFixture, NetworkSearchListsDevicesInAnswerOrderAndOpensTheFirst
   EXPECT_EQ(page_class(*window), "CClass_16view_dlg");
   EXPECT_EQ(window->m_p_mian_show_dlg->geometry(), QRect(20, 110, 1240, 580));
   EXPECT_EQ(window->m_model_window_count, 16);
+  EXPECT_EQ(window->m_multiviewer.m_window_label[0], u"CAM 1") << "the page read the device's state";
   EXPECT_EQ(window->m_link.udp.m_udpSockfd, -1) << "the search closes its socket";
   EXPECT_EQ(diagnostics.count("search  over \n"), 1u);
 }
