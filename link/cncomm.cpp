@@ -95,7 +95,10 @@ void CnComm::close_port(int wait_ms) {
   const int fd = fd_.load();
   if (fd < 0) return;
   stop_watcher(wait_ms);
-  ::tcflush(fd, TCIOFLUSH);
+  // Frames that left the queue are the line's now: discarding the driver's
+  // output buffer here would lose a command the operator saw go. Only what
+  // came in and nobody will read is dropped.
+  ::tcflush(fd, TCIFLUSH);
   ::ioctl(fd, TIOCNXCL);  // the exclusive mark outlives us on a terminal others keep open
   fd_.store(-1);
   ::close(fd);
