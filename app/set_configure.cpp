@@ -126,7 +126,7 @@ void CSetConfigure::create_controls() {
 }
 
 void CSetConfigure::initialise() {
-  CVela_16_VIEWDlg* main = m_p_glo_main_set_or_get_dlg;
+  vela::PageContext* main = m_p_glo_main_set_or_get_dlg;
   m_status_rect = m_status_icon->geometry();
 
   std::vector<std::string> extra;
@@ -193,7 +193,7 @@ void CSetConfigure::on_connect() {
 }
 
 void CSetConfigure::on_change_ip() {
-  CVela_16_VIEWDlg* main = m_p_glo_main_set_or_get_dlg;
+  vela::PageContext* main = m_p_glo_main_set_or_get_dlg;
   vela::LinkSession& link = main->m_link;
   if (link.m_eState != vela::connection_mode::kSerial && link.device_count == 0) return;
   main->m_set_address_payload.fill(0);

@@ -61,6 +61,17 @@ inline const QColor lamp_yellow{0xf4, 0xc2, 0x2b};
 // The rim of a field that has just refused an input.
 inline const QColor refused = lamp_red;
 
+// The multiviewer preview paints the device's own picture of its output:
+// grey ground, accent-rimmed windows, numbers on white.
+namespace preview {
+inline const QColor ground{152, 152, 152};
+inline const QColor window_rim{89, 187, 255};
+inline const QColor window_inside{55, 55, 55};
+inline const QColor number_ink{60, 180, 255};
+inline const QColor number_ground{255, 255, 255};
+inline const QColor meter{89, 187, 255};
+}  // namespace preview
+
 inline QColor translucent(QColor colour, int alpha) {
   colour.setAlpha(alpha);
   return colour;
