@@ -31,17 +31,13 @@ struct ButtonPlace {
   int bitmap;
 };
 
-constexpr ButtonPlace kMinButton{1000, 1150, 0, 47, 35, 198};
-constexpr ButtonPlace kMaxButton{1001, 1200, 0, 34, 35, 197};
-constexpr ButtonPlace kCloseButton{1002, 1236, 0, 42, 35, 188};
-constexpr ButtonPlace kScanButton{1005, 560, 55, 138, 50, 196};
-constexpr ButtonPlace kSetButton{1006, 2, 690, 25, 30, 199};
-constexpr QRect kDeviceListPlace{80, 68, 480, 30};
-constexpr QRect kPageAreaPlace{20, 110, 1240, 580};
-constexpr QRect kConnectionCaptionPlace{30, 690, 96, 30};
+namespace bitmap = vela::shell_bitmap;
+constexpr ButtonPlace kMinButton{1000, 1150, 0, 47, 35, bitmap::min_button};
+constexpr ButtonPlace kMaxButton{1001, 1200, 0, 34, 35, bitmap::max_button};
+constexpr ButtonPlace kCloseButton{1002, 1236, 0, 42, 35, bitmap::close_button};
+constexpr ButtonPlace kScanButton{1005, 560, 55, 138, 50, bitmap::scan_button};
+constexpr ButtonPlace kSetButton{1006, 2, 690, 25, 30, bitmap::set_button};
 constexpr QPoint kVersionTextAt{1160, 690};
-constexpr int kBackgroundBitmap = 195;
-constexpr int kProgramIcon = 128;
 
 CButtonST* place_button(QWidget* parent, const ButtonPlace& place, const char* template_caption) {
   auto* button = new CButtonST(parent);
@@ -81,7 +77,7 @@ CVela_16_VIEWDlg::~CVela_16_VIEWDlg() {
 void CVela_16_VIEWDlg::initialise() {
   vela::register_shell_bitmaps();
   make_current();
-  const QIcon icon(vela::Skin::pixmap(kProgramIcon));
+  const QIcon icon(vela::Skin::pixmap(bitmap::program_icon));
   setWindowIcon(icon);
   setGeometry(0, 0, kWidth, kHeight);
   setFixedSize(kWidth, kHeight);
@@ -113,7 +109,7 @@ void CVela_16_VIEWDlg::create_controls() {
   // Operators click the word as often as the gear beside it.
   m_connection_caption = new QPushButton(this);
   m_connection_caption->setObjectName(QStringLiteral("connection_caption"));
-  m_connection_caption->setGeometry(kConnectionCaptionPlace);
+  m_connection_caption->setGeometry(vela::shell_layout::connection_caption);
   m_connection_caption->setFlat(true);
   m_connection_caption->setAutoDefault(false);
   m_connection_caption->setFocusPolicy(Qt::NoFocus);
@@ -125,12 +121,12 @@ void CVela_16_VIEWDlg::create_controls() {
   m_device_list = new DropDownList(this);
   vela::set_control_id(m_device_list, 1007);
   m_device_list->setPlaceholderText(QStringLiteral("Press SCAN to find devices"));
-  m_device_list->setGeometry(kDeviceListPlace);
+  m_device_list->setGeometry(vela::shell_layout::device_list);
   connect(m_device_list, &QComboBox::activated, this, &CVela_16_VIEWDlg::on_device_list_choice);
 
   m_page_frame = new QLabel(this);
   vela::set_control_id(m_page_frame, 1004);
-  m_page_frame->setGeometry(kPageAreaPlace);
+  m_page_frame->setGeometry(vela::shell_layout::page_area);
   m_page_frame->hide();
 
   m_version_static = new QLabel(QStringLiteral("ver 1.0.0.2"), this);
@@ -150,7 +146,7 @@ void CVela_16_VIEWDlg::on_device_list_choice(int index) {
 
 void CVela_16_VIEWDlg::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  painter.drawPixmap(rect(), vela::Skin::pixmap(kBackgroundBitmap, size()));
+  painter.drawPixmap(rect(), vela::Skin::pixmap(bitmap::main_background, size()));
   painter.setPen(palette().color(QPalette::WindowText));
   const QFontMetrics metrics(font());
   painter.drawText(kVersionTextAt + QPoint(0, metrics.ascent()), QString::fromLatin1(kVersionText));

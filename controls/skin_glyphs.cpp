@@ -1,5 +1,7 @@
 #include "skin_glyphs.h"
 
+#include "skin.h"
+
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
@@ -176,6 +178,13 @@ void paint_sail_mark(QPainter& p, const QRectF& box, const QColor& main, const Q
   p.fillPath(foresail, jib);
   p.fillPath(hull, main);
   p.restore();
+}
+
+void register_lamp_icon(int id, QSize size, const QColor& colour, bool lit) {
+  Skin::register_drawer(
+      id, size,
+      [colour, lit](QPainter& p, QSize s) { paint_lamp(p, QRectF(0, 0, s.width(), s.height()), colour, lit); },
+      ImageKind::icon);
 }
 
 }  // namespace vela

@@ -59,8 +59,8 @@ void draw_idle_well(QPainter& p) {
 
 void draw_status_strip(QPainter& p) {
   p.fillRect(status_strip, style::band);
-  paint_label(p, QRectF(34, status_strip.top(), 200, status_strip.height()), QStringLiteral("CONNECTION"),
-              style::caption_dim, 10);
+  const QRectF caption = QRectF(shell_layout::connection_caption).adjusted(4, 0, 104, 0);
+  paint_label(p, caption, QStringLiteral("CONNECTION"), style::caption_dim, 10);
 }
 
 void draw_main_background(QPainter& p, QSize size) {
@@ -130,13 +130,6 @@ void draw_program_icon(QPainter& p, QSize size) {
   p.drawRoundedRect(QRectF(78, 214, 100, 8), 4, 4);
 }
 
-void register_status_lamp(int id, const QColor& colour, bool lit) {
-  Skin::register_drawer(
-      id, shell_bitmap::status_icon_size,
-      [colour, lit](QPainter& p, QSize size) { paint_lamp(p, QRectF(0, 0, size.width(), size.height()), colour, lit); },
-      ImageKind::icon);
-}
-
 }  // namespace
 
 void register_shell_bitmaps() {
@@ -153,8 +146,8 @@ void register_shell_bitmaps() {
   Skin::register_drawer(close_button, QSize(42, 35),
                         [](QPainter& p, QSize s) { draw_window_button(p, s, WindowGlyph::close, style::caption); });
   Skin::register_drawer(set_button, QSize(25, 30), draw_set_button);
-  register_status_lamp(status_disconnected, style::lamp_red, false);
-  register_status_lamp(status_connected, style::lamp_green, true);
+  register_lamp_icon(status_disconnected, status_icon_size, style::lamp_red, false);
+  register_lamp_icon(status_connected, status_icon_size, style::lamp_green, true);
   Skin::register_drawer(program_icon, QSize(256, 256), draw_program_icon, ImageKind::icon);
 }
 

@@ -41,13 +41,6 @@ void register_tab(int normal, int selected, QSize size, const char* caption) {
   });
 }
 
-void register_lamp(int id, const QColor& colour, bool lit) {
-  Skin::register_drawer(
-      id, multiviewer_bitmap::lamp_size,
-      [colour, lit](QPainter& p, QSize s) { paint_lamp(p, QRectF(0, 0, s.width(), s.height()), colour, lit); },
-      ImageKind::icon);
-}
-
 }  // namespace
 
 void register_multiviewer_bitmaps() {
@@ -61,8 +54,8 @@ void register_multiviewer_bitmaps() {
     Skin::register_drawer(layout_selected(i), layout_size,
                           [i](QPainter& p, QSize s) { draw_layout_button(p, s, i, ButtonLook::selected); });
   }
-  register_lamp(lamp_signal, style::lamp_green, true);
-  register_lamp(lamp_no_signal, style::lamp_red, true);
+  register_lamp_icon(lamp_signal, lamp_size, style::lamp_green, true);
+  register_lamp_icon(lamp_no_signal, lamp_size, style::lamp_red, true);
 }
 
 }  // namespace vela
