@@ -5,6 +5,8 @@
 #include <QPointer>
 #include <QThread>
 
+#include "page_context.h"
+
 namespace vela {
 
 void show_err_box(QWidget* parent, const QString& text) {
@@ -24,7 +26,7 @@ OperatorMessageHandler install_message_box_handler(QWidget* parent, MessageBoxSh
     if (QThread::currentThread() == app->thread()) {
       show_there();
     } else {
-      QMetaObject::invokeMethod(app, show_there, Qt::QueuedConnection);
+      PageContext::post_to_window_thread(show_there);
     }
   });
 }

@@ -14,7 +14,8 @@ namespace vela::multiviewer {
 namespace code {
 inline constexpr std::uint8_t kOutputResolution = 0x19;
 inline constexpr std::uint8_t kLabelText = 0x1E;
-inline constexpr std::uint8_t kState = 0x32;
+// The scanner in the link finds state replies by this code.
+inline constexpr std::uint8_t kState = vela::code::kMultiviewerState;
 inline constexpr std::uint8_t kLayout = 0x33;
 inline constexpr std::uint8_t kWindowSource = 0x34;
 inline constexpr std::uint8_t kLabelSwitch = 0x36;
@@ -29,7 +30,7 @@ inline constexpr std::uint8_t kResolutionBackColour = 0x3E;
 inline constexpr std::uint8_t kBorderSwitch = 0x3F;
 inline constexpr std::uint8_t kLock = 0x50;
 inline constexpr std::uint8_t kStatus = 0x51;
-inline constexpr std::uint8_t kSetAddress = 0x05;
+inline constexpr std::uint8_t kSetAddress = vela::code::kSetAddress;
 }  // namespace code
 
 // Name of a multiviewer command code for logs ("layout", ...); "unknown"

@@ -60,10 +60,6 @@ bool send(PageContext& context, std::uint8_t command_code, ByteView payload) {
   return context.m_link.send_command(command_code, payload);
 }
 
-bool send_udp(PageContext& context, std::uint8_t command_code, ByteView payload) {
-  return context.m_link.send_command(command_code, payload, true);
-}
-
 void read_state(PageContext& context, QWidget* waiting_on) {
   if (context.m_link.m_eState == connection_mode::kSerial) {
     read_state_serial(context, waiting_on);

@@ -16,8 +16,6 @@ namespace multiviewer_link {
 // connection mode. True when the frame left (a datagram was sent, or the
 // serial port was open): only then is the work listed after sending done.
 bool send(PageContext& context, std::uint8_t command_code, ByteView payload = {});
-// The same over UDP whatever the connection mode.
-bool send_udp(PageContext& context, std::uint8_t command_code, ByteView payload = {});
 
 // Reads the device's whole state into the record (nothing changes when no
 // reply comes). Over the serial line a notice is shown over `waiting_on`
