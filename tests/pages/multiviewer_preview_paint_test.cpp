@@ -78,5 +78,18 @@ TEST_F(MultiviewerPageRender, StatusAndControlPictures) {
   EXPECT_TRUE(page->grab().save(dir + "/multiviewer-umd.png"));
 }
 
+TEST_F(MultiviewerPageRender, TenWindowModelPicture) {
+  const QString dir = qEnvironmentVariable("VELA_RENDER_DIR");
+  if (dir.isEmpty()) GTEST_SKIP() << "set VELA_RENDER_DIR to write the pictures";
+  QDir().mkpath(dir);
+  start(device_type::kMultiviewer10, ",signal=1-3,5-10");
+  open_page();
+  page->show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(page.get()));
+  EXPECT_TRUE(page->grab().save(dir + "/multiviewer-status-10.png"));
+  choose_sub_page(MultiviewerSubPage::Control);
+  EXPECT_TRUE(page->grab().save(dir + "/multiviewer-control-10.png"));
+}
+
 }  // namespace
 }  // namespace vela::test
