@@ -43,6 +43,7 @@ class PageContext {
   Lm5530State m_lm5530;
   Rk2207State m_all_rk2207_page_data;
   SwitcherState m_switcher;
+  CameraNames m_camera_names;
 };
 
 }  // namespace vela
