@@ -1,0 +1,73 @@
+#pragma once
+// A device page built without a main window: a page context of its own,
+// one device entry, and the simulator playing that device on loopback.
+// Each family's fixture derives from this and opens its own page.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "device_types.h"
+#include "gui_test_environment.h"
+#include "loopback.h"
+#include "page_context.h"
+#include "sim_log.h"
+#include "sim_process.h"
+
+namespace vela::test {
+
+struct DevicePageFixture : ::testing::Test {
+  LoopbackRange range = LoopbackRange::for_this_process();
+  std::unique_ptr<SimProcess> sim;
+  std::unique_ptr<PageContext> context;
+  DiagnosticRecorder diagnostics;
+
+  std::string device_address() const { return range.address(1); }
+
+  // A simulated device of `type` (extra device options after its address,
+  // extra simulator arguments after those) and a context whose current
+  // device it is.
+  void start_device(std::uint8_t type, const std::string& options = "",
+                    const std::vector<std::string>& extra_arguments = {}) {
+    const std::uint16_t port = free_udp_port(range.addresses(LoopbackRange::kSize));
+    char config[96];
+    std::snprintf(config, sizeof config, "type=0x%X,id=1,name=Gallery,addr=%s", type, device_address().c_str());
+    std::vector<std::string> arguments{"--port", std::to_string(port), "--device", std::string(config) + options};
+    arguments.insert(arguments.end(), extra_arguments.begin(), extra_arguments.end());
+    sim = std::make_unique<SimProcess>(arguments);
+    LinkSettings settings;
+    settings.device_port = port;
+    settings.local_port = free_udp_port();
+    settings.broadcast = range.address(0);
+    make_context(settings, type);
+    context->m_link.device_table[0].set_address(device_address());
+  }
+
+  // A context with one device entry of `type`, id 1, selected.
+  virtual void make_context(const LinkSettings& settings, std::uint8_t type) {
+    context = std::make_unique<PageContext>(settings);
+    context->make_current();
+    DeviceEntry& entry = context->m_link.device_table[0];
+    entry.type = type;
+    entry.id = 1;
+    context->m_link.device_count = 1;
+    context->m_link.m_device_index = 0;
+  }
+
+  // Frames the device received with this command code.
+  std::vector<LogRecord> frames_with_code(int code) const {
+    std::vector<LogRecord> found;
+    for (const LogRecord& r : SimLog(sim->log_path()).records()) {
+      if (r.code == code) found.push_back(r);
+    }
+    return found;
+  }
+
+  std::vector<LogRecord> wait_for_code(int code, std::size_t count = 1) const {
+    return SimLog(sim->log_path()).wait_for(count, [code](const LogRecord& r) { return r.code == code; });
+  }
+};
+
+}  // namespace vela::test
