@@ -1,0 +1,24 @@
+#pragma once
+// The switcher's exchanges, shared by the page, its settings sub-pages and
+// its dialogs. Every switcher command is a UDP datagram with link flag 1,
+// whatever the connection mode, sent on the socket the page keeps open.
+#include <cstdint>
+
+#include "frame.h"
+
+namespace vela {
+
+class PageContext;
+
+namespace switcher_link {
+
+// Sends one switcher command to the current device, then pauses 10 ms.
+// Nothing is received; a send that cannot leave changes nothing else.
+void send(PageContext& context, std::uint8_t command_code, ByteView payload = {});
+
+// Sends camera `camera_index`'s (0..10) stored name and waits up to 500 ms
+// for the switcher's acknowledgement, reported as a diagnostic line.
+void send_camera_name(PageContext& context, int camera_index);
+
+}  // namespace switcher_link
+}  // namespace vela
