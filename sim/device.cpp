@@ -49,7 +49,7 @@ Answer Device::handle(const Frame& request) {
   }
 }
 
-std::optional<Bytes> Device::handle_text(ByteView) { return std::nullopt; }
+Answer Device::handle_text(ByteView) { return {}; }
 
 Bytes Device::make_reply(const Frame& request, std::uint8_t code, ByteView payload) const {
   return build_frame(request.link_flag(), config_.type, config_.id, code, payload);

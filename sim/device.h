@@ -36,8 +36,9 @@ class Device {
   // Families handle their own codes first and pass the rest here (which
   // answers the search and notes a set-address request).
   virtual Answer handle(const Frame& request);
-  // Raw text received without a frame (the matrix routing texts).
-  virtual std::optional<Bytes> handle_text(ByteView text);
+  // Raw text received without a frame (the matrix routing texts); the note
+  // says why a text was not taken.
+  virtual Answer handle_text(ByteView text);
   // The decoded command written to the log.
   virtual std::string command_name(std::uint8_t code) const { return common_command_name(code); }
 

@@ -40,8 +40,9 @@ void SerialDeviceHost::take_pieces(const std::vector<SerialPiece>& pieces) {
       log_.frame(origin, frame.bytes(), frame.code(), device_->command_name(frame.code()), answer.note);
       reply = std::move(answer.reply);
     } else {
-      log_.text(origin, piece.bytes);
-      reply = device_->handle_text(piece.bytes);
+      Answer answer = device_->handle_text(piece.bytes);
+      log_.text(origin, piece.bytes, answer.note);
+      reply = std::move(answer.reply);
     }
     if (reply)
       deliver(loop_, plan_transmissions(device_->config().faults, Carrier::Serial, *reply),

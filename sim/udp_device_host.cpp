@@ -27,8 +27,9 @@ void UdpDeviceHost::on_readable() {
       log_.frame(origin, frame->bytes(), frame->code(), device_->command_name(frame->code()), answer.note);
       if (answer.reply) send_reply(*answer.reply, datagram->from);
     } else {
-      log_.text(origin, datagram->bytes);
-      if (std::optional<Bytes> reply = device_->handle_text(datagram->bytes)) send_reply(*reply, datagram->from);
+      Answer answer = device_->handle_text(datagram->bytes);
+      log_.text(origin, datagram->bytes, answer.note);
+      if (answer.reply) send_reply(*answer.reply, datagram->from);
     }
   }
 }
