@@ -1,0 +1,103 @@
+#include "switcher/class_switcher_chorma.h"
+
+#include <algorithm>
+
+#include "diagnostics.h"
+#include "drop_down_list.h"
+#include "page_context.h"
+#include "switcher/switcher_link.h"
+#include "switcher/switcher_settings_widgets.h"
+#include "track_bar.h"
+
+namespace {
+
+namespace sw = vela::switcher;
+namespace widgets = vela::switcher_widgets;
+
+constexpr int kGroupBoxId = 1173;
+constexpr int kSourceListId = 1178;
+constexpr int kTypeListId = 1179;
+constexpr int kFirstBarId = 1170;
+constexpr int kSourceRowTop = 28;
+constexpr int kTypeRowTop = 84;
+constexpr int kFirstBarRowTop = 160;
+
+const char* const kChannelLines[vela::ColourBars::kChannels] = {" r = %d \n", " g = %d \n", " b = %d \n"};
+
+// The record's key type, read safely whatever it holds.
+int kept_type(const vela::SwitcherState& state) {
+  return std::min<int>(state.chroma_key_type, sw::kChromaKeyTypeCount - 1);
+}
+
+}  // namespace
+
+CClass_switcher_chorma::CClass_switcher_chorma(QWidget* parent)
+    : SwitcherSettingsSubPage(parent, kTemplateId, kGroupBoxId) {
+  const widgets::ListRow source = widgets::list_row(kSourceRowTop);
+  widgets::make_caption(this, QStringLiteral("Video Source"), source.caption);
+  m_source_list =
+      widgets::make_list(this, kSourceListId, source.list, widgets::source_list_items(sw::SourceListStyle::spaced));
+  connect(m_source_list, &QComboBox::activated, this, &CClass_switcher_chorma::on_source_chosen);
+
+  const widgets::ListRow type = widgets::list_row(kTypeRowTop);
+  widgets::make_caption(this, QStringLiteral("Chorma Type"), type.caption);
+  QStringList type_names;
+  for (const char* name : sw::kChromaKeyTypeNames) type_names << QString::fromLatin1(name);
+  m_type_list = widgets::make_list(this, kTypeListId, type.list, type_names);
+  connect(m_type_list, &QComboBox::activated, this, &CClass_switcher_chorma::on_type_chosen);
+
+  m_bars.create(this, kFirstBarId, kFirstBarRowTop);
+  for (int c = 0; c < vela::ColourBars::kChannels; ++c) {
+    connect(m_bars.bars[c], &vela::TrackBar::released_by_mouse, this,
+            [this, c](int position) { on_released(c, position); });
+  }
+
+  // Both key colours start again from their presets; the page opens on the
+  // key colour the record keeps, so a release is stored where it is shown.
+  vela::PageContext* context = vela::page_context();
+  if (context == nullptr) return;
+  sw::write_chroma_presets(context->m_switcher);
+  const int kept = kept_type(context->m_switcher);
+  m_type_list->setCurrentIndex(kept);
+  show_type_colours(kept);
+}
+
+void CClass_switcher_chorma::show_type_colours(int type) {
+  const vela::PageContext* context = vela::page_context();
+  if (context == nullptr) return;
+  const sw::KeyColour colour = sw::chroma_colour(context->m_switcher, type);
+  m_bars.show_values(colour.red, colour.green, colour.blue);
+}
+
+void CClass_switcher_chorma::on_source_chosen(int index) {
+  vela::PageContext* context = vela::page_context();
+  if (context == nullptr || index < 0) return;
+  context->m_switcher.chroma_key_source = static_cast<std::uint8_t>(index);
+  const std::uint8_t payload[] = {static_cast<std::uint8_t>(index)};
+  vela::switcher_link::send(*context, sw::code::kChromaKeySource, payload);
+}
+
+void CClass_switcher_chorma::on_type_chosen(int type) {
+  vela::PageContext* context = vela::page_context();
+  if (context == nullptr || type < 0 || type >= sw::kChromaKeyTypeCount) return;
+  vela::diag(type == 0 ? "1 \n" : "2 \n");
+  const sw::KeyColour colour = sw::chroma_colour(context->m_switcher, type);
+  for (int c = 0; c < vela::ColourBars::kChannels; ++c) vela::diag(kChannelLines[c], colour.channel(c));
+  show_type_colours(type);
+  context->m_switcher.chroma_key_type = static_cast<std::uint8_t>(type);
+  const std::uint8_t payload[] = {static_cast<std::uint8_t>(type)};
+  vela::switcher_link::send(*context, sw::code::kChromaKeyType, payload);
+}
+
+void CClass_switcher_chorma::on_released(int channel, int position) {
+  vela::PageContext* context = vela::page_context();
+  if (context == nullptr) return;
+  vela::SwitcherState& state = context->m_switcher;
+  const int type = kept_type(state);
+  const auto value = static_cast<std::uint8_t>(position);
+  sw::set_chroma_channel(state, type, channel, value);
+  const std::uint8_t payload[] = {value};
+  vela::switcher_link::send(*context, sw::key_colour_code(channel), payload);
+  m_bars.show_edit(channel, position);
+  vela::diag(kChannelLines[channel], sw::chroma_colour(state, type).channel(channel));
+}
