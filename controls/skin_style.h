@@ -46,6 +46,9 @@ inline const QColor field_rim{0x58, 0x5c, 0x62};
 inline const QColor field_disabled{0x2e, 0x2f, 0x32};
 inline const QColor field_rim_disabled{0x3e, 0x42, 0x48};
 inline const QColor selection{0x28, 0x54, 0x78};
+// Text keys of the device settings pages: grey caption on a dark grey face.
+inline const QColor text_key_face{64, 64, 64};
+inline const QColor text_key_caption{128, 128, 128};
 // Push buttons while disabled.
 inline const QColor key_disabled{0x28, 0x2b, 0x30};
 inline const QColor key_rim_disabled{0x1e, 0x20, 0x24};

@@ -20,5 +20,9 @@ std::uint8_t layout_code(std::uint8_t model_window_count);
 // The defaults command applied to a device's state; border, lock, labels,
 // sources and colours keep their values.
 void apply(StateReplyFields& fields, std::uint8_t model_window_count);
+// The same defaults applied to the panel's record of the device, as the
+// panel assumes them once the command left (display switches with their
+// visibility members, layout and window count).
+void apply(MultiviewerState& state, std::uint8_t model_window_count);
 
 }  // namespace vela::multiviewer::device_defaults

@@ -64,6 +64,8 @@ std::string command_name(std::uint8_t command_code) {
       return "lock";
     case code::kStatus:
       return "status";
+    case code::kSetAddress:
+      return "set-address";
     default:
       return "unknown";
   }

@@ -6,9 +6,9 @@
 
 #include "button_st.h"
 #include "control_id.h"
-#include "diagnostics.h"
 #include "drop_down_list.h"
 #include "multiviewer/class_16view_dlg.h"
+#include "multiviewer/multiviewer_actions.h"
 #include "multiviewer/multiviewer_bitmaps.h"
 #include "multiviewer/multiviewer_link.h"
 #include "multiviewer_protocol.h"
@@ -132,43 +132,3 @@ void CClass_16view_control::on_source_chosen(int window, int item) {
                                mv::window_source_payload(state.m_window_source[window - 1], state.m_source_window));
   container()->update();
 }
-
-namespace vela::multiviewer_actions {
-
-void send_layout(CClass_16view_dlg& container, int index) {
-  PageContext* context = page_context();
-  if (context == nullptr) return;
-  MultiviewerState& state = context->m_multiviewer;
-  state.m_all_16_view_page_data.mode_type = static_cast<std::uint8_t>(index);
-  const std::optional<multiviewer::LayoutEntry> layout = multiviewer::layout_at(index);
-  if (!layout) return;
-  if (multiviewer_link::send(*context, multiviewer::code::kLayout, multiviewer::layout_payload(layout->code))) {
-    container.recompute_window_geometry();
-    container.recompute_label_boxes();
-    container.recompute_resolution_boxes();
-    container.recompute_meter_boxes();
-  }
-  state.m_cur_window_count = layout->code;
-  diag("m_p_glo_main_set_or_get_dlg->m_cur_window_count = %d \n ", state.m_cur_window_count);
-}
-
-void set_output_resolution(int position) {
-  PageContext* context = page_context();
-  if (context == nullptr) return;
-  context->m_multiviewer.m_all_16_view_page_data.resolution_type = static_cast<std::uint8_t>(position);
-  const std::optional<multiviewer::ResolutionEntry> resolution = multiviewer::resolution_at(position);
-  if (!resolution) return;
-  multiviewer_link::send(*context, multiviewer::code::kOutputResolution,
-                         multiviewer::output_resolution_payload(resolution->code));
-}
-
-void set_resolution_labels(CClass_16view_dlg& container, std::uint8_t value) {
-  PageContext* context = page_context();
-  if (context == nullptr) return;
-  context->m_multiviewer.set_resolution_display(value);
-  if (multiviewer_link::send(*context, multiviewer::code::kResolutionLabelSwitch, multiviewer::switch_payload(value))) {
-    container.recompute_resolution_boxes();
-  }
-}
-
-}  // namespace vela::multiviewer_actions

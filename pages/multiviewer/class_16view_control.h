@@ -37,14 +37,3 @@ class CClass_16view_control : public vela::MultiviewerSubPageBase {
   std::array<QLabel*, 16> m_captions{};
   std::array<QComboBox*, 16> m_source_lists{};
 };
-
-namespace vela::multiviewer_actions {
-
-// Send layout (layout index 0 to 6): stores it, sends the layout command and
-// recomputes the preview after a frame that left.
-void send_layout(CClass_16view_dlg& container, int index);
-// Used by the Setting sub-page.
-void set_output_resolution(int position);
-void set_resolution_labels(CClass_16view_dlg& container, std::uint8_t value);
-
-}  // namespace vela::multiviewer_actions

@@ -1,5 +1,6 @@
 #include "multiviewer/multiviewer_link.h"
 
+#include "device_address_check.h"
 #include "diagnostics.h"
 #include "multiviewer_protocol.h"
 #include "page_context.h"
@@ -54,10 +55,27 @@ void read_state_serial(PageContext& context, QWidget* waiting_on) {
   context.m_multiviewer.state_read = 1;
 }
 
+// False, with a diagnostic, when the current entry's address is no place to
+// send `what` to. No current device is left to the link, which says so.
+bool udp_target_usable(const LinkSession& link, const char* what) {
+  const DeviceEntry* device = link.current_device();
+  if (device == nullptr) return true;
+  const std::string address = device->address_text();
+  const std::optional<std::string> refusal = refuse_device_address(address);
+  if (!refusal) return true;
+  diag("device address \"%s\" is %s, %s not sent \n", address.c_str(), refusal->c_str(), what);
+  return false;
+}
+
 }  // namespace
 
 bool send(PageContext& context, std::uint8_t command_code, ByteView payload) {
   return context.m_link.send_command(command_code, payload);
+}
+
+bool send_over_udp(PageContext& context, std::uint8_t command_code, ByteView payload) {
+  if (!udp_target_usable(context.m_link, mv::command_name(command_code).c_str())) return false;
+  return context.m_link.send_command(command_code, payload, true);
 }
 
 void read_state(PageContext& context, QWidget* waiting_on) {
@@ -75,6 +93,7 @@ void poll_status(PageContext& context) {
   options.start_window_after_send = true;
   options.decodable = whole_reply_of(mv::status_reply::kFrameLength, "status");
   context.m_multiviewer.m_window_status = {};
+  if (!udp_target_usable(link, "status poll")) return;
   const Bytes request = link.build_request(frame::kLinkUdp, mv::code::kStatus);
   if (const auto reply = exchange_udp(link.udp, link.current_device(), request, options)) {
     if (const auto status = mv::read_status_reply(*reply)) context.m_multiviewer.m_window_status = *status;

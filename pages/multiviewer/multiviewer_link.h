@@ -17,13 +17,19 @@ namespace multiviewer_link {
 // serial port was open): only then is the work listed after sending done.
 bool send(PageContext& context, std::uint8_t command_code, ByteView payload = {});
 
+// Sends one command over UDP whatever the connection mode. The device
+// entry's address may be empty or stale after a serial search: a command is
+// sent only to one host's address, otherwise a diagnostic says why not.
+bool send_over_udp(PageContext& context, std::uint8_t command_code, ByteView payload = {});
+
 // Reads the device's whole state into the record (nothing changes when no
 // reply comes). Over the serial line a notice is shown over `waiting_on`
 // while the long wait lasts.
 void read_state(PageContext& context, QWidget* waiting_on);
 
-// Asks which windows carry a signal; the status is cleared first, so every
-// window without an answer reads as no signal.
+// Asks which windows carry a signal (over UDP, to one host's address only);
+// the status is cleared first, so every window without an answer reads as
+// no signal.
 void poll_status(PageContext& context);
 
 }  // namespace multiviewer_link

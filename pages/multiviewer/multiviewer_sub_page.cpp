@@ -9,6 +9,7 @@
 #include "my_group_box.h"
 #include "skin_paint.h"
 #include "skin_style.h"
+#include "skin_text.h"
 #include "style_sheets.h"
 
 namespace vela {
@@ -32,6 +33,9 @@ void MultiviewerSubPageBase::paintEvent(QPaintEvent*) {
   paint_surface(p, QRectF(rect()));
   p.setPen(QPen(style::hairline, 1));
   for (const QLine& line : separators_) p.drawLine(line);
+  p.setFont(skin_font(13, true));
+  p.setPen(style::caption);
+  for (const Heading& heading : headings_) p.drawText(heading.at, heading.text);
 }
 
 void MultiviewerSubPageBase::keyPressEvent(QKeyEvent* event) {

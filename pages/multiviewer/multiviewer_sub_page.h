@@ -3,6 +3,7 @@
 // the field colours, the separator lines it paints, and the key rule (Enter
 // and Escape never reach a control; the label page gives Enter a meaning).
 #include <QLine>
+#include <QString>
 #include <QWidget>
 #include <vector>
 
@@ -23,6 +24,13 @@ class MultiviewerSubPageBase : public QWidget {
   CClass_16view_dlg* container() const { return container_; }
   // Lines painted on every paint, in the page's client pixels.
   void set_separator_lines(std::vector<QLine> lines) { separators_ = std::move(lines); }
+  // Section titles painted on every paint, each with its text's baseline
+  // starting at its point.
+  struct Heading {
+    QPoint at;
+    QString text;
+  };
+  void set_headings(std::vector<Heading> headings) { headings_ = std::move(headings); }
 
   void paintEvent(QPaintEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
@@ -32,6 +40,7 @@ class MultiviewerSubPageBase : public QWidget {
   int template_id_;
   CMyGroupBox* group_box_;
   std::vector<QLine> separators_;
+  std::vector<Heading> headings_;
 };
 
 }  // namespace vela

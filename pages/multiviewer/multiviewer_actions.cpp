@@ -1,0 +1,85 @@
+#include "multiviewer/multiviewer_actions.h"
+
+#include "diagnostics.h"
+#include "multiviewer/class_16view_dlg.h"
+#include "multiviewer/multiviewer_link.h"
+#include "multiviewer_protocol.h"
+#include "page_context.h"
+
+namespace vela::multiviewer_actions {
+namespace {
+
+namespace mv = multiviewer;
+
+using DisplaySetter = void (MultiviewerState::*)(std::uint8_t);
+using Recomputation = void (CClass_16view_dlg::*)();
+
+void switch_display(CClass_16view_dlg& container, std::uint8_t command_code, DisplaySetter store,
+                    Recomputation recompute, std::uint8_t value) {
+  PageContext* context = page_context();
+  if (context == nullptr) return;
+  (context->m_multiviewer.*store)(value);
+  if (multiviewer_link::send(*context, command_code, mv::switch_payload(value))) (container.*recompute)();
+}
+
+void set_setting(std::uint8_t MultiviewerSettings::*field, std::uint8_t command_code, std::uint8_t value) {
+  PageContext* context = page_context();
+  if (context == nullptr) return;
+  context->m_multiviewer.m_all_16_view_page_data.*field = value;
+  multiviewer_link::send(*context, command_code, mv::switch_payload(value));
+}
+
+}  // namespace
+
+void send_layout(CClass_16view_dlg& container, int index) {
+  PageContext* context = page_context();
+  if (context == nullptr) return;
+  MultiviewerState& state = context->m_multiviewer;
+  state.m_all_16_view_page_data.mode_type = static_cast<std::uint8_t>(index);
+  const std::optional<mv::LayoutEntry> layout = mv::layout_at(index);
+  if (!layout) return;
+  if (multiviewer_link::send(*context, mv::code::kLayout, mv::layout_payload(layout->code))) {
+    container.recompute_window_geometry();
+    container.recompute_label_boxes();
+    container.recompute_resolution_boxes();
+    container.recompute_meter_boxes();
+  }
+  state.m_cur_window_count = layout->code;
+  diag("m_p_glo_main_set_or_get_dlg->m_cur_window_count = %d \n ", state.m_cur_window_count);
+}
+
+void set_output_resolution(int position) {
+  PageContext* context = page_context();
+  if (context == nullptr) return;
+  context->m_multiviewer.m_all_16_view_page_data.resolution_type = static_cast<std::uint8_t>(position);
+  const std::optional<mv::ResolutionEntry> resolution = mv::resolution_at(position);
+  if (!resolution) return;
+  multiviewer_link::send(*context, mv::code::kOutputResolution, mv::output_resolution_payload(resolution->code));
+}
+
+void set_resolution_labels(CClass_16view_dlg& container, std::uint8_t value) {
+  switch_display(container, mv::code::kResolutionLabelSwitch, &MultiviewerState::set_resolution_display,
+                 &CClass_16view_dlg::recompute_resolution_boxes, value);
+}
+
+void set_meters(CClass_16view_dlg& container, std::uint8_t value) {
+  switch_display(container, mv::code::kMeterSwitch, &MultiviewerState::set_meter_display,
+                 &CClass_16view_dlg::recompute_meter_boxes, value);
+}
+
+void switch_labels(CClass_16view_dlg& container, std::uint8_t value) {
+  switch_display(container, mv::code::kLabelSwitch, &MultiviewerState::set_label_display,
+                 &CClass_16view_dlg::recompute_label_boxes, value);
+}
+
+void set_audio_source(std::uint8_t channel) {
+  set_setting(&MultiviewerSettings::audio_source_channel, mv::code::kAudioSource, channel);
+}
+
+void set_border(std::uint8_t value) {
+  set_setting(&MultiviewerSettings::border_enable, mv::code::kBorderSwitch, value);
+}
+
+void set_lock(std::uint8_t value) { set_setting(&MultiviewerSettings::lock_state, mv::code::kLock, value); }
+
+}  // namespace vela::multiviewer_actions

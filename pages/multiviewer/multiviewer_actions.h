@@ -1,0 +1,25 @@
+#pragma once
+// The multiviewer's settings that more than one sub-page changes: each
+// stores the new value in the state record, sends its command and, after a
+// frame that left, recomputes what the preview draws from it.
+#include <cstdint>
+
+class CClass_16view_dlg;
+
+namespace vela::multiviewer_actions {
+
+// Layout index 0 to 6; the window count follows the layout.
+void send_layout(CClass_16view_dlg& container, int index);
+// Resolution list position 0 to 8.
+void set_output_resolution(int position);
+// The display switches (0 off, 1 on) of the label, meter and resolution
+// boxes in the output picture.
+void set_resolution_labels(CClass_16view_dlg& container, std::uint8_t value);
+void set_meters(CClass_16view_dlg& container, std::uint8_t value);
+void switch_labels(CClass_16view_dlg& container, std::uint8_t value);
+// Audio of window `channel` (1 to 16) on the output.
+void set_audio_source(std::uint8_t channel);
+void set_border(std::uint8_t value);
+void set_lock(std::uint8_t value);
+
+}  // namespace vela::multiviewer_actions
