@@ -73,6 +73,8 @@ inline const QColor window_inside{55, 55, 55};
 inline const QColor number_ink{60, 180, 255};
 inline const QColor number_ground{255, 255, 255};
 inline const QColor meter{89, 187, 255};
+// The show-mode devices number their windows in light grey, on no ground.
+inline const QColor slot_label{192, 192, 192};
 }  // namespace preview
 
 inline QColor translucent(QColor colour, int alpha) {

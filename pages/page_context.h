@@ -42,6 +42,8 @@ class PageContext {
   MatrixState m_matrix;
   Lm5530State m_lm5530;
   Rk2207State m_all_rk2207_page_data;
+  // The RK2207 preview's windows of the last applied show mode.
+  WindowSlots m_rk2207_window_slots{};
   SwitcherState m_switcher;
   CameraNames m_camera_names;
 };

@@ -1,0 +1,38 @@
+#include "rk2207/rk2207_link.h"
+
+#include "diagnostics.h"
+#include "page_context.h"
+#include "rk2207_protocol.h"
+#include "udp_exchange.h"
+
+namespace vela::rk2207_link {
+
+std::optional<std::uint8_t> read_state(PageContext& context) {
+  LinkSession& link = context.m_link;
+  UdpExchangeOptions options;
+  options.rule = ReplyRule::Code;
+  options.code = rk2207::code::kState;
+  options.window_ms = rk2207::kStateWindowMs;
+  options.log_received_length = true;
+  // A reply that ends before the last byte read is passed over like a
+  // foreign one.
+  options.decodable = [](ByteView datagram) {
+    if (datagram.size() >= rk2207::state_reply::kFrameLength) return true;
+    diag("state reply of %d bytes is shorter than %d, not decoded \n", static_cast<int>(datagram.size()),
+         static_cast<int>(rk2207::state_reply::kFrameLength));
+    return false;
+  };
+  const Bytes request = link.build_request(frame::kLinkUdp, rk2207::code::kState);
+  std::optional<std::uint8_t> show_mode;
+  if (const auto reply = exchange_udp(link.udp, link.current_device(), request, options)) {
+    show_mode = rk2207::decode_state_reply(*reply, context.m_all_rk2207_page_data);
+  }
+  diag("read over \n");
+  return show_mode;
+}
+
+void send_show_mode(PageContext& context, std::uint8_t mode) {
+  context.m_link.send_command(rk2207::code::kShowMode, rk2207::show_mode_payload(mode), /*udp_only=*/true);
+}
+
+}  // namespace vela::rk2207_link

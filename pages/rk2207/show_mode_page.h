@@ -1,0 +1,76 @@
+#pragma once
+// What the RK2207 and LM5530 pages share: sixteen show-mode keys in a
+// framed group on the right, the 720 x 480 preview of the output picture
+// on the left, the page background, and no closing by keyboard.
+#include <QImage>
+#include <QRect>
+#include <QStringList>
+#include <array>
+#include <cstdint>
+
+#include "device_page.h"
+#include "rk2207_show_modes.h"
+
+class CButtonST;
+class CMyGroupBox;
+
+namespace vela {
+
+class ShowModePage : public DevicePage {
+  Q_OBJECT
+ public:
+  static constexpr int kFirstModeButtonId = 1032;
+  static constexpr QRect kPreviewPlace{5, 40, rk2207::kCanvasWidth, rk2207::kCanvasHeight};
+  static constexpr QRect kGroupBoxPlace{800, 30, 400, 500};
+
+  struct Ids {
+    int preview_anchor;
+    int group_box;
+  };
+
+  CButtonST* mode_button(int mode) const { return m_mode_buttons[static_cast<std::size_t>(mode)]; }
+  // The mode whose key shows its selected picture, or -1 for none.
+  int selected_mode_button() const;
+  // The canvas composed at the last paint.
+  const QImage& preview_image() const { return m_preview; }
+
+ protected:
+  ShowModePage(const QString& class_name, int template_id, Ids ids, QWidget* parent);
+
+  // Gives key `mode` its selected or unselected picture; modes without a
+  // key (16 and above) have nothing to show.
+  void show_mode_key(int mode, bool selected);
+  void show_all_keys_unselected();
+  // After the slots changed: the console line of the preview rectangle and
+  // a repaint of the preview.
+  void redraw_preview();
+
+  virtual void on_mode_button(int mode) = 0;
+  // The windows the preview draws now, and the mode they belong to.
+  virtual const WindowSlots* window_slots() const = 0;
+  virtual int shown_mode() const = 0;
+  // The device's name for the captions ("RK2207") and its reported facts.
+  virtual QString device_caption() const = 0;
+  virtual QStringList device_facts() const = 0;
+
+  void paintEvent(QPaintEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+
+  QRect m_rc_kx3318_show_mode_type;
+  // Enter is swallowed without the console line Escape writes.
+  bool m_enter_is_silent = false;
+
+ private:
+  void paint_header(QPainter& p);
+  void paint_mode_readout(QPainter& p);
+  void paint_footer(QPainter& p);
+
+  std::array<CButtonST*, rk2207::kModeButtonCount> m_mode_buttons{};
+  CMyGroupBox* m_group_box = nullptr;
+  QImage m_preview;
+};
+
+// The place of mode key m within the page.
+QRect show_mode_key_place(int mode);
+
+}  // namespace vela
