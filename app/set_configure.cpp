@@ -11,12 +11,12 @@
 #include "skin/shell_bitmaps.h"
 #include "style_sheets.h"
 
+#include "connection_choices.h"
 #include "control_id.h"
 #include "diagnostics.h"
 #include "drop_down_list.h"
 #include "ipv4_address_edit.h"
 #include "main_window.h"
-#include "serial_port_list.h"
 #include "skin.h"
 #include "skin_paint.h"
 #include "skin_text.h"
@@ -32,9 +32,6 @@ constexpr int kBaudListId = 1015;
 constexpr int kConnectId = 1011;
 constexpr int kStatusIconId = 1104;
 
-const QStringList kModeNames = {QStringLiteral("LAN Port"), QStringLiteral("Serial Port")};
-const QStringList kBaudRates = {QStringLiteral("9600"), QStringLiteral("19200"), QStringLiteral("38400"),
-                                QStringLiteral("57600"), QStringLiteral("115200")};
 const QString kConnectCaption = QStringLiteral("Connect");
 const QString kDisconnectCaption = QStringLiteral("Disconnect");
 
@@ -129,15 +126,13 @@ void CSetConfigure::initialise() {
   vela::PageContext* main = m_p_glo_main_set_or_get_dlg;
   m_status_rect = m_status_icon->geometry();
 
-  std::vector<std::string> extra;
-  for (const QString& path : main->m_extra_serial_ports) extra.push_back(QFile::encodeName(path).toStdString());
-  for (const std::string& port : vela::list_serial_ports(extra)) m_port_list->addItem(QFile::decodeName(port.c_str()));
+  m_port_list->addItems(vela::serial_port_names(main->m_extra_serial_ports));
   m_port_list->setCurrentIndex(m_port_list->count() > 0 ? 0 : -1);
 
-  m_baud_list->addItems(kBaudRates);
+  m_baud_list->addItems(vela::baud_rate_names());
   m_baud_list->setCurrentIndex(0);
 
-  m_mode_list->addItems(kModeNames);
+  m_mode_list->addItems(vela::connection_mode_names());
   const std::int32_t mode = main->m_link.m_eState;
   m_mode_list->setCurrentIndex(mode >= 0 && mode < m_mode_list->count() ? mode : -1);
 

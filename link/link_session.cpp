@@ -19,10 +19,10 @@ Bytes LinkSession::build_request(std::uint8_t link_flag, std::uint8_t command_co
   return build_frame(link_flag, device ? device->type : 0, device ? device->id : 0, command_code, payload);
 }
 
-bool LinkSession::send_udp_frame(ByteView frame) {
+bool LinkSession::send_udp_frame(ByteView frame, int pause_ms) {
   udp.prepare_command_socket(current_device());
   const bool sent = udp.send(frame);
-  if (sent) std::this_thread::sleep_for(std::chrono::milliseconds(kCommandPauseMs));
+  if (sent) std::this_thread::sleep_for(std::chrono::milliseconds(pause_ms));
   udp.close();
   return sent;
 }

@@ -48,8 +48,9 @@ class LinkSession {
   // is open, otherwise nothing. True when the frame left: the datagram was
   // sent, or the port was open and took the write.
   bool send_command(std::uint8_t command_code, ByteView payload = {}, bool udp_only = false);
-  // The same for a frame built by the caller.
-  bool send_udp_frame(ByteView frame);
+  // The same for a frame built by the caller (or a raw text, which some
+  // devices want followed by a longer pause).
+  bool send_udp_frame(ByteView frame, int pause_ms = kCommandPauseMs);
   bool send_serial_bytes(ByteView bytes);
 
   // Targets of the reply scanner (type, entry 0, names, state decoder).

@@ -1,0 +1,180 @@
+#include "matrix/class_matrix_child_setting.h"
+
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QRadioButton>
+
+#include "connection_choices.h"
+#include "control_id.h"
+#include "drop_down_list.h"
+#include "ipv4_address_edit.h"
+#include "matrix/matrix_bitmaps.h"
+#include "page_context.h"
+#include "shade_button_st.h"
+#include "skin.h"
+
+namespace {
+
+namespace bitmap = vela::matrix_bitmap;
+
+constexpr int kGroupBoxId = 1201;
+constexpr int kModeListId = 1102;
+constexpr int kAddressId = 1036;
+constexpr int kPortListId = 1014;
+constexpr int kBaudListId = 1098;
+constexpr int kConnectId = 1032;
+constexpr int kStatusIconId = 1099;
+
+const QString kConnectCaption = QStringLiteral("Connect");
+const QString kDisconnectCaption = QStringLiteral("Disconnect");
+// The caption after a close, as the device's panel has always shown it.
+const QString kReconnectCaption = QStringLiteral("Conect");
+
+// The mode, address and serial bands, split by two lines.
+constexpr int kSeparatorLeft = 20;
+constexpr int kSeparatorRight = 460;
+constexpr int kAddressBandTop = 80;
+constexpr int kSerialBandTop = 190;
+
+// A caption column and a field column in each band.
+constexpr int kCaptionX = 30;
+constexpr int kCaptionWidth = 140;
+constexpr int kFieldX = 184;
+constexpr int kRowHeight = 28;
+constexpr QRect kModeCaption(kCaptionX, 28, kCaptionWidth, kRowHeight);
+constexpr QRect kModeList(kFieldX, 28, 180, kRowHeight);
+constexpr QRect kAddressCaption(kCaptionX, 122, kCaptionWidth, kRowHeight);
+constexpr QRect kAddressField(kFieldX, 122, 180, kRowHeight);
+constexpr QRect kPortCaption(kCaptionX, 222, kCaptionWidth, kRowHeight);
+constexpr QRect kPortList(kFieldX, 222, kSeparatorRight - 10 - kFieldX, kRowHeight);
+constexpr QRect kBaudCaption(kCaptionX, 266, kCaptionWidth, kRowHeight);
+constexpr QRect kBaudList(kFieldX, 266, 120, kRowHeight);
+constexpr QRect kConnectButton(kFieldX, 322, 130, 36);
+constexpr QRect kStatusIcon(QPoint(kFieldX + 146, 324), bitmap::status_icon_size);
+
+void make_caption(QWidget* parent, const QString& text, const QRect& place) {
+  auto* label = new QLabel(text, parent);
+  label->setProperty("caption", true);
+  label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  label->setGeometry(place);
+}
+
+QComboBox* make_list(QWidget* parent, int id, const QRect& place) {
+  auto* list = new DropDownList(parent);
+  vela::set_control_id(list, id);
+  list->setGeometry(place);
+  return list;
+}
+
+}  // namespace
+
+CClass_matrix_child_setting::CClass_matrix_child_setting(CClass_matrix_control* page)
+    : MatrixSubPageBase(page, kTemplateId, bitmap::setting_background, kGroupBoxId) {
+  set_separator_lines({QLine(kSeparatorLeft, kAddressBandTop, kSeparatorRight, kAddressBandTop),
+                       QLine(kSeparatorLeft, kSerialBandTop, kSeparatorRight, kSerialBandTop)});
+  create_controls();
+  if (vela::page_context() != nullptr) initialise();
+}
+
+void CClass_matrix_child_setting::create_controls() {
+  make_caption(this, QStringLiteral("Connection Mode"), kModeCaption);
+  m_mode_list = make_list(this, kModeListId, kModeList);
+  // Only the operator's pick changes the mode; filling the list does not.
+  connect(m_mode_list, &QComboBox::activated, this, &CClass_matrix_child_setting::on_mode_selected);
+
+  make_caption(this, QStringLiteral("Current IP"), kAddressCaption);
+  m_address = new Ipv4AddressEdit(this);
+  vela::set_control_id(m_address, kAddressId);
+  m_address->setGeometry(kAddressField);
+
+  make_caption(this, QStringLiteral("Serial Port"), kPortCaption);
+  m_port_list = make_list(this, kPortListId, kPortList);
+  m_port_list->view()->setTextElideMode(Qt::ElideMiddle);
+  make_caption(this, QStringLiteral("Baud Rate"), kBaudCaption);
+  m_baud_list = make_list(this, kBaudListId, kBaudList);
+
+  m_connect = new CShadeButtonST(this);
+  vela::set_control_id(m_connect, kConnectId);
+  m_connect->setText(kConnectCaption);
+  m_connect->setGeometry(kConnectButton);
+  connect(m_connect, &QPushButton::clicked, this, &CClass_matrix_child_setting::on_connect);
+
+  m_status_icon = new QLabel(this);
+  vela::set_control_id(m_status_icon, kStatusIconId);
+  m_status_icon->setGeometry(kStatusIcon);
+  m_status_icon->setAlignment(Qt::AlignCenter);
+
+  for (const QString& unused : {QStringLiteral("Net Work"), QStringLiteral("Com")}) {
+    auto* radio = new QRadioButton(unused, this);
+    radio->hide();
+  }
+}
+
+void CClass_matrix_child_setting::initialise() {
+  const vela::PageContext& context = *m_p_glo_main_set_or_get_dlg;
+  if (const vela::DeviceEntry* device = context.m_link.current_device())
+    m_address->set_address_text(QString::fromStdString(device->address_text()));
+
+  m_port_list->addItems(vela::serial_port_names(context.m_extra_serial_ports));
+  m_port_list->setCurrentIndex(m_port_list->count() > 0 ? 0 : -1);
+  m_baud_list->addItems(vela::baud_rate_names());
+  m_baud_list->setCurrentIndex(0);
+
+  m_status_rect = m_status_icon->geometry();
+  m_connect->set_shade();
+  set_connected(false);
+
+  m_mode_list->addItems(vela::connection_mode_names());
+  const std::int32_t mode = context.m_link.m_eState;
+  m_mode_list->setCurrentIndex(mode >= 0 && mode < m_mode_list->count() ? mode : -1);
+
+  // The serial controls follow the mode only once the operator picks one.
+  m_port_list->setEnabled(false);
+  m_baud_list->setEnabled(false);
+  m_connect->setEnabled(false);
+  m_address->setEnabled(true);
+}
+
+void CClass_matrix_child_setting::on_mode_selected(int index) {
+  vela::PageContext* context = vela::page_context();
+  if (context == nullptr) return;
+  const bool serial = index == kSerialPortIndex;
+  context->m_link.m_eState = serial ? vela::connection_mode::kSerial : vela::connection_mode::kNetwork;
+  // The port stays as it is either way.
+  m_port_list->setEnabled(serial);
+  m_baud_list->setEnabled(serial);
+  m_connect->setEnabled(serial);
+  m_address->setEnabled(!serial);
+}
+
+void CClass_matrix_child_setting::on_connect() {
+  vela::PageContext* context = vela::page_context();
+  if (context == nullptr) return;
+  vela::CnComm& com = context->m_link.com;
+  if (m_connected) {
+    com.close(vela::CnComm::kDefaultCloseWaitMs);
+    m_port_list->setEnabled(true);
+    m_baud_list->setEnabled(true);
+    m_connect->setText(kReconnectCaption);
+    set_connected(false);
+    return;
+  }
+  const int baud = m_baud_list->currentText().toInt();
+  const std::string port = QFile::encodeName(m_port_list->currentText()).toStdString();
+  if (com.is_open()) com.close(vela::CnComm::kDefaultCloseWaitMs);
+  if (!com.open(port, baud)) return;
+  m_port_list->setEnabled(false);
+  m_baud_list->setEnabled(false);
+  m_connect->setText(kDisconnectCaption);
+  set_connected(true);
+}
+
+void CClass_matrix_child_setting::set_connected(bool connected) {
+  m_connected = connected;
+  const int icon = connected ? bitmap::status_connected : bitmap::status_disconnected;
+  m_status_icon->setPixmap(vela::Skin::pixmap(icon, bitmap::status_icon_size));
+  m_status_icon->setProperty("iconId", icon);
+  update(m_status_rect);
+}

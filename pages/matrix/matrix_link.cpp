@@ -1,0 +1,46 @@
+#include "matrix/matrix_link.h"
+
+#include "diagnostics.h"
+#include "matrix_protocol.h"
+#include "page_context.h"
+#include "udp_exchange.h"
+
+namespace vela::matrix_link {
+
+bool text_carrier_ready(const PageContext& context) {
+  const LinkSession& link = context.m_link;
+  return link.m_eState != connection_mode::kSerial || link.com.is_open();
+}
+
+bool send_text(PageContext& context, const std::string& text) {
+  LinkSession& link = context.m_link;
+  const ByteView bytes(reinterpret_cast<const std::uint8_t*>(text.data()), text.size());
+  if (link.m_eState == connection_mode::kSerial) return link.send_serial_bytes(bytes);
+  return link.send_udp_frame(bytes, matrix::kTextPauseMs);
+}
+
+void query_lock(PageContext& context) {
+  LinkSession& link = context.m_link;
+  UdpExchangeOptions options;
+  options.rule = ReplyRule::Framing;
+  options.window_ms = matrix::kLockWindowMs;
+  options.rejected_diagnostic = nullptr;
+  // A framed datagram too short to hold the lock (an echo of the query
+  // itself) is passed over; the wait goes on.
+  options.decodable = [](ByteView datagram) {
+    if (matrix::read_lock_reply(datagram)) return true;
+    diag("lock reply of %d bytes carries no lock, not decoded \n", static_cast<int>(datagram.size()));
+    return false;
+  };
+  const Bytes request = link.build_request(frame::kLinkUdp, matrix::code::kLockQuery);
+  if (const auto reply = exchange_udp(link.udp, link.current_device(), request, options)) {
+    context.m_matrix.m_matrix_btn_lock = *matrix::read_lock_reply(*reply);
+    diag(" m_p_glo_main_set_or_get_dlg->m_matrix_btn_lock %d\n", context.m_matrix.m_matrix_btn_lock);
+  }
+}
+
+void set_lock(PageContext& context, std::uint8_t value) {
+  context.m_link.send_command(matrix::code::kLockSet, matrix::lock_payload(value), /*udp_only=*/true);
+}
+
+}  // namespace vela::matrix_link

@@ -1,0 +1,38 @@
+#pragma once
+// What both sub-pages of the matrix page share: a background picture
+// stretched over them, the group box at (5, 5), 480 x 410, the field
+// colours, the separator lines they paint, and the key rule (Enter and
+// Escape never reach a control).
+#include <QLine>
+#include <QWidget>
+#include <vector>
+
+class CClass_matrix_control;
+class CMyGroupBox;
+
+namespace vela {
+
+class MatrixSubPageBase : public QWidget {
+  Q_OBJECT
+ public:
+  MatrixSubPageBase(CClass_matrix_control* page, int template_id, int background_bitmap, int group_box_id);
+
+  int template_id() const { return template_id_; }
+  CMyGroupBox* group_box() const { return group_box_; }
+
+ protected:
+  CClass_matrix_control* page() const { return page_; }
+  void set_separator_lines(std::vector<QLine> lines) { separators_ = std::move(lines); }
+
+  void paintEvent(QPaintEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  CClass_matrix_control* page_;
+  int template_id_;
+  int background_bitmap_;
+  CMyGroupBox* group_box_;
+  std::vector<QLine> separators_;
+};
+
+}  // namespace vela
