@@ -13,6 +13,7 @@
 #include "operator_message.h"
 #include "page_context.h"
 #include "skin_style.h"
+#include "skin_text.h"
 
 namespace {
 
@@ -133,6 +134,7 @@ CButtonST* CClass_16view_set::make_text_button(int id, const QString& caption, c
   button->setText(caption);
   button->setGeometry(place);
   button->setAutoDefault(false);
+  button->setFont(vela::skin_font(12, true));
   for (const auto index : {CButtonST::colour_bk_in, CButtonST::colour_bk_out, CButtonST::colour_bk_focus}) {
     button->set_colour(index, vela::style::text_key_face);
   }

@@ -25,11 +25,11 @@ constexpr int kGroupBoxId = 1030;
 constexpr int kFirstHiddenCaptionId = 1254;  // "Window11" to "Window16"; 1 to 10 have none
 
 // Labels: two columns of eight, caption beside field.
-constexpr int kColumnX[2] = {28, 256};
+constexpr int kColumnX[2] = {24, 250};
 constexpr int kFirstRowY = 100;
 constexpr int kRowPitch = 38;
-constexpr QSize kCaptionSize(82, 26);
-constexpr QSize kFieldSize(122, 26);
+constexpr QSize kCaptionSize(74, 26);
+constexpr QSize kFieldSize(138, 26);
 
 }  // namespace
 
@@ -51,8 +51,8 @@ CClass_16view_umd::CClass_16view_umd(CClass_16view_dlg* container)
 }
 
 void CClass_16view_umd::create_controls() {
-  fields::make_caption(this, QStringLiteral("All Channel UMD"), QRect(28, 30, 150, 26));
-  m_display_list = fields::make_list(this, kDisplayListId, QRect(190, 30, 150, 26),
+  fields::make_caption(this, QStringLiteral("All Channel UMD"), QRect(24, 30, 150, 26));
+  m_display_list = fields::make_list(this, kDisplayListId, QRect(174, 30, 150, 26),
                                      {QStringLiteral("UMD OFF"), QStringLiteral("UMD ON")});
   connect(m_display_list, &QComboBox::activated, this, [this](int item) { switch_all_labels(item); });
   // Kept from the device's own panel layout, never shown.

@@ -32,7 +32,10 @@ void paint_label_text(QPainter& p, const PreviewBox& box, const std::u16string& 
   p.setFont(font);
   p.setPen(to_colour(colour->preview));
   p.setClipRect(to_rect(box));
-  p.drawText(to_rect(box), Qt::AlignCenter, QString::fromStdU16String(label));
+  // A label wider than its box keeps its beginning, as people read it.
+  const QString text =
+      QFontMetrics(font).elidedText(QString::fromStdU16String(label), Qt::ElideRight, qMax(0, box.width - 2));
+  p.drawText(to_rect(box), Qt::AlignCenter, text);
   p.restore();
 }
 

@@ -8,6 +8,7 @@
 #include "multiviewer/multiviewer_preview_painter.h"
 #include "multiviewer_fixture.h"
 #include "multiviewer_preview.h"
+#include "multiviewer_protocol.h"
 #include "skin_style.h"
 
 namespace vela::test {
@@ -74,8 +75,28 @@ TEST_F(MultiviewerPageRender, StatusAndControlPictures) {
   EXPECT_TRUE(page->grab().save(dir + "/multiviewer-status.png"));
   choose_sub_page(MultiviewerSubPage::Control);
   EXPECT_TRUE(page->grab().save(dir + "/multiviewer-control.png"));
-  choose_sub_page(MultiviewerSubPage::Umd);
-  EXPECT_TRUE(page->grab().save(dir + "/multiviewer-umd.png"));
+}
+
+TEST_F(MultiviewerPageRender, UmdColorAndSettingPictures) {
+  const QString dir = qEnvironmentVariable("VELA_RENDER_DIR");
+  if (dir.isEmpty()) GTEST_SKIP() << "set VELA_RENDER_DIR to write the pictures";
+  QDir().mkpath(dir);
+  start(device_type::kMultiviewer16, ",signal=1-12");
+  // A device with a long label, coloured labels and resolution labels shown.
+  ASSERT_TRUE(context->m_link.send_command(mv::code::kLabelText, mv::label_text_payload(2, u"STUDIO-A CAM-12X"), true));
+  ASSERT_TRUE(context->m_link.send_command(mv::code::kLabelBackColour, mv::colour_payload(3, 6), true));
+  ASSERT_TRUE(context->m_link.send_command(mv::code::kLabelTextColour, mv::colour_payload(3, 0), true));
+  ASSERT_TRUE(context->m_link.send_command(mv::code::kResolutionLabelSwitch, mv::switch_payload(1), true));
+  wait_for_code(mv::code::kResolutionLabelSwitch);
+  open_page();
+  page->show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(page.get()));
+  for (const auto& [n, name] :
+       {std::pair{MultiviewerSubPage::Umd, "umd"}, std::pair{MultiviewerSubPage::Color, "color"},
+        std::pair{MultiviewerSubPage::Setting, "setting"}}) {
+    choose_sub_page(n);
+    EXPECT_TRUE(page->grab().save(dir + "/multiviewer-" + name + ".png"));
+  }
 }
 
 TEST_F(MultiviewerPageRender, TenWindowModelPicture) {
@@ -89,6 +110,10 @@ TEST_F(MultiviewerPageRender, TenWindowModelPicture) {
   EXPECT_TRUE(page->grab().save(dir + "/multiviewer-status-10.png"));
   choose_sub_page(MultiviewerSubPage::Control);
   EXPECT_TRUE(page->grab().save(dir + "/multiviewer-control-10.png"));
+  choose_sub_page(MultiviewerSubPage::Umd);
+  EXPECT_TRUE(page->grab().save(dir + "/multiviewer-umd-10.png"));
+  choose_sub_page(MultiviewerSubPage::Setting);
+  EXPECT_TRUE(page->grab().save(dir + "/multiviewer-setting-10.png"));
 }
 
 }  // namespace

@@ -1,0 +1,80 @@
+// Labels, display switches, colours and settings made on the page come back
+// from the simulated device when the page is opened afresh.
+#include "drop_down_list.h"
+#include "multiviewer/class_16view_color.h"
+#include "multiviewer/class_16view_set.h"
+#include "multiviewer/class_16view_umd.h"
+#include "multiviewer/label_edit.h"
+#include "multiviewer_fixture.h"
+#include "multiviewer_protocol.h"
+
+namespace vela::test {
+namespace {
+
+namespace mv = multiviewer;
+using Set = CClass_16view_set;
+
+using MultiviewerRoundTrip = MultiviewerPageFixture;
+
+TEST_F(MultiviewerRoundTrip, WhatThePageSetComesBackFromTheDevice) {
+  start();
+  open_page();
+  show_active();
+
+  choose_sub_page(MultiviewerSubPage::Umd);
+  auto* umd = sub_page<CClass_16view_umd>();
+  umd->label_field(4)->setFocus();
+  umd->label_field(4)->clear();
+  QTest::keyClicks(umd->label_field(4), QStringLiteral("GOAL CAM"));
+  QTest::keyClick(umd->label_field(4), Qt::Key_Return);
+  ASSERT_TRUE(click_list_item(umd->display_list(), 0));
+
+  choose_sub_page(MultiviewerSubPage::Color);
+  auto* color = sub_page<CClass_16view_color>();
+  ASSERT_TRUE(click_list_item(color->channel_list(0), 5));
+  ASSERT_TRUE(click_list_item(color->colour_list(0, 0), 3));
+  ASSERT_TRUE(click_list_item(color->channel_list(1), 0));
+  ASSERT_TRUE(click_list_item(color->colour_list(1, 1), 4));
+
+  choose_sub_page(MultiviewerSubPage::Setting);
+  auto* set = sub_page<Set>();
+  const std::pair<int, int> choices[] = {
+      {Set::kAudioMeterListId, 0},     {Set::kAudioSourceListId, 6}, {Set::kResolutionDisplayListId, 1},
+      {Set::kResolutionTypeListId, 2}, {Set::kBorderListId, 0},      {Set::kLockListId, 1}};
+  for (const auto& [list, item] : choices) ASSERT_TRUE(click_list_item(set->list(list), item)) << list;
+  frames_so_far();
+
+  // A new selection of the device: the record starts over and is read back.
+  context->m_multiviewer = MultiviewerState{};
+  context->m_multiviewer.reset_labels();
+  open_page();
+  const MultiviewerState& state = context->m_multiviewer;
+  const MultiviewerSettings& settings = state.m_all_16_view_page_data;
+  EXPECT_EQ(state.m_window_label[3], u"GOAL CAM");
+  EXPECT_EQ(state.m_umd_visible, 0);
+  EXPECT_EQ(settings.umd_text_color[4], 3);
+  EXPECT_EQ(settings.umd_text_color[3], 7) << "only window 5's";
+  for (int w = 0; w < 16; ++w) EXPECT_EQ(settings.resolution_back_color[w], 4) << w;
+  EXPECT_EQ(state.m_meter_visible, 0);
+  EXPECT_EQ(settings.audio_source_channel, 7);
+  EXPECT_EQ(state.m_resolution_visible, 1);
+  EXPECT_EQ(settings.resolution_type, 2);
+  EXPECT_EQ(settings.border_enable, 0);
+  EXPECT_EQ(settings.lock_state, 1);
+  EXPECT_EQ(settings.umd_color_channel, 1);
+  EXPECT_EQ(settings.resolution_color_channel, 1);
+
+  choose_sub_page(MultiviewerSubPage::Umd);
+  EXPECT_EQ(sub_page<CClass_16view_umd>()->label_field(4)->text(), "GOAL CAM");
+  EXPECT_EQ(sub_page<CClass_16view_umd>()->display_list()->currentText(), "UMD OFF");
+  choose_sub_page(MultiviewerSubPage::Color);
+  color = sub_page<CClass_16view_color>();
+  EXPECT_EQ(color->channel_list(0)->currentText(), "CH_1");
+  EXPECT_EQ(color->colour_list(1, 1)->currentText(), "Green");
+  choose_sub_page(MultiviewerSubPage::Setting);
+  set = sub_page<Set>();
+  for (const auto& [list, item] : choices) EXPECT_EQ(set->list(list)->currentIndex(), item) << list;
+}
+
+}  // namespace
+}  // namespace vela::test
