@@ -63,6 +63,8 @@ QPushButton* make_step_button(QWidget* parent, int id, const QString& caption, c
   vela::set_control_id(button, id);
   // Enter hides the dialog rather than pressing the focused button.
   button->setAutoDefault(false);
+  // A narrow key: no side padding, a caption large enough to read "-" and "+".
+  button->setStyleSheet(QStringLiteral("padding: 0; font-size: 17px;"));
   button->setGeometry(place);
   return button;
 }

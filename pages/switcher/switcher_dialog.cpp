@@ -1,5 +1,6 @@
 #include "switcher/switcher_dialog.h"
 
+#include <QKeyEvent>
 #include <QPainter>
 
 #include "skin_paint.h"
@@ -18,6 +19,18 @@ SwitcherDialog::SwitcherDialog(QWidget* parent, const QString& title, int templa
 void SwitcherDialog::paintEvent(QPaintEvent*) {
   QPainter p(this);
   paint_surface(p, QRectF(rect()));
+}
+
+void SwitcherDialog::keyPressEvent(QKeyEvent* event) {
+  // Enter hides the dialog like Escape, whichever field or button has the
+  // focus (the dialog has no default button to press).
+  const int key = event->key();
+  if (key != Qt::Key_Return && key != Qt::Key_Enter) {
+    QDialog::keyPressEvent(event);
+    return;
+  }
+  event->accept();
+  accept();
 }
 
 }  // namespace vela

@@ -17,6 +17,7 @@ class SwitcherDialog : public QDialog {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   int template_id_;
