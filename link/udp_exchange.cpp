@@ -14,13 +14,17 @@ bool passes_reply_rule(ByteView datagram, const UdpExchangeOptions& options) {
 std::optional<Bytes> exchange_udp(UdpLink& link, const DeviceEntry* current_device, ByteView request,
                                   const UdpExchangeOptions& options) {
   Deadline window(options.window_ms);
-  link.prepare_command_socket(current_device);
+  if (options.prepare_socket) link.prepare_command_socket(current_device);
+  Bytes buffer(options.buffer_size, 0);
+  if (options.drain_before_send) {
+    while (link.poll(buffer.data(), buffer.size()).kind != Received::Kind::Nothing) {
+    }
+  }
   link.send(request);
   if (options.start_window_after_send) window.restart();
   if (options.pause_after_send) std::this_thread::sleep_for(std::chrono::milliseconds(kCommandPauseMs));
 
   std::optional<Bytes> accepted;
-  Bytes buffer(options.buffer_size, 0);
   while (!accepted) {
     if (window.expired()) {
       diag("wait time over \n");

@@ -21,6 +21,12 @@ struct UdpExchangeOptions {
   bool start_window_after_send = false;  // some reads note the tick after sending
   bool pause_after_send = true;          // the 10 ms pause before polling
   bool close_after = true;
+  // A page that keeps its socket open sends on it as it is.
+  bool prepare_socket = true;
+  // Datagrams still queued on a socket kept open (late replies to an
+  // earlier request) are dropped before sending, so none is taken as this
+  // request's reply.
+  bool drain_before_send = false;
   // When set, a datagram that passes the rule but that the reader cannot
   // decode (false; the hook writes its own diagnostic) is passed over and
   // the wait goes on.

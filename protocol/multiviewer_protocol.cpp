@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "diagnostics.h"
+#include "numbered_text.h"
 
 namespace vela::multiviewer {
 namespace {
@@ -207,23 +208,13 @@ Bytes colour_payload(std::uint8_t channel, std::uint8_t colour_index) { return {
 Bytes defaults_payload() { return {0x00}; }
 
 Bytes label_text_payload(std::uint8_t window, const std::u16string& label) {
-  Bytes out{window, 0x01, 0x00, 0x01, 0x00, 0x01, 0x00, 0x01};
-  for (const char16_t unit : label) {
-    out.push_back(static_cast<std::uint8_t>(unit & 0xFF));
-    out.push_back(static_cast<std::uint8_t>(unit >> 8));
-  }
-  return out;
+  return numbered_text_payload(window, label);
 }
 
 std::optional<LabelTextCommand> read_label_text_payload(ByteView payload) {
-  constexpr std::size_t kHeader = 8;
-  if (payload.size() < kHeader || (payload.size() - kHeader) % 2 != 0) return std::nullopt;
-  LabelTextCommand command;
-  command.window = payload[0];
-  for (std::size_t i = kHeader; i + 1 < payload.size(); i += 2) {
-    command.label.push_back(static_cast<char16_t>(payload[i] | (payload[i + 1] << 8)));
-  }
-  return command;
+  const std::optional<NumberedText> read = read_numbered_text_payload(payload);
+  if (!read) return std::nullopt;
+  return LabelTextCommand{read->number, read->text};
 }
 
 Bytes set_address_payload(const std::array<std::uint8_t, 4>& address, const std::array<std::uint8_t, 4>& mask,

@@ -4,8 +4,12 @@
 // camera name is acknowledged.
 #include <array>
 #include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
 
 #include "frame.h"
+#include "numbered_text.h"
 
 namespace vela::switcher {
 
@@ -43,6 +47,49 @@ inline constexpr std::uint8_t kWindowInput = 0xA4;
 inline constexpr std::uint8_t kSliderRate = 0xA5;
 inline constexpr std::uint8_t kCameraName = 0xA6;
 }  // namespace code
+
+// What a command carries: its log name and its payload length (for the
+// camera name, the length before the text). Nullptr for a code the switcher
+// does not use.
+struct CommandInfo {
+  std::uint8_t code;
+  const char* name;
+  std::size_t payload_length;
+};
+const CommandInfo* command_info(std::uint8_t command_code);
+// The log name of a command ("program-select", ...); "unknown" otherwise.
+std::string command_name(std::uint8_t command_code);
+
+// The camera-name exchange, the only switcher command that is answered.
+namespace camera_name {
+inline constexpr int kWindowMs = 500;
+inline constexpr std::size_t kReceiveBuffer = 128;
+// Characters (UTF-16 code units) a name carries at most.
+inline constexpr std::size_t kMaxUnits = 10;
+// Camera number and the seven constant bytes, before the text.
+inline constexpr std::size_t kHeaderLength = kNumberedTextHeader;
+// The acknowledgement's status byte; 0 means the name was taken.
+inline constexpr std::size_t kStatusOffset = frame::kPayloadOffset;
+inline constexpr std::uint8_t kAccepted = 0;
+inline constexpr std::uint8_t kRefused = 1;
+}  // namespace camera_name
+
+// Payload of camera `camera_index`'s (0..10) name: camera number (index + 1,
+// 11 for MP 1), the constant bytes, then at most ten code units, low byte
+// first, without a terminator.
+Bytes camera_name_payload(int camera_index, std::u16string_view name);
+
+struct CameraNameCommand {
+  std::uint8_t number = 0;  // 1..10 cameras, 11 MP 1
+  std::u16string name;
+};
+// Nothing for a payload shorter than its header or with half a code unit.
+std::optional<CameraNameCommand> read_camera_name_payload(ByteView payload);
+
+enum class CameraNameAnswer { Accepted, Refused };
+// The switcher's answer in an acknowledgement that passed the code rule;
+// nothing when the datagram ends before the status byte.
+std::optional<CameraNameAnswer> read_camera_name_ack(ByteView datagram);
 
 // Payload of a 16-bit value, low byte first.
 inline std::array<std::uint8_t, 2> u16_payload(std::uint16_t value) {

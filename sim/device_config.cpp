@@ -65,6 +65,13 @@ void parse_split(const std::string& value, Faults& faults) {
   faults.split_pause_ms = static_cast<int>(parse_number("split pause", value.substr(colon + 1), 0, 60000));
 }
 
+NameAnswer parse_name_answer(const std::string& value) {
+  if (value == "accept") return NameAnswer::accept;
+  if (value == "refuse") return NameAnswer::refuse;
+  if (value == "silent") return NameAnswer::silent;
+  throw UsageError("names=" + value + ": expected accept, refuse or silent");
+}
+
 void check_address(const std::string& addr) {
   in_addr parsed{};
   if (inet_pton(AF_INET, addr.c_str(), &parsed) != 1) throw UsageError("addr=" + addr + ": not an IPv4 address");
@@ -97,6 +104,8 @@ DeviceConfig parse_device_config(const std::string& text, Carrier carrier) {
       parse_split(value, config.faults);
     } else if (key == "signal" && has_value) {
       config.signal = parse_window_set(value);
+    } else if (key == "names" && has_value) {
+      config.names = parse_name_answer(value);
     } else if (key == "silent" && !has_value) {
       config.faults.silent = true;
     } else if (key == "twice" && !has_value) {
@@ -114,6 +123,8 @@ DeviceConfig parse_device_config(const std::string& text, Carrier carrier) {
     if (!seen.contains(key)) throw UsageError("'" + key + "=' missing in '" + text + "'");
   if (config.signal && model_window_count(config.type) == 0)
     throw UsageError("signal= is for multiviewers (type 0xA1 or 0xA4) in '" + text + "'");
+  if (seen.contains("names") && config.type != device_type::kSwitcher)
+    throw UsageError("names= is for production switchers (type 0xA5) in '" + text + "'");
   return config;
 }
 

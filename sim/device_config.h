@@ -1,7 +1,7 @@
 #pragma once
 // One simulated device as given on the command line or in a configuration
 // file: "type=0xA1,id=1,name=Studio1,addr=127.0.0.2[,signal=WINDOWS][,silent]
-// [,delay=MS][,twice][,foreign][,split=PIECES:PAUSE_MS]".
+// [,delay=MS][,twice][,foreign][,split=PIECES:PAUSE_MS][,names=ANSWER]".
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -21,6 +21,9 @@ struct Faults {
   int split_pause_ms = 0;  // with this pause between the pieces
 };
 
+// How a production switcher answers a camera name.
+enum class NameAnswer { accept, refuse, silent };
+
 struct DeviceConfig {
   std::uint8_t type = 0;
   std::uint8_t id = 0;
@@ -30,6 +33,8 @@ struct DeviceConfig {
   // Multiviewers only: the windows whose input carries a signal (default:
   // every window that shows a source).
   std::optional<WindowSet> signal;
+  // Production switchers only: "names=accept|refuse|silent".
+  NameAnswer names = NameAnswer::accept;
 };
 
 // Throws UsageError naming the offending item.

@@ -14,8 +14,9 @@ const char* const kUsage =
     "usage: vela-devsim [--port N] [--broadcast-listen ADDR] [--device DEVICE]... [--config FILE]\n"
     "                   [--serial DEVICE] [--serial-link PATH] [--log FILE]\n"
     "  DEVICE: type=T,id=I,name=NAME[,addr=A][,signal=WINDOWS][,silent][,delay=MS][,twice][,foreign]\n"
-    "          [,split=PIECES:PAUSE_MS]\n"
+    "          [,split=PIECES:PAUSE_MS][,names=ANSWER]\n"
     "  WINDOWS: all, none or multiviewer windows such as 1-4,9 (default: every window with a source)\n"
+    "  ANSWER: how a production switcher answers camera names: accept (default), refuse or silent\n"
     "control lines on standard input:\n"
     "  signal NAME WINDOWS    which windows of a multiviewer carry a signal\n"
     "  silent NAME on|off     the device stops or starts answering\n";

@@ -1,11 +1,56 @@
 #include "switcher/switcher_link.h"
 
+#include <chrono>
+#include <thread>
+
+#include "diagnostics.h"
 #include "page_context.h"
+#include "switcher_protocol.h"
+#include "udp_exchange.h"
 
 namespace vela::switcher_link {
+namespace {
+
+namespace camera_name = switcher::camera_name;
+
+UdpExchangeOptions camera_name_exchange() {
+  UdpExchangeOptions options;
+  options.rule = ReplyRule::Code;
+  options.code = switcher::code::kCameraName;
+  options.window_ms = camera_name::kWindowMs;
+  options.buffer_size = camera_name::kReceiveBuffer;
+  options.pause_after_send = false;
+  options.prepare_socket = false;
+  options.close_after = false;
+  options.drain_before_send = true;
+  options.decodable = [](ByteView datagram) {
+    if (switcher::read_camera_name_ack(datagram)) return true;
+    diag("the cmd is not right \n");
+    return false;
+  };
+  return options;
+}
+
+}  // namespace
 
 void send(PageContext& context, std::uint8_t command_code, ByteView payload) {
-  context.m_link.send_command(command_code, payload, /*udp_only=*/true);
+  LinkSession& link = context.m_link;
+  link.udp.send(link.build_request(frame::kLinkUdp, command_code, payload));
+  std::this_thread::sleep_for(std::chrono::milliseconds(kCommandPauseMs));
+}
+
+void send_camera_name(PageContext& context, int camera_index) {
+  if (camera_index < 0 || camera_index >= kCameraNameCount) return;
+  LinkSession& link = context.m_link;
+  const Bytes request =
+      link.build_request(frame::kLinkUdp, switcher::code::kCameraName,
+                         switcher::camera_name_payload(camera_index, context.m_camera_names[camera_index]));
+  const auto reply = exchange_udp(link.udp, link.current_device(), request, camera_name_exchange());
+  if (reply) {
+    const bool accepted = switcher::read_camera_name_ack(*reply) == switcher::CameraNameAnswer::Accepted;
+    diag(accepted ? "send ok \n" : "send error \n");
+  }
+  diag("read over \n");
 }
 
 }  // namespace vela::switcher_link
