@@ -14,13 +14,10 @@ namespace {
 namespace sw = vela::switcher;
 namespace widgets = vela::switcher_widgets;
 
-constexpr int kGroupBoxId = 1173;
-constexpr int kSourceListId = 1178;
+constexpr vela::KeyerControls kControls{1173, 1178, sw::code::kChromaKeySource, &vela::SwitcherState::chroma_key_source,
+                                        1170, 160};
 constexpr int kTypeListId = 1179;
-constexpr int kFirstBarId = 1170;
-constexpr int kSourceRowTop = 28;
 constexpr int kTypeRowTop = 84;
-constexpr int kFirstBarRowTop = 160;
 
 const char* const kChannelLines[vela::ColourBars::kChannels] = {" r = %d \n", " g = %d \n", " b = %d \n"};
 
@@ -31,26 +28,13 @@ int kept_type(const vela::SwitcherState& state) {
 
 }  // namespace
 
-CClass_switcher_chorma::CClass_switcher_chorma(QWidget* parent)
-    : SwitcherSettingsSubPage(parent, kTemplateId, kGroupBoxId) {
-  const widgets::ListRow source = widgets::list_row(kSourceRowTop);
-  widgets::make_caption(this, QStringLiteral("Video Source"), source.caption);
-  m_source_list =
-      widgets::make_list(this, kSourceListId, source.list, widgets::source_list_items(sw::SourceListStyle::spaced));
-  connect(m_source_list, &QComboBox::activated, this, &CClass_switcher_chorma::on_source_chosen);
-
+CClass_switcher_chorma::CClass_switcher_chorma(QWidget* parent) : SwitcherKeyerSubPage(parent, kTemplateId, kControls) {
   const widgets::ListRow type = widgets::list_row(kTypeRowTop);
   widgets::make_caption(this, QStringLiteral("Chorma Type"), type.caption);
   QStringList type_names;
   for (const char* name : sw::kChromaKeyTypeNames) type_names << QString::fromLatin1(name);
   m_type_list = widgets::make_list(this, kTypeListId, type.list, type_names);
   connect(m_type_list, &QComboBox::activated, this, &CClass_switcher_chorma::on_type_chosen);
-
-  m_bars.create(this, kFirstBarId, kFirstBarRowTop);
-  for (int c = 0; c < vela::ColourBars::kChannels; ++c) {
-    connect(m_bars.bars[c], &vela::TrackBar::released_by_mouse, this,
-            [this, c](int position) { on_released(c, position); });
-  }
 
   // Both key colours start again from their presets; the page opens on the
   // key colour the record keeps, so a release is stored where it is shown.
@@ -66,15 +50,7 @@ void CClass_switcher_chorma::show_type_colours(int type) {
   const vela::PageContext* context = vela::page_context();
   if (context == nullptr) return;
   const sw::KeyColour colour = sw::chroma_colour(context->m_switcher, type);
-  m_bars.show_values(colour.red, colour.green, colour.blue);
-}
-
-void CClass_switcher_chorma::on_source_chosen(int index) {
-  vela::PageContext* context = vela::page_context();
-  if (context == nullptr || index < 0) return;
-  context->m_switcher.chroma_key_source = static_cast<std::uint8_t>(index);
-  const std::uint8_t payload[] = {static_cast<std::uint8_t>(index)};
-  vela::switcher_link::send(*context, sw::code::kChromaKeySource, payload);
+  bars().show_values(colour.red, colour.green, colour.blue);
 }
 
 void CClass_switcher_chorma::on_type_chosen(int type) {
@@ -96,8 +72,6 @@ void CClass_switcher_chorma::on_released(int channel, int position) {
   const int type = kept_type(state);
   const auto value = static_cast<std::uint8_t>(position);
   sw::set_chroma_channel(state, type, channel, value);
-  const std::uint8_t payload[] = {value};
-  vela::switcher_link::send(*context, sw::key_colour_code(channel), payload);
-  m_bars.show_edit(channel, position);
+  send_colour(*context, channel, position);
   vela::diag(kChannelLines[channel], sw::chroma_colour(state, type).channel(channel));
 }

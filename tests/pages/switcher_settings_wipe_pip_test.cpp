@@ -3,6 +3,8 @@
 #include <QComboBox>
 
 #include "button_st.h"
+#include "switcher/class_switcher_chorma.h"
+#include "switcher/class_switcher_effect.h"
 #include "switcher/class_switcher_function.h"
 #include "switcher/class_switcher_wd_pip.h"
 #include "switcher/switcher_settings_bitmaps.h"
@@ -45,6 +47,32 @@ TEST_F(SwitcherWipePatterns, ButtonsSitOnTheGridWithTheirIds) {
     EXPECT_EQ(find_control<CButtonST>(page, pattern.control_id), page->pattern_button(t)) << t;
     EXPECT_EQ(page->pattern_button(t)->geometry(), QRect(pattern.place, QSize(50, 50))) << t;
   }
+}
+
+// Counts the keys that reach the host (the switcher page's stand-in).
+struct KeyCounter : QObject {
+  int keys = 0;
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::KeyPress) ++keys;
+    return false;
+  }
+};
+
+using SwitcherSettingsKeys = SwitcherSettingsFixture;
+
+TEST_F(SwitcherSettingsKeys, EverySubPageSwallowsEnterAndEscape) {
+  start();
+  KeyCounter counter;
+  host->installEventFilter(&counter);
+  const std::vector<QWidget*> pages = {open<CClass_switcher_function>(), open<CClass_switcher_effect>(),
+                                       open<CClass_switcher_chorma>(), open<CClass_switcher_wd_pip>()};
+  for (QWidget* page : pages) {
+    diagnostics.clear();
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape}) QTest::keyClick(page, key);
+    EXPECT_EQ(diagnostics.count(" mian  esc  \n"), 3u) << page->metaObject()->className();
+    QTest::keyClick(page, Qt::Key_A);
+  }
+  EXPECT_EQ(counter.keys, 4) << "only the other keys went on to the page";
 }
 
 using SwitcherPipWindow = SwitcherSettingsFixture;
