@@ -14,6 +14,8 @@
 #include "page_context.h"
 #include "shade_button_st.h"
 #include "skin.h"
+#include "skin_style.h"
+#include "skin_text.h"
 
 namespace {
 
@@ -61,6 +63,21 @@ void make_caption(QWidget* parent, const QString& text, const QRect& place) {
   label->setGeometry(place);
 }
 
+// The shading runs from the key's shine through its face into its rim, so
+// the button reads as one of the skin's keys.
+void give_key_palette(CShadeButtonST* button) {
+  QPalette palette = button->palette();
+  palette.setColor(QPalette::Light, vela::style::face_shine);
+  palette.setColor(QPalette::Midlight, vela::style::face_top);
+  palette.setColor(QPalette::Button, vela::style::face_top);
+  palette.setColor(QPalette::Dark, vela::style::face_rim);
+  palette.setColor(QPalette::Shadow, vela::style::face_rim);
+  palette.setColor(QPalette::ButtonText, vela::style::caption);
+  button->setPalette(palette);
+  button->set_default_colours();
+  button->set_colour(CButtonST::colour_fg_in, vela::style::accent);
+}
+
 QComboBox* make_list(QWidget* parent, int id, const QRect& place) {
   auto* list = new DropDownList(parent);
   vela::set_control_id(list, id);
@@ -99,6 +116,8 @@ void CClass_matrix_child_setting::create_controls() {
   vela::set_control_id(m_connect, kConnectId);
   m_connect->setText(kConnectCaption);
   m_connect->setGeometry(kConnectButton);
+  m_connect->setFont(vela::skin_font(13));
+  give_key_palette(m_connect);
   connect(m_connect, &QPushButton::clicked, this, &CClass_matrix_child_setting::on_connect);
 
   m_status_icon = new QLabel(this);

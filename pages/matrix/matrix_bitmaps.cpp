@@ -50,10 +50,27 @@ void draw_page_background(QPainter& p, QSize s) {
               style::caption_faint, 11, Qt::AlignRight | Qt::AlignVCenter);
   paint_label(p, between.adjusted(between.width() / 2 + 24, 0, 0, 0), QStringLiteral("2  MARK ITS OUTPUTS, APPLY"),
               style::caption_faint, 11);
-  paint_well(p, QRectF(matrix_layout::sub_page_area).adjusted(-3, -3, 3, 3), 4);
+  paint_well(p, QRectF(matrix_layout::sub_page_area).adjusted(-3, -3, 0, 3), 4);
 }
 
 void draw_sub_page_background(QPainter& p, QSize s) { paint_surface(p, QRectF(0, 0, s.width(), s.height())); }
+
+// What each action key does, printed beside it as on a hardware panel.
+void draw_control_background(QPainter& p, QSize s) {
+  draw_sub_page_background(p, s);
+  paint_label(p, QRectF(30, 28, 420, 24), QStringLiteral("ROUTING SHORTCUTS"), style::caption_dim, 12);
+  paint_groove(p, 30, 460, 60);
+  const struct {
+    qreal y;
+    const char* first;
+    const char* second;
+  } notes[] = {{100, "SELECTED INPUT", "TO EVERY OUTPUT"}, {195, "INPUT N", "TO OUTPUT N"}};
+  for (const auto& note : notes) {
+    paint_label(p, QRectF(30, note.y + 12, 160, 18), QString::fromLatin1(note.first), style::caption_faint, 10);
+    paint_label(p, QRectF(30, note.y + 32, 160, 18), QString::fromLatin1(note.second), style::caption_faint, 10);
+  }
+  paint_groove(p, 30, 460, 283);
+}
 
 void register_pair(int normal, int lit, QSize size, const QString& caption, qreal caption_px, ButtonLook lit_look,
                    const QColor& lamp = style::accent) {
@@ -69,7 +86,7 @@ void register_matrix_bitmaps() {
                   style::lamp_green);
   }
   Skin::register_drawer(page_background, page_background_size, draw_page_background);
-  Skin::register_drawer(control_background, sub_page_size, draw_sub_page_background);
+  Skin::register_drawer(control_background, sub_page_size, draw_control_background);
   Skin::register_drawer(setting_background, sub_page_size, draw_sub_page_background);
   register_pair(control_tab, control_tab_active, control_tab_size, QStringLiteral("CONTROL"), kTabCaptionPx,
                 ButtonLook::selected);
