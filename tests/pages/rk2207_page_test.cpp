@@ -4,6 +4,7 @@
 
 #include "control_id.h"
 #include "rk2207/class_rk2207_main_dlg.h"
+#include "rk2207/show_mode_preview.h"
 #include "rk2207_fixture.h"
 #include "rk2207_protocol.h"
 #include "rk2207_show_modes.h"
@@ -137,6 +138,10 @@ TEST_F(Rk2207Page, StateRepliesAreShownAndNeverSentBack) {
     EXPECT_EQ(page->selected_mode_button(), c.selected_key);
     EXPECT_EQ(context->m_all_rk2207_page_data.show_mode, c.record_mode);
     EXPECT_EQ(context->m_rk2207_window_slots, c.windows);
+    page->grab();
+    QImage drawn = make_show_mode_canvas();
+    paint_show_mode_preview(drawn, c.windows);
+    EXPECT_EQ(page->preview_image(), drawn) << "the page paints the windows it holds";
     EXPECT_EQ(context->m_all_rk2207_page_data.pip_child_ch, c.pip);
     for (const auto& [line, times] : c.lines) EXPECT_EQ(diagnostics.count(line), times) << line;
     EXPECT_FALSE(page->suppress_send());

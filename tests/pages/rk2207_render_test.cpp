@@ -5,10 +5,12 @@
 
 #include "lm5530/class_new_lm5530_dlg.h"
 #include "rk2207/class_rk2207_main_dlg.h"
+#include "rk2207/show_mode_pictures.h"
 #include "rk2207/show_mode_preview.h"
 #include "rk2207_fixture.h"
 #include "rk2207_protocol.h"
 #include "rk2207_show_modes.h"
+#include "skin.h"
 #include "skin_style.h"
 
 namespace vela::test {
@@ -42,6 +44,22 @@ TEST(ShowModePreviewPaint, WindowsAreFramedAndNumberedInTableOrder) {
   paint_show_mode_preview(canvas, rk::show_mode_slots(17));
   EXPECT_EQ(canvas.pixelColor(0, 0), style::preview::ground);
   EXPECT_EQ(canvas.pixelColor(360, 240), style::preview::ground);
+}
+
+TEST(ShowModePictures, EveryModeKeyShowsItsOwnArrangement) {
+  register_show_mode_pictures();
+  EXPECT_TRUE(Skin::has(show_mode_picture::background));
+  std::vector<QImage> normal;
+  for (int m = 0; m < rk::kModeButtonCount; ++m) {
+    const QImage out = Skin::pixmap(show_mode_picture::normal(m)).toImage();
+    const QImage in = Skin::pixmap(show_mode_picture::selected(m)).toImage();
+    ASSERT_EQ(out.size(), show_mode_picture::size) << m;
+    EXPECT_NE(out, in) << "mode " << m << ": selected looks like normal";
+    for (std::size_t other = 0; other < normal.size(); ++other) {
+      EXPECT_NE(out, normal[other]) << "modes " << other << " and " << m << " look alike";
+    }
+    normal.push_back(out);
+  }
 }
 
 using Rk2207PageRender = ShowModePageFixture<CClass_rk2207_main_dlg>;
