@@ -1,0 +1,70 @@
+// Pictures of the switcher's settings sub-pages and dialogs, for looking at:
+// written only when VELA_RENDER_DIR names a directory.
+#include <QComboBox>
+#include <QDir>
+#include <QPushButton>
+
+#include "button_st.h"
+
+#include "switcher/class_switcher_aux_rate_dlg.h"
+#include "switcher/class_switcher_chorma.h"
+#include "switcher/class_switcher_effect.h"
+#include "switcher/class_switcher_function.h"
+#include "switcher/class_switcher_umd_dlg.h"
+#include "switcher/class_switcher_wd_pip.h"
+#include "switcher_settings_fixture.h"
+
+namespace vela::test {
+namespace {
+
+using SwitcherSettingsRender = SwitcherSettingsFixture;
+
+template <class T>
+void save(T* window, const QString& path) {
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(window->window()));
+  EXPECT_TRUE(window->grab().save(path)) << path.toStdString();
+}
+
+TEST_F(SwitcherSettingsRender, SubPagesAndDialogs) {
+  const QString dir = qEnvironmentVariable("VELA_RENDER_DIR");
+  if (dir.isEmpty()) GTEST_SKIP() << "set VELA_RENDER_DIR to write the pictures";
+  QDir().mkpath(dir);
+  start();
+  host->show();
+
+  auto* wipe = open<CClass_switcher_function>();
+  QTest::mouseClick(wipe->pattern_button(4), Qt::LeftButton);
+  save(wipe, dir + "/switcher-transition.png");
+  delete wipe;
+
+  auto* luma = open<CClass_switcher_effect>();
+  release_at(luma->colour_bars().bars[1], 200);
+  save(luma, dir + "/switcher-luma-key.png");
+  delete luma;
+
+  auto* chroma = open<CClass_switcher_chorma>();
+  ASSERT_TRUE(click_list_item(chroma->type_list(), 1));
+  save(chroma, dir + "/switcher-chroma-key.png");
+  delete chroma;
+
+  auto* pip = open<CClass_switcher_wd_pip>();
+  release_at(pip->window_bar(0), 30);
+  release_at(pip->window_bar(1), 60);
+  release_at(pip->window_bar(2), 40);
+  save(pip, dir + "/switcher-pip.png");
+  delete pip;
+
+  auto* configure = new CClass_switcher_aux_rate_dlg(host.get());
+  configure->show();
+  QTest::mouseClick(configure->rate_button(2, true), Qt::LeftButton);
+  save(configure, dir + "/switcher-configure.png");
+
+  auto* names = new CClass_switcher_umd_dlg(host.get());
+  names->show();
+  names->name_edit(0)->setText("Stage L");
+  names->name_edit(1)->setText("CAM");
+  save(names, dir + "/switcher-camera-names.png");
+}
+
+}  // namespace
+}  // namespace vela::test
