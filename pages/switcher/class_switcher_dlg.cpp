@@ -199,7 +199,7 @@ QLabel* make_lever(QWidget* page) {
 QString duration_edit_style() {
   return QStringLiteral(
              "QLineEdit { color: %1; background: %2; border: 1px solid %3; border-radius: 2px;"
-             " padding: 0 2px; font-weight: bold; }")
+             " padding: 0; font-size: 11px; }")
       .arg(vela::css_colour(vela::style::accent), vela::css_colour(vela::style::field),
            vela::css_colour(vela::style::field_rim));
 }

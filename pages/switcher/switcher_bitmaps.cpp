@@ -94,8 +94,8 @@ struct Group {
   const char* caption;
 };
 constexpr Group kGroups[] = {
-    {{3, 98, 364, 182}, "PGM"},           {{3, 318, 364, 182}, "PVM"},   {{387, 98, 226, 182}, "EFFECT"},
-    {{387, 318, 226, 192}, "TRANSITION"}, {{792, 398, 96, 112}, "FADE"}, {{922, 78, 266, 432}, "SETTINGS"},
+    {{3, 98, 364, 182}, "PGM"},           {{3, 318, 364, 182}, "PVM"},       {{387, 98, 226, 182}, "EFFECT"},
+    {{387, 318, 226, 192}, "TRANSITION"}, {{922, 78, 266, 432}, "SETTINGS"},
 };
 
 void draw_background(QPainter& p, QSize size) {
@@ -107,10 +107,12 @@ void draw_background(QPainter& p, QSize size) {
   paint_label(p, QRectF(14, 16, 600, 28), QStringLiteral("PRODUCTION SWITCHER"), style::caption, 15);
   paint_groove(p, 10, page.width() - 10, 60);
   for (const Group& group : kGroups) paint_section_frame(p, group.frame, QString::fromLatin1(group.caption));
-  // The lever's slot, and the names of the two small keys above them.
-  paint_well(p, QRectF(620, 82, 176, 432), 6);
-  paint_label(p, QRectF(590, 534, 50, 14), QStringLiteral("SETUP"), style::caption_dim, 9, Qt::AlignCenter);
-  paint_label(p, QRectF(630, 534, 50, 14), QStringLiteral("NAMES"), style::caption_dim, 9, Qt::AlignCenter);
+  paint_label(p, QRectF(792, 398, 96, 16), QStringLiteral("FADE TO BLACK"), style::caption_dim, 9, Qt::AlignCenter);
+  // The names of the two small keys, outside the pair.
+  paint_label(p, QRectF(520, 547, 74, 16), QStringLiteral("SETUP"), style::caption_dim, 9,
+              Qt::AlignRight | Qt::AlignVCenter);
+  paint_label(p, QRectF(676, 547, 74, 16), QStringLiteral("NAMES"), style::caption_dim, 9,
+              Qt::AlignLeft | Qt::AlignVCenter);
 }
 
 void draw_lever_channel(QPainter& p, QSize size) {
