@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <cstdio>
+#include <fstream>
 #include <mutex>
 #include <string>
 #include <thread>
@@ -116,6 +119,46 @@ TEST_F(DiagnosticsTest, LinesFromManyThreadsArriveWholeAndInOrder) {
     next[t] = n + 1;
     EXPECT_EQ(line, "writer " + std::to_string(t) + " line " + std::to_string(n) + " " + padding + " \n");
   }
+}
+
+// Without a sink every line goes to standard output, as the panel writes
+// them from the window thread and from a worker at once.
+TEST_F(DiagnosticsTest, LinesFromManyThreadsReachStandardOutputWhole) {
+  constexpr int kWriters = 4;
+  constexpr int kLines = 200;
+  const std::string padding(300, '.');
+  char path[] = "/tmp/vela-diagnostics-XXXXXX";
+  const int file = ::mkstemp(path);
+  ASSERT_GE(file, 0);
+  std::fflush(stdout);
+  const int saved = ::dup(STDOUT_FILENO);
+  ::dup2(file, STDOUT_FILENO);
+  std::vector<std::thread> threads;
+  for (int t = 0; t < kWriters; ++t) {
+    threads.emplace_back([&, t] {
+      for (int n = 0; n < kLines; ++n) diag("writer %d line %d %s \n", t, n, padding.c_str());
+    });
+  }
+  for (auto& thread : threads) thread.join();
+  std::fflush(stdout);
+  ::dup2(saved, STDOUT_FILENO);
+  ::close(saved);
+  ::close(file);
+
+  std::ifstream written(path);
+  std::vector<int> next(kWriters, 0);
+  int count = 0;
+  for (std::string line; std::getline(written, line); ++count) {
+    int t = -1;
+    int n = -1;
+    ASSERT_EQ(std::sscanf(line.c_str(), "writer %d line %d", &t, &n), 2) << line;
+    ASSERT_TRUE(t >= 0 && t < kWriters) << line;
+    EXPECT_EQ(n, next[t]) << line;
+    next[t] = n + 1;
+    EXPECT_EQ(line, "writer " + std::to_string(t) + " line " + std::to_string(n) + " " + padding + " ");
+  }
+  EXPECT_EQ(count, kWriters * kLines);
+  ::unlink(path);
 }
 
 }  // namespace
