@@ -16,8 +16,11 @@ const char kUsage[] =
     "  vela-ctl send (--to ADDR [--device-port N] [--local-port N] | --serial PATH [--baud N])\n"
     "                --type T --id I --code C [--payload \"HEX BYTES\"]\n"
     "Numbers are decimal or 0x-hex. Results go to standard output, diagnostics to standard error.\n"
-    "search prints one line per device: list text, address, type code, id (tab separated),\n"
-    "or \"No Device Found\".\n";
+    "search sends to 255.255.255.255 and to the broadcast address of every network of this\n"
+    "computer (up, not loopback, able to broadcast); --broadcast ADDR sends to ADDR only.\n"
+    "A network search prints one line per device: list text, address, type code, id and the\n"
+    "network it answered on (\"eth1 10.78.0.0/24\", or \"eth0 outside\" for an address in none\n"
+    "of this computer's networks), tab separated; or \"No Device Found\".\n";
 
 }  // namespace
 

@@ -11,12 +11,17 @@
 namespace vela::cli {
 namespace {
 
-void print_entry(const std::string& list_text, const std::string& address, const DeviceEntry& entry) {
-  std::printf("%s\t%s\t0x%02x\t%u\n", list_text.c_str(), address.c_str(), entry.type, entry.id);
+void print_entry(const std::string& list_text, const std::string& address, const DeviceEntry& entry,
+                 const std::string& network = {}) {
+  std::printf("%s\t%s\t0x%02x\t%u", list_text.c_str(), address.c_str(), entry.type, entry.id);
+  if (!network.empty()) std::printf("\t%s", network.c_str());
+  std::printf("\n");
 }
 
 int network(Arguments& args) {
   LinkSettings settings;
+  // One given address replaces the default destinations altogether.
+  settings.search_every_network = !args.has("--broadcast");
   settings.broadcast = args.text("--broadcast", settings.broadcast);
   in_addr parsed{};
   if (inet_pton(AF_INET, settings.broadcast.c_str(), &parsed) != 1) {
@@ -33,7 +38,8 @@ int network(Arguments& args) {
   }
   link.close();
   if (found.empty()) std::printf("No Device Found\n");
-  for (const auto& device : found) print_entry(device.list_text(), device.entry.address_text(), device.entry);
+  for (const auto& device : found)
+    print_entry(device.list_text(), device.entry.address_text(), device.entry, device.network_text());
   return kExitOk;
 }
 

@@ -57,6 +57,9 @@ bool UdpLink::prepare_search_socket() {
   inet_pton(AF_INET, settings_.broadcast.c_str(), &address_record.sin_addr);
   const int allow = 1;
   ::setsockopt(m_udpSockfd, SOL_SOCKET, SO_BROADCAST, &allow, sizeof allow);
+  // Which card an answer came in on tells the operator which network a
+  // device is on, even when its address lies in none of them.
+  ::setsockopt(m_udpSockfd, IPPROTO_IP, IP_PKTINFO, &allow, sizeof allow);
   return bind_local("bind  socket fail \n");
 }
 
@@ -96,12 +99,14 @@ bool UdpLink::prepare_command_socket(const DeviceEntry* current_device) {
   return reuse || bind_local("bind err\n");
 }
 
-bool UdpLink::send(ByteView frame) {
+bool UdpLink::send(ByteView frame) { return send_to(frame, address_record); }
+
+bool UdpLink::send_to(ByteView frame, const sockaddr_in& destination) {
   if (m_udpSockfd < 0) return false;
   const ssize_t sent = ::sendto(m_udpSockfd, frame.data(), frame.size(), 0,
-                                reinterpret_cast<const sockaddr*>(&address_record), sizeof address_record);
+                                reinterpret_cast<const sockaddr*>(&destination), sizeof destination);
   if (sent == static_cast<ssize_t>(frame.size())) return true;
-  const std::string to = address_text(address_record) + ":" + std::to_string(ntohs(address_record.sin_port));
+  const std::string to = address_text(destination) + ":" + std::to_string(ntohs(destination.sin_port));
   if (sent < 0) {
     diag("send to %s failed: %s \n", to.c_str(), std::strerror(errno));
   } else {
@@ -113,12 +118,27 @@ bool UdpLink::send(ByteView frame) {
 Received UdpLink::poll(std::uint8_t* buffer, std::size_t capacity) {
   if (m_udpSockfd < 0) return {};
   sockaddr_in source{};
-  socklen_t source_length = sizeof source;
-  // MSG_TRUNC makes recvfrom report the datagram's real length.
-  const ssize_t length = ::recvfrom(m_udpSockfd, buffer, capacity, MSG_DONTWAIT | MSG_TRUNC,
-                                    reinterpret_cast<sockaddr*>(&source), &source_length);
+  iovec data{buffer, capacity};
+  alignas(cmsghdr) char control[CMSG_SPACE(sizeof(in_pktinfo))] = {};
+  msghdr message{};
+  message.msg_name = &source;
+  message.msg_namelen = sizeof source;
+  message.msg_iov = &data;
+  message.msg_iovlen = 1;
+  message.msg_control = control;
+  message.msg_controllen = sizeof control;
+  // MSG_TRUNC makes recvmsg report the datagram's real length.
+  const ssize_t length = ::recvmsg(m_udpSockfd, &message, MSG_DONTWAIT | MSG_TRUNC);
   if (length < 0) return {};
   last_source = source;
+  last_arrival_interface = 0;
+  for (cmsghdr* c = CMSG_FIRSTHDR(&message); c != nullptr; c = CMSG_NXTHDR(&message, c)) {
+    if (c->cmsg_level == IPPROTO_IP && c->cmsg_type == IP_PKTINFO) {
+      in_pktinfo info{};
+      std::memcpy(&info, CMSG_DATA(c), sizeof info);
+      last_arrival_interface = static_cast<unsigned>(info.ipi_ifindex);
+    }
+  }
   if (static_cast<std::size_t>(length) > capacity) {
     diag("datagram of %d bytes is larger than the receive buffer of %d, not taken \n", static_cast<int>(length),
          static_cast<int>(capacity));

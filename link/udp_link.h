@@ -16,6 +16,10 @@ struct LinkSettings {
   std::uint16_t device_port = 7000;  // destination port of every datagram
   std::uint16_t local_port = 7000;   // local port of every socket
   std::string broadcast = "255.255.255.255";
+  // The search also goes to the directed broadcast address of every network
+  // of this computer. Off unless a program turns it on: a test or a demo
+  // with its own broadcast address must never reach a real network.
+  bool search_every_network = false;
 };
 
 // Pause after a command datagram before its socket is polled or closed.
@@ -49,6 +53,8 @@ class UdpLink {
   // One datagram holding one whole frame, to the address record. True when
   // the whole datagram left; a failed or short send is diagnosed.
   bool send(ByteView frame);
+  // The same to some other destination (the search's extra addresses).
+  bool send_to(ByteView frame, const sockaddr_in& destination);
   // One non-blocking receive into buffer. A datagram larger than capacity is
   // dropped whole (Oversized) instead of being taken cut short.
   Received poll(std::uint8_t* buffer, std::size_t capacity);
@@ -63,6 +69,8 @@ class UdpLink {
   // Source of the last datagram received.
   sockaddr_in last_source{};
   std::string last_source_text() const;
+  // Interface index the last datagram arrived on (search socket; 0 unknown).
+  unsigned last_arrival_interface = 0;
 
  private:
   int create_socket();

@@ -89,8 +89,9 @@ TEST_F(CtlOnLoopback, NetworkSearchPrintsOneTabSeparatedLinePerDevice) {
                   "type=0x60,id=12,name=Booth,delay=200,addr=" + range.address(2)});
   const ProcessResult result = ctl(search_args());
   EXPECT_EQ(result.exit_code, 0) << result.err;
-  EXPECT_EQ(result.out, "Studio1_" + range.address(1) + "\t" + range.address(1) + "\t0xa1\t1\n" + "Booth_" +
-                            range.address(2) + "\t" + range.address(2) + "\t0x60\t12\n");
+  // The last column is the card and subnet that answered: loopback here.
+  EXPECT_EQ(result.out, "Studio1_" + range.address(1) + "\t" + range.address(1) + "\t0xa1\t1\tlo 127.0.0.0/8\n" +
+                            "Booth_" + range.address(2) + "\t" + range.address(2) + "\t0x60\t12\tlo 127.0.0.0/8\n");
   EXPECT_NE(result.err.find("time over"), std::string::npos) << "diagnostics go to standard error";
 }
 
