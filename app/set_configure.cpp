@@ -12,6 +12,7 @@
 #include "style_sheets.h"
 
 #include "connection_choices.h"
+#include "connection_form.h"
 #include "control_id.h"
 #include "diagnostics.h"
 #include "drop_down_list.h"
@@ -35,43 +36,8 @@ constexpr int kStatusIconId = 1104;
 const QString kConnectCaption = QStringLiteral("Connect");
 const QString kDisconnectCaption = QStringLiteral("Disconnect");
 
-// The separators between the mode, network and serial bands.
-constexpr int kSeparatorLeft = 20;
-constexpr int kSeparatorRight = 460;
-constexpr int kNetworkBandTop = 80;
-constexpr int kSerialBandTop = 190;
-
-// Layout: a caption column and a field column in each band.
-constexpr int kCaptionX = 30;
-constexpr int kCaptionWidth = 138;
-constexpr int kFieldX = 182;
-constexpr int kRowHeight = 28;
-constexpr QRect kModeCaption(kCaptionX, 26, kCaptionWidth, kRowHeight);
-constexpr QRect kModeList(kFieldX, 26, 180, kRowHeight);
-constexpr QRect kAddressCaption(kCaptionX, 100, kCaptionWidth, kRowHeight);
-constexpr QRect kAddressField(kFieldX, 100, 180, kRowHeight);
+using namespace vela::connection_form;
 constexpr QRect kChangeIpButton(kFieldX, 142, 120, 32);
-constexpr QRect kPortCaption(kCaptionX, 218, kCaptionWidth, kRowHeight);
-constexpr QRect kPortList(kFieldX, 218, kSeparatorRight - 10 - kFieldX, kRowHeight);
-constexpr QRect kBaudCaption(kCaptionX, 262, kCaptionWidth, kRowHeight);
-constexpr QRect kBaudList(kFieldX, 262, 120, kRowHeight);
-constexpr QRect kConnectButton(kFieldX, 314, 120, 32);
-constexpr QRect kStatusIcon(QPoint(kFieldX + 136, 314), vela::shell_bitmap::status_icon_size);
-
-QLabel* make_caption(QWidget* parent, const QString& text, const QRect& place) {
-  auto* label = new QLabel(text, parent);
-  label->setProperty("caption", true);
-  label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-  label->setGeometry(place);
-  return label;
-}
-
-QComboBox* make_list(QWidget* parent, int id, const QRect& place) {
-  auto* list = new DropDownList(parent);
-  vela::set_control_id(list, id);
-  list->setGeometry(place);
-  return list;
-}
 
 QPushButton* make_button(QWidget* parent, int id, const QString& caption, const QRect& place) {
   auto* button = new QPushButton(caption, parent);
@@ -97,22 +63,22 @@ CSetConfigure::~CSetConfigure() { vela::diag("free the p\n"); }
 void CSetConfigure::create_controls() {
   setStyleSheet(vela::caption_label_style() + vela::drop_down_list_style() + vela::push_button_style());
 
-  make_caption(this, QStringLiteral("Connection Mode"), kModeCaption);
-  m_mode_list = make_list(this, kModeListId, kModeList);
+  add_caption(this, QStringLiteral("Connection Mode"), kModeCaption);
+  m_mode_list = add_list(this, kModeListId, kModeList);
   connect(m_mode_list, &QComboBox::activated, this, &CSetConfigure::on_mode_selected);
 
-  make_caption(this, QStringLiteral("Dev IP"), kAddressCaption);
+  add_caption(this, QStringLiteral("Dev IP"), kAddressCaption);
   m_address = new Ipv4AddressEdit(this);
   vela::set_control_id(m_address, kAddressId);
   m_address->setGeometry(kAddressField);
   m_change_ip = make_button(this, kChangeIpId, QStringLiteral("Change  IP"), kChangeIpButton);
   connect(m_change_ip, &QPushButton::clicked, this, &CSetConfigure::on_change_ip);
 
-  make_caption(this, QStringLiteral("Serial Port"), kPortCaption);
-  m_port_list = make_list(this, kPortListId, kPortList);
+  add_caption(this, QStringLiteral("Serial Port"), kPortCaption);
+  m_port_list = add_list(this, kPortListId, kPortList);
   m_port_list->view()->setTextElideMode(Qt::ElideMiddle);
-  make_caption(this, QStringLiteral("Baud Rate"), kBaudCaption);
-  m_baud_list = make_list(this, kBaudListId, kBaudList);
+  add_caption(this, QStringLiteral("Baud Rate"), kBaudCaption);
+  m_baud_list = add_list(this, kBaudListId, kBaudList);
   m_connect = make_button(this, kConnectId, kConnectCaption, kConnectButton);
   connect(m_connect, &QPushButton::clicked, this, &CSetConfigure::on_connect);
 

@@ -7,8 +7,8 @@
 #include <QRadioButton>
 
 #include "connection_choices.h"
+#include "connection_form.h"
 #include "control_id.h"
-#include "drop_down_list.h"
 #include "ipv4_address_edit.h"
 #include "matrix/matrix_bitmaps.h"
 #include "page_context.h"
@@ -31,37 +31,10 @@ constexpr int kStatusIconId = 1099;
 
 const QString kConnectCaption = QStringLiteral("Connect");
 const QString kDisconnectCaption = QStringLiteral("Disconnect");
-// The caption after a close, as the device's panel has always shown it.
+// After a close the caption is spelled "Conect"; operators know it so.
 const QString kReconnectCaption = QStringLiteral("Conect");
 
-// The mode, address and serial bands, split by two lines.
-constexpr int kSeparatorLeft = 20;
-constexpr int kSeparatorRight = 460;
-constexpr int kAddressBandTop = 80;
-constexpr int kSerialBandTop = 190;
-
-// A caption column and a field column in each band.
-constexpr int kCaptionX = 30;
-constexpr int kCaptionWidth = 140;
-constexpr int kFieldX = 184;
-constexpr int kRowHeight = 28;
-constexpr QRect kModeCaption(kCaptionX, 28, kCaptionWidth, kRowHeight);
-constexpr QRect kModeList(kFieldX, 28, 180, kRowHeight);
-constexpr QRect kAddressCaption(kCaptionX, 122, kCaptionWidth, kRowHeight);
-constexpr QRect kAddressField(kFieldX, 122, 180, kRowHeight);
-constexpr QRect kPortCaption(kCaptionX, 222, kCaptionWidth, kRowHeight);
-constexpr QRect kPortList(kFieldX, 222, kSeparatorRight - 10 - kFieldX, kRowHeight);
-constexpr QRect kBaudCaption(kCaptionX, 266, kCaptionWidth, kRowHeight);
-constexpr QRect kBaudList(kFieldX, 266, 120, kRowHeight);
-constexpr QRect kConnectButton(kFieldX, 322, 130, 36);
-constexpr QRect kStatusIcon(QPoint(kFieldX + 146, 324), bitmap::status_icon_size);
-
-void make_caption(QWidget* parent, const QString& text, const QRect& place) {
-  auto* label = new QLabel(text, parent);
-  label->setProperty("caption", true);
-  label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-  label->setGeometry(place);
-}
+using namespace vela::connection_form;
 
 // The shading runs from the key's shine through its face into its rim, so
 // the button reads as one of the skin's keys.
@@ -78,39 +51,32 @@ void give_key_palette(CShadeButtonST* button) {
   button->set_colour(CButtonST::colour_fg_in, vela::style::accent);
 }
 
-QComboBox* make_list(QWidget* parent, int id, const QRect& place) {
-  auto* list = new DropDownList(parent);
-  vela::set_control_id(list, id);
-  list->setGeometry(place);
-  return list;
-}
-
 }  // namespace
 
 CClass_matrix_child_setting::CClass_matrix_child_setting(CClass_matrix_control* page)
     : MatrixSubPageBase(page, kTemplateId, bitmap::setting_background, kGroupBoxId) {
-  set_separator_lines({QLine(kSeparatorLeft, kAddressBandTop, kSeparatorRight, kAddressBandTop),
+  set_separator_lines({QLine(kSeparatorLeft, kNetworkBandTop, kSeparatorRight, kNetworkBandTop),
                        QLine(kSeparatorLeft, kSerialBandTop, kSeparatorRight, kSerialBandTop)});
   create_controls();
   if (vela::page_context() != nullptr) initialise();
 }
 
 void CClass_matrix_child_setting::create_controls() {
-  make_caption(this, QStringLiteral("Connection Mode"), kModeCaption);
-  m_mode_list = make_list(this, kModeListId, kModeList);
+  add_caption(this, QStringLiteral("Connection Mode"), kModeCaption);
+  m_mode_list = add_list(this, kModeListId, kModeList);
   // Only the operator's pick changes the mode; filling the list does not.
   connect(m_mode_list, &QComboBox::activated, this, &CClass_matrix_child_setting::on_mode_selected);
 
-  make_caption(this, QStringLiteral("Current IP"), kAddressCaption);
+  add_caption(this, QStringLiteral("Current IP"), kAddressCaption);
   m_address = new Ipv4AddressEdit(this);
   vela::set_control_id(m_address, kAddressId);
   m_address->setGeometry(kAddressField);
 
-  make_caption(this, QStringLiteral("Serial Port"), kPortCaption);
-  m_port_list = make_list(this, kPortListId, kPortList);
+  add_caption(this, QStringLiteral("Serial Port"), kPortCaption);
+  m_port_list = add_list(this, kPortListId, kPortList);
   m_port_list->view()->setTextElideMode(Qt::ElideMiddle);
-  make_caption(this, QStringLiteral("Baud Rate"), kBaudCaption);
-  m_baud_list = make_list(this, kBaudListId, kBaudList);
+  add_caption(this, QStringLiteral("Baud Rate"), kBaudCaption);
+  m_baud_list = add_list(this, kBaudListId, kBaudList);
 
   m_connect = new CShadeButtonST(this);
   vela::set_control_id(m_connect, kConnectId);
