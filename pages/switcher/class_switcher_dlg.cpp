@@ -253,6 +253,8 @@ void CClass_switcher_dlg::create_controls() {
   vela::set_control_id(m_duration_edit, kDurationEditId);
   m_duration_edit->setGeometry(kDurationEditPlace);
   m_duration_edit->setAlignment(Qt::AlignCenter);
+  // The keys take no focus either: a click puts the operator in the field.
+  m_duration_edit->setFocusPolicy(Qt::ClickFocus);
   m_duration_edit->setStyleSheet(duration_edit_style());
   auto* area = new QWidget(this);
   vela::set_control_id(area, kSettingsAreaId);
