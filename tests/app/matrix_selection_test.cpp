@@ -1,0 +1,91 @@
+// The matrix state kept by the main window across device selections: every
+// selection clears the button lock, which the next matrix page reads from
+// its device; the chosen input and the routing table stay.
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QTest>
+#include <memory>
+
+#include "button_st.h"
+#include "gui_test_environment.h"
+#include "loopback.h"
+#include "main_window.h"
+#include "matrix/class_matrix_child_function.h"
+#include "matrix/class_matrix_control.h"
+#include "matrix_protocol.h"
+#include "sim_process.h"
+
+namespace vela::test {
+namespace {
+
+using Action = CClass_matrix_child_function::Action;
+
+struct MatrixSelection : ::testing::Test {
+  LoopbackRange range = LoopbackRange::for_this_process();
+  std::unique_ptr<SimProcess> sim;
+  std::unique_ptr<CVela_16_VIEWDlg> window;
+  DiagnosticRecorder diagnostics;
+
+  // Two matrices; the second never answers its lock query.
+  void SetUp() override {
+    const std::uint16_t port = free_udp_port(range.addresses(LoopbackRange::kSize));
+    sim = std::make_unique<SimProcess>(std::vector<std::string>{
+        "--port", std::to_string(port), "--device", "type=0x81,id=1,name=Router,addr=" + range.address(1), "--device",
+        "type=0x82,id=2,name=Quiet,silent,addr=" + range.address(2)});
+    PanelOptions options;
+    options.link.device_port = port;
+    options.link.local_port = free_udp_port();
+    options.link.broadcast = range.address(0);
+    window = std::make_unique<CVela_16_VIEWDlg>(options);
+    window->initialise();
+    for (int i = 0; i < 2; ++i) {
+      DeviceEntry& entry = window->m_link.device_table[static_cast<std::size_t>(i)];
+      entry.type = i == 0 ? device_type::kMatrix : device_type::kMatrixB;
+      entry.id = static_cast<std::uint8_t>(i + 1);
+      entry.set_address(range.address(i + 1));
+      window->device_list()->addItem(QStringLiteral("matrix %1").arg(i));
+    }
+    window->m_link.device_count = 2;
+  }
+
+  void TearDown() override { window.reset(); }
+
+  CClass_matrix_control* page() const { return qobject_cast<CClass_matrix_control*>(window->m_p_mian_show_dlg); }
+  CClass_matrix_child_function* function_page() const {
+    return qobject_cast<CClass_matrix_child_function*>(page()->sub_page());
+  }
+  void click(QAbstractButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
+};
+
+TEST_F(MatrixSelection, EverySelectionClearsTheLockAndKeepsTheRouting) {
+  window->on_device_list_choice(0);
+  ASSERT_NE(page(), nullptr);
+  click(page()->input_button(4));
+  click(page()->output_button(2));
+  click(page()->output_button(7));
+  click(function_page()->action_button(Action::kApply));
+  click(function_page()->action_button(Action::kLock));
+  ASSERT_EQ(window->m_matrix.m_matrix_btn_lock, 1);
+
+  // The second matrix does not answer: the lock stays as the selection left it.
+  window->on_device_list_choice(1);
+  ASSERT_NE(page(), nullptr);
+  EXPECT_EQ(window->m_matrix.m_matrix_btn_lock, 0);
+  EXPECT_EQ(diagnostics.count("wait time over \n"), 1u);
+  EXPECT_EQ(function_page()->action_button(Action::kLock)->shown_bitmap_id(), 231);
+  EXPECT_EQ(window->m_matrix.m_eMatrixState, 1);
+  EXPECT_EQ(window->m_matrix.m_matrix_input, 4);
+  EXPECT_EQ(window->m_matrix.m_matrix_route, (MatrixRoutes{0, 4, 0, 0, 0, 0, 4, 0}));
+  EXPECT_EQ(page()->output_button(2)->shown_bitmap_id(), 215) << "grey until an input is pressed";
+
+  // Back on the first: its lock comes from the device again.
+  window->on_device_list_choice(0);
+  ASSERT_NE(page(), nullptr);
+  EXPECT_EQ(window->m_matrix.m_matrix_btn_lock, 1);
+  EXPECT_EQ(function_page()->action_button(Action::kLock)->shown_bitmap_id(), 232);
+  EXPECT_EQ(window->m_matrix.m_matrix_route, (MatrixRoutes{0, 4, 0, 0, 0, 0, 4, 0}));
+}
+
+}  // namespace
+}  // namespace vela::test
