@@ -36,6 +36,10 @@ const QString kReconnectCaption = QStringLiteral("Conect");
 
 using namespace vela::connection_form;
 
+// Without the dialog's Change IP button below it, the address row sits in
+// the middle of its band.
+constexpr QPoint kAddressRowShift(0, 21);
+
 // The shading runs from the key's shine through its face into its rim, so
 // the button reads as one of the skin's keys.
 void give_key_palette(CShadeButtonST* button) {
@@ -67,10 +71,10 @@ void CClass_matrix_child_setting::create_controls() {
   // Only the operator's pick changes the mode; filling the list does not.
   connect(m_mode_list, &QComboBox::activated, this, &CClass_matrix_child_setting::on_mode_selected);
 
-  add_caption(this, QStringLiteral("Current IP"), kAddressCaption);
+  add_caption(this, QStringLiteral("Current IP"), kAddressCaption.translated(kAddressRowShift));
   m_address = new Ipv4AddressEdit(this);
   vela::set_control_id(m_address, kAddressId);
-  m_address->setGeometry(kAddressField);
+  m_address->setGeometry(kAddressField.translated(kAddressRowShift));
 
   add_caption(this, QStringLiteral("Serial Port"), kPortCaption);
   m_port_list = add_list(this, kPortListId, kPortList);
