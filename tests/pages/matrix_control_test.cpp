@@ -1,6 +1,8 @@
 // The matrix page and its CONTROL sub-page against the simulated matrix:
 // the lock read on opening, the routing keys, and the texts and frames that
 // reach the device.
+#include <QComboBox>
+
 #include "control_id.h"
 #include "matrix_fixture.h"
 #include "scripted_device.h"
@@ -216,6 +218,31 @@ TEST_F(MatrixPage, TheDevicesLockShowsOnReopeningAndTheRecordOutlivesThePage) {
   EXPECT_EQ(context->m_matrix.m_matrix_input, 7);
   EXPECT_EQ(context->m_matrix.m_matrix_route[0], 7);
   EXPECT_EQ(outputs(), "--------");
+}
+
+TEST_F(MatrixPage, EnterAndEscapeReachNoControlOnThePageOrEitherTab) {
+  start();
+  open_page();
+  page->show();
+  press_input(6);  // so that ONE TO ALL, were it pressed by a key, would send
+  for (const int t : {CClass_matrix_control::kControlTab, CClass_matrix_control::kSettingTab}) {
+    SCOPED_TRACE(t);
+    choose_tab(t);
+    QWidget* focused = t == CClass_matrix_control::kControlTab
+                           ? static_cast<QWidget*>(function_page()->action_button(Action::kOneToAll))
+                           : static_cast<QWidget*>(setting_page()->mode_list());
+    focused->setFocus();
+    for (QWidget* target : {static_cast<QWidget*>(page.get()), page->sub_page(), focused}) {
+      diagnostics.clear();
+      for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape}) QTest::keyClick(target, key);
+      EXPECT_EQ(diagnostics.count(" mian  esc  \n"), 3u);
+    }
+    EXPECT_TRUE(page->isVisible());
+    EXPECT_TRUE(page->sub_page()->isVisible());
+  }
+  QTest::qWait(50);
+  EXPECT_TRUE(texts().empty());
+  EXPECT_TRUE(frames_with_code(matrix::code::kLockSet).empty());
 }
 
 // Lock replies as a device might send them, played by the test itself.
