@@ -2,7 +2,6 @@
 
 #include <QDialog>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <array>
@@ -22,6 +21,7 @@
 #include "switcher/class_switcher_function.h"
 #include "switcher/class_switcher_umd_dlg.h"
 #include "switcher/class_switcher_wd_pip.h"
+#include "switcher/lever_panel.h"
 #include "switcher/switcher_bitmaps.h"
 #include "switcher/switcher_link.h"
 #include "switcher_protocol.h"
@@ -85,8 +85,6 @@ constexpr KeySpec kKeys[] = {
 
 constexpr int kFtbId = 1152;
 constexpr int kSettingsAreaId = 1166;
-constexpr int kLeverId = 1160;
-constexpr QPoint kLeverAt{626, 88};
 constexpr int kDurationEditId = 1040;
 constexpr QRect kDurationEditPlace{560, 470, 40, 20};
 
@@ -177,25 +175,6 @@ std::uint8_t& layer_flag(SwitcherState& state, SwitcherLayer layer) {
   }
 }
 
-QLabel* make_lever(QWidget* page) {
-  // The lever stands still for now: its channel with the thumb at the
-  // start end, where every page opens it.
-  QPixmap picture = vela::Skin::pixmap(bitmap::lever_channel);
-  {
-    QPainter p(&picture);
-    const QSize thumb = bitmap::lever_thumb_size;
-    const int bottom_margin = 35;
-    const int x = (picture.width() - thumb.width()) / 2 + 5;
-    const int y = picture.height() - bottom_margin - thumb.height() / 2;
-    p.drawPixmap(x, y, vela::Skin::pixmap(bitmap::lever_thumb));
-  }
-  auto* lever = new QLabel(page);
-  vela::set_control_id(lever, kLeverId);
-  lever->setGeometry(QRect(kLeverAt, bitmap::lever_channel_size));
-  lever->setPixmap(picture);
-  return lever;
-}
-
 QString duration_edit_style() {
   return QStringLiteral(
              "QLineEdit { color: %1; background: %2; border: 1px solid %3; border-radius: 2px;"
@@ -248,7 +227,6 @@ void CClass_switcher_dlg::create_controls() {
     connect(button, &QAbstractButton::clicked, this, [this, row] { on_key(row); });
     m_buttons.emplace_back(key.id, button);
   }
-  make_lever(this);
   m_duration_edit = new QLineEdit(QStringLiteral("02:00"), this);
   vela::set_control_id(m_duration_edit, kDurationEditId);
   m_duration_edit->setGeometry(kDurationEditPlace);
@@ -256,6 +234,7 @@ void CClass_switcher_dlg::create_controls() {
   // The keys take no focus either: a click puts the operator in the field.
   m_duration_edit->setFocusPolicy(Qt::ClickFocus);
   m_duration_edit->setStyleSheet(duration_edit_style());
+  m_lever_panel = new vela::LeverPanel(*this, *m_duration_edit);
   auto* area = new QWidget(this);
   vela::set_control_id(area, kSettingsAreaId);
   area->setGeometry(kSettingsArea);
@@ -270,11 +249,16 @@ void CClass_switcher_dlg::open_with(vela::PageContext& context) {
   m_settings_sub_page->setGeometry(kSettingsArea);
   m_settings_sub_page->show();
   state.settings_sub_page = SettingsSubPage::Transition;
+  m_lever_panel->open(context);
   // A page opened again shows what the record keeps, FTB blinking included.
   show_record();
   if (state.fade_to_black_flag) m_ftb_blink_timer.start();
   vela::UdpLink& udp = context.m_link.udp;
-  if (!udp.prepare_command_socket(context.m_link.current_device())) vela::diag("create socket fail\n");
+  if (!udp.prepare_command_socket(context.m_link.current_device())) {
+    vela::diag("create socket fail\n");
+  } else {
+    m_lever_panel->start_worker(context);
+  }
 }
 
 CButtonST* CClass_switcher_dlg::button(int id) const {
@@ -341,7 +325,7 @@ void CClass_switcher_dlg::on_key(std::size_t row) {
       on_dialog(m_camera_names_dialog, false);
       break;
     case Key::Auto:
-      // The Auto transition comes with the lever.
+      m_lever_panel->on_auto();
       break;
   }
 }
@@ -488,6 +472,8 @@ void CClass_switcher_dlg::release() {
   if (m_released) return;
   m_released = true;
   m_ftb_blink_timer.stop();
+  // The worker sends on the socket: it ends before the socket closes.
+  m_lever_panel->stop_worker();
   vela::PageContext* context = m_p_glo_main_set_or_get_dlg;
   if (context == nullptr) return;
   vela::UdpLink& udp = context->m_link.udp;

@@ -15,8 +15,9 @@ class QDialog;
 class QLineEdit;
 
 namespace vela {
+class LeverPanel;
 class PageContext;
-}
+}  // namespace vela
 
 class CClass_switcher_dlg : public vela::DevicePage {
   Q_OBJECT
@@ -38,6 +39,7 @@ class CClass_switcher_dlg : public vela::DevicePage {
   QDialog* configuration_dialog() const { return m_configuration_dialog; }
   QDialog* camera_names_dialog() const { return m_camera_names_dialog; }
   QLineEdit* duration_edit() const { return m_duration_edit; }
+  vela::LeverPanel* lever_panel() const { return m_lever_panel; }
   bool ftb_blinking() const { return m_ftb_blink_timer.isActive(); }
 
   // Shows settings sub-page `kind` unless it is the one the record names.
@@ -47,6 +49,8 @@ class CClass_switcher_dlg : public vela::DevicePage {
   void swap_program_preview();
   // One FTB blink: the normal and the lit picture in turn.
   void on_ftb_blink();
+  // Every key's picture from the record (FTB while it blinks excepted).
+  void show_record();
 
   void close_page() override;
 
@@ -69,8 +73,6 @@ class CClass_switcher_dlg : public vela::DevicePage {
   void on_ftb(vela::PageContext& context);
   void on_dialog(QDialog*& dialog, bool configuration);
   void select_layer(vela::SwitcherState& state, vela::SwitcherLayer layer);
-  // Every key's picture from the record (FTB while it blinks excepted).
-  void show_record();
   void release();
 
   std::vector<std::pair<int, CButtonST*>> m_buttons;
@@ -78,6 +80,7 @@ class CClass_switcher_dlg : public vela::DevicePage {
   QDialog* m_configuration_dialog = nullptr;
   QDialog* m_camera_names_dialog = nullptr;
   QLineEdit* m_duration_edit = nullptr;
+  vela::LeverPanel* m_lever_panel = nullptr;
   QTimer m_ftb_blink_timer;
   std::int32_t m_ftb_blink_phase = 0;
   bool m_released = false;

@@ -1,0 +1,71 @@
+#pragma once
+// The switcher page's lever, Auto key and duration field. The lever is a
+// bitmap slider; its worker sends every new position on its own thread and
+// reports the transitions, which this panel applies to the record and the
+// pictures on the window thread. The Auto step timer (id 1) moves the lever
+// as the hand would.
+#include <QObject>
+#include <QTimer>
+#include <memory>
+#include <mutex>
+#include <vector>
+
+#include "lever_worker.h"
+
+class CBitmapSlider;
+class CClass_switcher_dlg;
+class QLineEdit;
+
+namespace vela {
+
+class PageContext;
+
+class LeverPanel : public QObject {
+  Q_OBJECT
+ public:
+  static constexpr int kLeverId = 1160;
+  static constexpr int kAutoTimerId = 1;
+
+  LeverPanel(CClass_switcher_dlg& page, QLineEdit& duration_edit);
+  ~LeverPanel() override;
+
+  CBitmapSlider* lever() const { return m_lever; }
+  // The lever at the start end of the kept direction; a transition left
+  // running by an earlier page is over.
+  void open(PageContext& context);
+  // Once the page's socket is ready.
+  void start_worker(PageContext& context);
+  // Before the socket closes: the worker ends, then what it reported last
+  // is applied, so the record holds every transition the switcher saw.
+  void stop_worker();
+  bool worker_running() const { return m_worker_started; }
+  // Which lever end completes the next transition, as the worker sees it.
+  std::uint8_t direction() const;
+
+  void on_auto();
+  void on_auto_tick();
+  bool auto_running() const { return m_auto_timer.isActive(); }
+  int auto_period_ms() const { return m_auto_timer.interval(); }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void on_press();
+  void on_notified(int message, int control_id, int position);
+  void on_duration_entered();
+  void report(const LeverEvent& event);
+  void apply_reports();
+
+  CClass_switcher_dlg& m_page;
+  QLineEdit& m_duration_edit;
+  CBitmapSlider* m_lever = nullptr;
+  QTimer m_auto_timer;
+  std::unique_ptr<LeverWorker> m_worker;
+  bool m_worker_started = false;
+
+  std::mutex m_reports_mutex;
+  std::vector<LeverEvent> m_reports;  // from the worker, not yet applied
+};
+
+}  // namespace vela
