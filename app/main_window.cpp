@@ -14,6 +14,7 @@
 #include "button_st.h"
 #include "control_id.h"
 #include "drop_down_list.h"
+#include "device_network_note.h"
 #include "device_page.h"
 #include "diagnostics.h"
 #include "enter_escape.h"
@@ -123,6 +124,9 @@ void CVela_16_VIEWDlg::create_controls() {
   m_device_list->setPlaceholderText(QStringLiteral("Press SCAN to find devices"));
   m_device_list->setGeometry(vela::shell_layout::device_list);
   connect(m_device_list, &QComboBox::activated, this, &CVela_16_VIEWDlg::on_device_list_choice);
+
+  m_network_note = new vela::DeviceNetworkNote(this);
+  m_network_note->setGeometry(vela::shell_layout::network_note);
 
   m_page_frame = new QLabel(this);
   vela::set_control_id(m_page_frame, 1004);

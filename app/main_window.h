@@ -19,7 +19,8 @@ class CButtonST;
 class CSetConfigure;
 namespace vela {
 class DevicePage;
-}
+class DeviceNetworkNote;
+}  // namespace vela
 
 class CVela_16_VIEWDlg : public QDialog, public vela::PageContext {
   Q_OBJECT
@@ -79,6 +80,7 @@ class CVela_16_VIEWDlg : public QDialog, public vela::PageContext {
   QLabel* m_page_frame = nullptr;
   QLabel* m_version_static = nullptr;
   QPushButton* m_connection_caption = nullptr;
+  vela::DeviceNetworkNote* m_network_note = nullptr;
   bool m_dragging = false;
   QPoint m_drag_offset;
 };

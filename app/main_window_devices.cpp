@@ -2,6 +2,7 @@
 #include <QComboBox>
 #include <utility>
 
+#include "device_network_note.h"
 #include "device_page.h"
 #include "diagnostics.h"
 #include "lm5530/class_new_lm5530_dlg.h"
@@ -41,6 +42,7 @@ vela::DevicePage* CVela_16_VIEWDlg::create_page(vela::PageKind kind) {
 
 void CVela_16_VIEWDlg::select_device() {
   vela::diag("m_device_index = %d \n ", m_link.m_device_index);
+  m_network_note->show_for(m_device_list, m_link.m_device_index);
   if (m_link.m_device_index < 0 || m_device_list->count() == 0) return;
 
   m_matrix.m_matrix_btn_lock = 0;

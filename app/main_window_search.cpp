@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QComboBox>
 
+#include "device_network_note.h"
 #include "diagnostics.h"
 #include "main_window.h"
 #include "network_search.h"
@@ -61,6 +62,7 @@ void CVela_16_VIEWDlg::network_search() {
     m_device_list->clear();
     m_link.device_table = {};
   }
+  m_network_note->show_for(m_device_list, -1);
   m_link.device_count = 0;
 
   std::vector<vela::DiscoveredDevice> found;
@@ -75,6 +77,7 @@ void CVela_16_VIEWDlg::network_search() {
   for (std::size_t i = 0; i < found.size(); ++i) {
     m_link.device_table[i] = found[i].entry;
     m_device_list->insertItem(static_cast<int>(i), latin1(found[i].list_text()));
+    vela::describe_device_network(m_device_list, static_cast<int>(i), found[i]);
     ++m_link.device_count;
   }
   if (found.empty()) {
@@ -96,6 +99,7 @@ void CVela_16_VIEWDlg::serial_search() {
     vela::diag("Init my rect \n");
   }
   if (m_device_list->count() > 0) m_device_list->clear();
+  m_network_note->show_for(m_device_list, -1);
 
   vela::SerialSearchResult result;
   {

@@ -31,7 +31,9 @@ PanelOptions parse_panel_options(const QStringList& arguments) {
       {QStringLiteral("device-port"), QStringLiteral("UDP port of the devices (default 7000)."), QStringLiteral("N")},
       {QStringLiteral("local-port"), QStringLiteral("Local UDP port of the panel (default 7000)."),
        QStringLiteral("N")},
-      {QStringLiteral("broadcast"), QStringLiteral("Address the device search is sent to (default 255.255.255.255)."),
+      {QStringLiteral("broadcast"),
+       QStringLiteral("Send the device search to ADDR only. Default: 255.255.255.255 and the broadcast address "
+                      "of every network of this computer (up, not loopback, able to broadcast)."),
        QStringLiteral("ADDR")},
       {QStringLiteral("serial-port"), QStringLiteral("Add a serial device path to the port lists (repeatable)."),
        QStringLiteral("PATH")},
@@ -64,6 +66,9 @@ PanelOptions parse_panel_options(const QStringList& arguments) {
   }
   options.extra_serial_ports = parser.values(QStringLiteral("serial-port"));
   options.demo = parser.isSet(QStringLiteral("demo"));
+  // A given address, or the demo's loopback simulator, replaces the default
+  // destinations altogether.
+  options.link.search_every_network = !parser.isSet(QStringLiteral("broadcast")) && !options.demo;
   options.devsim_path = parser.value(QStringLiteral("devsim"));
   options.skin_dir = parser.value(QStringLiteral("skin"));
   options.scan_at_start = parser.isSet(QStringLiteral("scan"));

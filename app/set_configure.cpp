@@ -18,6 +18,7 @@
 #include "drop_down_list.h"
 #include "ipv4_address_edit.h"
 #include "main_window.h"
+#include "search_coverage_line.h"
 #include "skin.h"
 #include "skin_paint.h"
 #include "skin_text.h"
@@ -66,6 +67,7 @@ void CSetConfigure::create_controls() {
   add_caption(this, QStringLiteral("Connection Mode"), kModeCaption);
   m_mode_list = add_list(this, kModeListId, kModeList);
   connect(m_mode_list, &QComboBox::activated, this, &CSetConfigure::on_mode_selected);
+  new vela::SearchCoverageLine(this);
 
   add_caption(this, QStringLiteral("Dev IP"), kAddressCaption);
   m_address = new Ipv4AddressEdit(this);

@@ -28,6 +28,8 @@ namespace vela::shell_layout {
 
 constexpr QRect device_list(80, 68, 480, 30);
 constexpr QRect page_area(20, 110, 1240, 580);
+// The network the current device answered on, right of the scan button.
+constexpr QRect network_note(714, 48, 546, 60);
 // The CONNECTION caption of the status strip, beside the set button.
 constexpr QRect connection_caption(30, 690, 96, 30);
 

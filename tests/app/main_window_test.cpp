@@ -12,9 +12,11 @@
 
 #include "gui_test_environment.h"
 #include "button_st.h"
+#include "device_network_note.h"
 #include "device_page.h"
 #include "loopback.h"
 #include "main_window.h"
+#include "network_search.h"
 #include "set_configure.h"
 #include "sim_process.h"
 #include "udp_peer.h"
@@ -26,6 +28,15 @@ QStringList list_items(const QComboBox* list) {
   QStringList items;
   for (int i = 0; i < list->count(); ++i) items << list->itemText(i);
   return items;
+}
+
+// Whether a list line's icon shows anything (a blank one keeps the column).
+bool shows_sign(const QComboBox* list, int index) {
+  const QImage image = list->itemIcon(index).pixmap(16).toImage();
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x)
+      if (qAlpha(image.pixel(x, y)) != 0) return true;
+  return false;
 }
 
 QString page_class(const CVela_16_VIEWDlg& window) {
@@ -82,6 +93,19 @@ struct MainWindowFixture : ::testing::Test {
     window->m_link.device_count = static_cast<std::uint8_t>(types.size());
   }
 
+  // Lists devices as the network search does, with the networks they
+  // answered on.
+  void list_found(const std::vector<DiscoveredDevice>& found) {
+    for (std::size_t i = 0; i < found.size(); ++i) {
+      window->m_link.device_table[i] = found[i].entry;
+      window->device_list()->addItem(QString::fromStdString(found[i].list_text()));
+      describe_device_network(window->device_list(), static_cast<int>(i), found[i]);
+    }
+    window->m_link.device_count = static_cast<std::uint8_t>(found.size());
+  }
+
+  const DeviceNetworkNote& note() const { return *window->findChild<DeviceNetworkNote*>("device_network_note"); }
+
   // Opens the drop-down list and clicks the entry, as the operator does.
   void choose_entry(int index) {
     QComboBox* list = window->device_list();
@@ -111,6 +135,12 @@ TEST_F(MainWindowFixture, NetworkSearchListsDevicesInAnswerOrderAndOpensTheFirst
   EXPECT_EQ(window->m_multiviewer.m_window_label[0], u"CAM 1") << "the page read the device's state";
   EXPECT_EQ(window->m_link.udp.m_udpSockfd, -1) << "the search closes its socket";
   EXPECT_EQ(diagnostics.count("search  over \n"), 1u);
+  // The card and subnet that answered, in the top bar and on each line.
+  EXPECT_FALSE(note().isHidden());
+  EXPECT_FALSE(note().warns());
+  EXPECT_EQ(note().headline(), "Answered on network card lo, network 127.0.0.0/8");
+  EXPECT_EQ(window->device_list()->itemData(2, Qt::ToolTipRole).toString(), note().headline());
+  EXPECT_FALSE(shows_sign(window->device_list(), 2));
 }
 
 TEST_F(MainWindowFixture, SearchWithoutAnswerShowsNoDeviceFoundAndNoPage) {
@@ -128,9 +158,76 @@ TEST_F(MainWindowFixture, SearchWithoutAnswerShowsNoDeviceFoundAndNoPage) {
   EXPECT_EQ(window->m_link.m_device_index, -1);
   EXPECT_EQ(window->m_link.device_table[0].type, 0) << "a search that finds the list filled clears the table";
   EXPECT_EQ(diagnostics.count("Init my rect \n"), 1u);
+  EXPECT_TRUE(note().isHidden()) << "no device, no network to name";
 
   choose_entry(0);  // choosing "No Device Found" opens nothing
   EXPECT_EQ(window->m_p_mian_show_dlg, nullptr);
+}
+
+// Two devices as a search on a control-room computer would list them: one on
+// the card's subnet, one still at an address of some other subnet.
+DiscoveredDevice found_device(const char* name, const char* address, std::uint8_t type, const char* card,
+                              std::optional<LocalNetwork> network) {
+  DiscoveredDevice device;
+  device.entry.set_address(address);
+  device.entry.type = type;
+  device.entry.id = 1;
+  device.name = name;
+  device.interface_name = card;
+  device.network = network;
+  device.outside_local_networks = !network;
+  return device;
+}
+
+std::vector<DiscoveredDevice> inside_and_outsider() {
+  return {found_device("Mixer", "10.77.0.11", 0xA5, "eth0",
+                       LocalNetwork{"eth0", 0x0A4D0001, 0xFFFFFF00, 0x0A4D00FF, false, true}),
+          found_device("Router", "172.31.77.13", 0x81, "eth0", std::nullopt)};
+}
+
+TEST_F(MainWindowFixture, ADeviceOutsideEveryLocalNetworkIsMarkedAndSelectingItSaysWhatToDo) {
+  open_window();
+  list_found(inside_and_outsider());
+  QComboBox* list = window->device_list();
+  EXPECT_FALSE(shows_sign(list, 0));
+  EXPECT_TRUE(shows_sign(list, 1)) << "the outsider's line carries the warning sign";
+  EXPECT_EQ(list->itemText(1), "Router_172.31.77.13") << "the line itself stays as it was";
+
+  choose_entry(1);
+  EXPECT_FALSE(note().isHidden());
+  EXPECT_TRUE(note().warns());
+  EXPECT_EQ(note().headline(), "Router at 172.31.77.13 is not on any network of this computer");
+  for (const char* words :
+       {"network card eth0", "cannot reach it", "address in the device's subnet", "\"Change  IP\""}) {
+    EXPECT_TRUE(note().body().contains(QString::fromLatin1(words))) << words << "\n" << note().body().toStdString();
+  }
+  EXPECT_TRUE(list->itemData(1, Qt::ToolTipRole).toString().contains(note().body()));
+  // Nothing else changes: the page opens for its type as for any device.
+  EXPECT_EQ(page_class(*window), "CClass_matrix_control");
+
+  choose_entry(0);
+  EXPECT_FALSE(note().warns());
+  EXPECT_EQ(note().headline(), "Answered on network card eth0, network 10.77.0.0/24");
+}
+
+// $VELA_RENDER_DIR for a person to look at; skipped when it is not set.
+TEST_F(MainWindowFixture, RenderOutsiderMarkedInTheDeviceList) {
+  const QString dir = qEnvironmentVariable("VELA_RENDER_DIR");
+  if (dir.isEmpty()) GTEST_SKIP() << "set VELA_RENDER_DIR to write the pictures";
+  open_window();
+  std::vector<DiscoveredDevice> found = inside_and_outsider();
+  found.insert(found.begin() + 1, found_device("Gallery MV16", "10.78.0.12", 0xA1, "eth1",
+                                               LocalNetwork{"eth1", 0x0A4E0001, 0xFFFFFF00, 0x0A4E00FF, false, true}));
+  list_found(found);
+  window->show();
+  choose_entry(2);
+  ASSERT_TRUE(note().warns());
+  window->grab().save(dir + QStringLiteral("/main_window_outsider_selected.png"));
+  choose_entry(1);
+  window->grab().save(dir + QStringLiteral("/main_window_second_network.png"));
+  window->device_list()->showPopup();
+  window->device_list()->view()->window()->grab().save(dir + QStringLiteral("/device_list_outsider_marked.png"));
+  window->device_list()->hidePopup();
 }
 
 TEST_F(MainWindowFixture, SearchSocketThatCannotBeMadeTellsTheOperator) {

@@ -1,6 +1,8 @@
 // vela-panel as a newcomer starts it: demo mode with the simulator.
 #include <gtest/gtest.h>
 
+#include <QString>
+
 #include "run_process.h"
 
 namespace vela::test {
@@ -39,6 +41,13 @@ TEST(PanelProcess, HelpListsEveryOption) {
                              "--skin", "--scan", "--list-and-quit", "--screenshot"}) {
     EXPECT_NE(result.out.find(option), std::string::npos) << option;
   }
+  // Which destinations a scan has by default, and that --broadcast replaces
+  // them (the help text is wrapped at any space).
+  const QString text = QString::fromStdString(result.out).simplified();
+  EXPECT_TRUE(
+      text.contains("Send the device search to ADDR only. Default: 255.255.255.255 and the broadcast "
+                    "address of every network of this computer"))
+      << result.out;
 }
 
 }  // namespace

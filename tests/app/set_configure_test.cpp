@@ -19,6 +19,7 @@
 #include "ipv4_address_edit.h"
 #include "loopback.h"
 #include "main_window.h"
+#include "network_interfaces.h"
 #include "sim_log.h"
 #include "sim_process.h"
 #include "skin.h"
@@ -488,6 +489,36 @@ TEST_F(ConfigureSerialTest, RendersForInspection) {
   connect_to_simulator();
   ASSERT_TRUE(dialog_->connected());
   EXPECT_TRUE(dialog_->grab().save(dir + "/configure-connected.png"));
+}
+
+}  // namespace
+
+namespace {
+
+// Where a network scan goes, as the dialog says it: the given address alone,
+// or the limited broadcast and every network of this computer that can take
+// a broadcast (read from the system; nothing is sent).
+TEST_F(ConfigureDialogTest, SaysWhichNetworksAScanReaches) {
+  vela::PanelOptions given;
+  given.link.broadcast = "127.0.0.1";
+  open_panel(given);
+  show_dialog();
+  const auto* line = dialog_->findChild<QLabel*>(QStringLiteral("search_coverage"));
+  ASSERT_NE(line, nullptr);
+  EXPECT_EQ(line->toolTip(), "Network scan reaches 127.0.0.1 only");
+
+  vela::PanelOptions every;
+  every.link.search_every_network = true;
+  dialog_ = nullptr;
+  window_.reset();
+  open_panel(every);
+  show_dialog();
+  line = dialog_->findChild<QLabel*>(QStringLiteral("search_coverage"));
+  ASSERT_NE(line, nullptr);
+  QString expected = QStringLiteral("Network scan reaches 255.255.255.255");
+  for (const auto& network : vela::searched_networks(vela::local_networks()))
+    expected += QStringLiteral("  \u00b7  ") + QString::fromStdString(network.description());
+  EXPECT_EQ(line->toolTip(), expected);
 }
 
 }  // namespace

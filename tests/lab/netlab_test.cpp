@@ -50,10 +50,20 @@ std::vector<std::string> split(const std::string& text, char separator) {
 }
 
 struct LabDevice {
+  // lan: netlab's option for the device's LAN: --device (first LAN, the
+  // panel's default route), --device-b (second LAN), --stray-device (first
+  // LAN, an address outside both subnets). extra: further simulator
+  // settings, e.g. ",twice".
+  LabDevice(int type, int id, std::string name, std::string lan = "--device", std::string extra = "")
+      : type(type), id(id), name(std::move(name)), lan(std::move(lan)), extra(std::move(extra)) {}
   int type;
   int id;
   std::string name;
-  std::string config() const { return "type=" + std::to_string(type) + ",id=" + std::to_string(id) + ",name=" + name; }
+  std::string lan;
+  std::string extra;
+  std::string config() const {
+    return "type=" + std::to_string(type) + ",id=" + std::to_string(id) + ",name=" + name + extra;
+  }
 };
 
 class NetlabTest : public ::testing::Test {
@@ -68,11 +78,45 @@ class NetlabTest : public ::testing::Test {
   static std::vector<std::string> lab(const std::vector<LabDevice>& devices) {
     std::vector<std::string> argv{kNetlab, "--devsim", VELA_DEVSIM_PATH};
     for (const auto& device : devices) {
-      argv.push_back("--device");
+      argv.push_back(device.lan);
       argv.push_back(device.config());
     }
     argv.push_back("--");
     return argv;
+  }
+
+  // Runs the panel with no link option (port 7000, the default search
+  // destinations) in the lab, scanning once; expects one list line per
+  // answer of every device ("twice" devices answer two), in any order.
+  // Returns the panel's standard output.
+  std::string expect_panel_lists(const std::vector<LabDevice>& devices) {
+    const std::string panel = std::string(VELA_BUILD_DIR) + "/app/vela-panel";
+    if (!fs::exists(panel)) {
+      ADD_FAILURE() << "this build has no panel";
+      return {};
+    }
+    auto argv = lab(devices);
+    argv.insert(argv.end(), {panel, "-platform", "offscreen", "--scan", "--list-and-quit"});
+    const auto result = run_process(argv, kLabDeadline);
+    EXPECT_FALSE(result.timed_out) << result.err;
+    EXPECT_EQ(result.exit_code, 0) << result.err;
+    const auto addresses = announced_addresses(result.err);
+    EXPECT_EQ(addresses.size(), devices.size()) << result.err;
+    std::vector<std::string> listed;
+    for (const auto& line : split(result.out, '\n')) {
+      if (line.rfind("device list: ", 0) == 0) listed.push_back(line.substr(13));
+    }
+    std::vector<std::string> expected;
+    for (const auto& device : devices) {
+      const auto address = addresses.find(device.name);
+      if (address == addresses.end()) continue;
+      const int answers = device.extra == ",twice" ? 2 : 1;
+      for (int i = 0; i < answers; ++i) expected.push_back(device.name + "_" + address->second);
+    }
+    std::sort(listed.begin(), listed.end());
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(listed, expected) << result.out;
+    return result.out;
   }
 
   // The "device <name> <address>" lines that netlab writes on stderr.
@@ -119,36 +163,57 @@ TEST_F(NetlabTest, SearchWithRealDefaultsListsEveryDeviceOnceAtItsOwnAddress) {
     EXPECT_EQ(address.rfind("10.77.0.", 0), 0u) << address;
     char type_text[8];
     std::snprintf(type_text, sizeof type_text, "0x%02x", device.type);
-    const std::string expected =
-        device.name + "_" + address + "\t" + address + "\t" + type_text + "\t" + std::to_string(device.id);
+    const std::string expected = device.name + "_" + address + "\t" + address + "\t" + type_text + "\t" +
+                                 std::to_string(device.id) + "\teth0 10.77.0.0/24";
     EXPECT_EQ(std::count(lines.begin(), lines.end(), expected), 1) << "line: " << expected << "\n" << result.out;
   }
 }
 
 TEST_F(NetlabTest, PanelScanAtTheDefaultsListsTheDevicesAtTheirOwnAddresses) {
-  const std::string panel = std::string(VELA_BUILD_DIR) + "/app/vela-panel";
-  if (!fs::exists(panel)) GTEST_SKIP() << "this build has no panel";
-  const std::vector<LabDevice> devices{{0xA4, 3, "Mv10"}, {0xA5, 9, "Mixer"}};
-  auto argv = lab(devices);
-  // No link option: the panel binds port 7000 and broadcasts to 255.255.255.255.
-  argv.insert(argv.end(), {panel, "-platform", "offscreen", "--scan", "--list-and-quit"});
+  const std::string out = expect_panel_lists({{0xA4, 3, "Mv10"}, {0xA5, 9, "Mixer"}});
+  EXPECT_NE(out.find("create socket success"), std::string::npos) << "it bound the default port";
+}
+
+// A panel computer with a second card on a separate device LAN, and a device
+// still at an address of neither subnet: one search reaches both LANs (the
+// limited broadcast leaves by the default route only), lists each device once
+// per answer with the network it answered on, and marks the stray one.
+const std::vector<LabDevice> kTwoLans{
+    {0xA1, 1, "Gallery", "--device"}, {0x60, 7, "Echo", "--device", ",twice"}, {0x81, 2, "Router", "--device-b"},
+    {0xA4, 5, "Wall", "--device-b"},  {0xA5, 9, "Factory", "--stray-device"},
+};
+
+TEST_F(NetlabTest, SearchOnEveryNetworkFindsBothLansAndMarksTheStrayDevice) {
+  auto argv = lab(kTwoLans);
+  argv.insert(argv.end(), {VELA_CTL_PATH, "search"});
   const auto result = run_process(argv, kLabDeadline);
   ASSERT_FALSE(result.timed_out) << result.err;
   ASSERT_EQ(result.exit_code, 0) << result.err;
-
   const auto addresses = announced_addresses(result.err);
-  ASSERT_EQ(addresses.size(), devices.size()) << result.err;
-  std::vector<std::string> listed;
+  ASSERT_EQ(addresses.size(), kTwoLans.size()) << result.err;
+  EXPECT_EQ(addresses.at("Router").rfind("10.78.0.", 0), 0u);
+  EXPECT_EQ(addresses.at("Factory").rfind("172.31.77.", 0), 0u);
+
+  // name -> the network column of every line listing it
+  std::map<std::string, std::vector<std::string>> networks;
   for (const auto& line : split(result.out, '\n')) {
-    if (line.rfind("device list: ", 0) == 0) listed.push_back(line.substr(13));
+    const auto columns = split(line, '\t');
+    ASSERT_EQ(columns.size(), 5u) << line;
+    networks[columns[0].substr(0, columns[0].find('_'))].push_back(columns[4]);
   }
-  std::vector<std::string> expected;
-  for (const auto& device : devices) expected.push_back(device.name + "_" + addresses.at(device.name));
-  std::sort(listed.begin(), listed.end());
-  std::sort(expected.begin(), expected.end());
-  EXPECT_EQ(listed, expected) << result.out;
-  EXPECT_NE(result.out.find("create socket success"), std::string::npos) << "it bound the default port";
+  const std::map<std::string, std::vector<std::string>> expected{
+      // Heard the limited and the directed broadcast, listed once.
+      {"Gallery", {"eth0 10.77.0.0/24"}},
+      // Answers every request twice: listed twice, as with one request.
+      {"Echo", {"eth0 10.77.0.0/24", "eth0 10.77.0.0/24"}},
+      {"Router", {"eth1 10.78.0.0/24"}},
+      {"Wall", {"eth1 10.78.0.0/24"}},
+      {"Factory", {"eth0 outside"}},
+  };
+  EXPECT_EQ(networks, expected) << result.out;
 }
+
+TEST_F(NetlabTest, PanelScanAtTheDefaultsFindsTheDevicesOfBothLans) { expect_panel_lists(kTwoLans); }
 
 // How the run ends: the command exits by itself, or netlab is told to stop.
 struct Ending {
