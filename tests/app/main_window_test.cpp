@@ -94,10 +94,12 @@ struct MainWindowFixture : ::testing::Test {
   }
 
   // Lists devices as the network search does, with the networks they
-  // answered on.
+  // answered on. The table points at this test's loopback addresses whatever
+  // the lines say: pages that read their device send as they open.
   void list_found(const std::vector<DiscoveredDevice>& found) {
     for (std::size_t i = 0; i < found.size(); ++i) {
       window->m_link.device_table[i] = found[i].entry;
+      window->m_link.device_table[i].set_address(device_address(static_cast<int>(i)));
       window->device_list()->addItem(QString::fromStdString(found[i].list_text()));
       describe_device_network(window->device_list(), static_cast<int>(i), found[i]);
     }
@@ -214,6 +216,7 @@ TEST_F(MainWindowFixture, ADeviceOutsideEveryLocalNetworkIsMarkedAndSelectingItS
 TEST_F(MainWindowFixture, RenderOutsiderMarkedInTheDeviceList) {
   const QString dir = qEnvironmentVariable("VELA_RENDER_DIR");
   if (dir.isEmpty()) GTEST_SKIP() << "set VELA_RENDER_DIR to write the pictures";
+  options.link.search_every_network = true;  // only read here: nothing is sent
   open_window();
   std::vector<DiscoveredDevice> found = inside_and_outsider();
   found.insert(found.begin() + 1, found_device("Gallery MV16", "10.78.0.12", 0xA1, "eth1",
@@ -228,6 +231,8 @@ TEST_F(MainWindowFixture, RenderOutsiderMarkedInTheDeviceList) {
   window->device_list()->showPopup();
   window->device_list()->view()->window()->grab().save(dir + QStringLiteral("/device_list_outsider_marked.png"));
   window->device_list()->hidePopup();
+  window->show_configure();
+  window->m_pSetConfigure->grab().save(dir + QStringLiteral("/connection_dialog_every_network.png"));
 }
 
 TEST_F(MainWindowFixture, SearchSocketThatCannotBeMadeTellsTheOperator) {
