@@ -33,17 +33,16 @@ void paint_warning_sign(QPainter& painter, const QRectF& box) {
   painter.drawEllipse(QPointF(box.center().x(), box.top() + w * 0.80), w * 0.07, w * 0.07);
 }
 
-QIcon blank_icon() {
+QPixmap clear_icon_pixmap() {
   QPixmap pixmap(32, 32);
   pixmap.fill(Qt::transparent);
-  return QIcon(pixmap);
+  return pixmap;
 }
 
 }  // namespace
 
 QIcon outside_networks_icon() {
-  QPixmap pixmap(32, 32);
-  pixmap.fill(Qt::transparent);
+  QPixmap pixmap = clear_icon_pixmap();
   QPainter painter(&pixmap);
   paint_warning_sign(painter, QRectF(2, 3, 28, 26));
   return QIcon(pixmap);
@@ -77,7 +76,7 @@ void describe_device_network(QComboBox* list, int index, const DiscoveredDevice&
   list->setItemData(index, body.isEmpty() ? headline : headline + QStringLiteral(".\n") + body, Qt::ToolTipRole);
   // Every described line gets an icon, blank where all is well, so the names
   // stay in one column.
-  list->setItemIcon(index, device.outside_local_networks ? outside_networks_icon() : blank_icon());
+  list->setItemIcon(index, device.outside_local_networks ? outside_networks_icon() : QIcon(clear_icon_pixmap()));
 }
 
 DeviceNetworkNote::DeviceNetworkNote(QWidget* parent) : QWidget(parent) {

@@ -85,6 +85,25 @@ class NetlabTest : public ::testing::Test {
     return argv;
   }
 
+  // Runs `command` in the panel namespace of a lab with `devices`; true when
+  // it ended by itself with 0 and netlab announced every device.
+  struct LabRun {
+    vela::test::ProcessResult result;
+    std::map<std::string, std::string> addresses;  // name -> address
+    bool ok = false;
+  };
+  static LabRun run_in_lab(const std::vector<LabDevice>& devices, const std::vector<std::string>& command) {
+    auto argv = lab(devices);
+    argv.insert(argv.end(), command.begin(), command.end());
+    LabRun run{run_process(argv, kLabDeadline), {}, false};
+    EXPECT_FALSE(run.result.timed_out) << run.result.err;
+    EXPECT_EQ(run.result.exit_code, 0) << run.result.err;
+    run.addresses = announced_addresses(run.result.err);
+    EXPECT_EQ(run.addresses.size(), devices.size()) << run.result.err;
+    run.ok = !run.result.timed_out && run.result.exit_code == 0 && run.addresses.size() == devices.size();
+    return run;
+  }
+
   // Runs the panel with no link option (port 7000, the default search
   // destinations) in the lab, scanning once; expects one list line per
   // answer of every device ("twice" devices answer two), in any order.
@@ -95,13 +114,9 @@ class NetlabTest : public ::testing::Test {
       ADD_FAILURE() << "this build has no panel";
       return {};
     }
-    auto argv = lab(devices);
-    argv.insert(argv.end(), {panel, "-platform", "offscreen", "--scan", "--list-and-quit"});
-    const auto result = run_process(argv, kLabDeadline);
-    EXPECT_FALSE(result.timed_out) << result.err;
-    EXPECT_EQ(result.exit_code, 0) << result.err;
-    const auto addresses = announced_addresses(result.err);
-    EXPECT_EQ(addresses.size(), devices.size()) << result.err;
+    const LabRun run = run_in_lab(devices, {panel, "-platform", "offscreen", "--scan", "--list-and-quit"});
+    const auto& result = run.result;
+    const auto& addresses = run.addresses;
     std::vector<std::string> listed;
     for (const auto& line : split(result.out, '\n')) {
       if (line.rfind("device list: ", 0) == 0) listed.push_back(line.substr(13));
@@ -139,14 +154,10 @@ TEST_F(NetlabTest, SearchWithRealDefaultsListsEveryDeviceOnceAtItsOwnAddress) {
       {0x81, 200, "Router200"},
       {0x60, 7, "Wall7"},
   };
-  auto argv = lab(devices);
-  argv.insert(argv.end(), {VELA_CTL_PATH, "search"});
-  const auto result = run_process(argv, kLabDeadline);
-  ASSERT_FALSE(result.timed_out) << result.err;
-  ASSERT_EQ(result.exit_code, 0) << result.err;
-
-  const auto addresses = announced_addresses(result.err);
-  ASSERT_EQ(addresses.size(), devices.size()) << result.err;
+  const LabRun run = run_in_lab(devices, {VELA_CTL_PATH, "search"});
+  ASSERT_TRUE(run.ok);
+  const auto& result = run.result;
+  const auto& addresses = run.addresses;
   std::set<std::string> distinct;
   for (const auto& [name, address] : addresses) distinct.insert(address);
   EXPECT_EQ(distinct.size(), devices.size()) << result.err;
@@ -184,13 +195,10 @@ const std::vector<LabDevice> kTwoLans{
 };
 
 TEST_F(NetlabTest, SearchOnEveryNetworkFindsBothLansAndMarksTheStrayDevice) {
-  auto argv = lab(kTwoLans);
-  argv.insert(argv.end(), {VELA_CTL_PATH, "search"});
-  const auto result = run_process(argv, kLabDeadline);
-  ASSERT_FALSE(result.timed_out) << result.err;
-  ASSERT_EQ(result.exit_code, 0) << result.err;
-  const auto addresses = announced_addresses(result.err);
-  ASSERT_EQ(addresses.size(), kTwoLans.size()) << result.err;
+  const LabRun run = run_in_lab(kTwoLans, {VELA_CTL_PATH, "search"});
+  ASSERT_TRUE(run.ok);
+  const auto& result = run.result;
+  const auto& addresses = run.addresses;
   EXPECT_EQ(addresses.at("Router").rfind("10.78.0.", 0), 0u);
   EXPECT_EQ(addresses.at("Factory").rfind("172.31.77.", 0), 0u);
 
