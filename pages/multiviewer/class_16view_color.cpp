@@ -106,11 +106,11 @@ void CClass_16view_color::create_controls() {
     connect(channels, &QComboBox::activated, this, [this, index](int item) { on_channel_chosen(index, item); });
     m_channel_lists[s] = channels;
     for (int which = 0; which < 2; ++which) {
-      const ColourList& spec = section.colour_lists[static_cast<std::size_t>(which)];
-      fields::make_caption(this, QString::fromLatin1(spec.caption),
+      const ColourList& entry = section.colour_lists[static_cast<std::size_t>(which)];
+      fields::make_caption(this, QString::fromLatin1(entry.caption),
                            row_place(section, which + 1, kCaptionX, kCaptionSize));
       DropDownList* colours =
-          fields::make_list(this, spec.id, row_place(section, which + 1, kListX, kListSize), fields::colour_items());
+          fields::make_list(this, entry.id, row_place(section, which + 1, kListX, kListSize), fields::colour_items());
       fields::add_colour_swatches(colours);
       connect(colours, &QComboBox::activated, this,
               [this, index, which](int item) { on_colour_chosen(index, which, item); });
@@ -123,11 +123,11 @@ void CClass_16view_color::show_colours(int section) {
   const vela::PageContext* context = m_p_glo_main_set_or_get_dlg;
   if (context == nullptr) return;
   const MultiviewerSettings& settings = context->m_multiviewer.m_all_16_view_page_data;
-  const Section& spec = kSections[static_cast<std::size_t>(section)];
-  const int channel = settings.*spec.channel;
+  const Section& entry = kSections[static_cast<std::size_t>(section)];
+  const int channel = settings.*entry.channel;
   const int window = channel == kAllChannels ? 1 : std::min(channel, mv::kWindowCount);
   for (int which = 0; which < 2; ++which) {
-    const ColourArray colours = spec.colour_lists[static_cast<std::size_t>(which)].colours;
+    const ColourArray colours = entry.colour_lists[static_cast<std::size_t>(which)].colours;
     fields::select_quietly(colour_list(section, which), (settings.*colours)[window - 1]);
   }
 }
@@ -144,9 +144,9 @@ void CClass_16view_color::on_colour_chosen(int section, int which, int colour) {
   vela::PageContext* context = vela::page_context();
   if (context == nullptr || colour < 0) return;
   MultiviewerSettings& settings = context->m_multiviewer.m_all_16_view_page_data;
-  const Section& spec = kSections[static_cast<std::size_t>(section)];
-  const ColourList& list = spec.colour_lists[static_cast<std::size_t>(which)];
-  const std::uint8_t channel = settings.*spec.channel;
+  const Section& entry = kSections[static_cast<std::size_t>(section)];
+  const ColourList& list = entry.colour_lists[static_cast<std::size_t>(which)];
+  const std::uint8_t channel = settings.*entry.channel;
   const auto k = static_cast<std::uint8_t>(colour);
   std::uint8_t(&colours)[mv::kWindowCount] = settings.*list.colours;
   if (channel == kAllChannels) {

@@ -104,11 +104,11 @@ void CClass_16view_set::create_controls() {
   const vela::PageContext* context = m_p_glo_main_set_or_get_dlg;
   const int model_window_count = context != nullptr ? std::min<int>(context->m_model_window_count, 16) : 0;
   for (std::size_t i = 0; i < kLists.size(); ++i) {
-    const SettingList& spec = kLists[i];
-    fields::make_caption(this, QString::fromLatin1(spec.caption), QRect(spec.at, kListCaptionSize));
+    const SettingList& entry = kLists[i];
+    fields::make_caption(this, QString::fromLatin1(entry.caption), QRect(entry.at, kListCaptionSize));
     DropDownList* list =
-        fields::make_list(this, spec.id, QRect(spec.at + QPoint(0, kListCaptionSize.height()), kListSize),
-                          items_of(spec.items, model_window_count));
+        fields::make_list(this, entry.id, QRect(entry.at + QPoint(0, kListCaptionSize.height()), kListSize),
+                          items_of(entry.items, model_window_count));
     connect(list, &QComboBox::activated, this, [this, i](int item) { on_list_chosen(i, item); });
     m_lists[i] = list;
   }
@@ -116,12 +116,12 @@ void CClass_16view_set::create_controls() {
   connect(m_default_button, &QAbstractButton::clicked, this, &CClass_16view_set::on_set_default);
 
   for (std::size_t i = 0; i < kAddressFields.size(); ++i) {
-    const AddressField& spec = kAddressFields[i];
-    fields::make_caption(this, QString::fromLatin1(spec.caption),
-                         QRect(QPoint(kAddressCaptionX, spec.y), QSize(kAddressFieldX - kAddressCaptionX, 28)));
+    const AddressField& entry = kAddressFields[i];
+    fields::make_caption(this, QString::fromLatin1(entry.caption),
+                         QRect(QPoint(kAddressCaptionX, entry.y), QSize(kAddressFieldX - kAddressCaptionX, 28)));
     auto* field = new Ipv4AddressEdit(this);
-    vela::set_control_id(field, spec.id);
-    field->setGeometry(QRect(QPoint(kAddressFieldX, spec.y), kAddressFieldSize));
+    vela::set_control_id(field, entry.id);
+    field->setGeometry(QRect(QPoint(kAddressFieldX, entry.y), kAddressFieldSize));
     m_address_fields[i] = field;
   }
   m_set_address_button = make_text_button(kSetAddressButtonId, QStringLiteral("Set  IP"), kSetAddressButtonPlace);
