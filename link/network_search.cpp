@@ -7,6 +7,7 @@
 
 #include "deadline.h"
 #include "diagnostics.h"
+#include "reply_window.h"
 #include "search_names.h"
 #include "search_plan.h"
 
@@ -49,7 +50,8 @@ void tag_network(DiscoveredDevice& device, const SearchPlan& plan, std::uint32_t
 }
 
 void add_devices_of_reply(ByteView datagram, const std::string& sender, const SearchPlan& plan,
-                          const std::string& interface_name, std::vector<DiscoveredDevice>& found, std::size_t limit) {
+                          const std::string& interface_name, std::vector<DiscoveredDevice>& found, std::size_t limit,
+                          OpenReplyWindow& shown) {
   for (const auto& name : find_device_names(datagram)) {
     if (found.size() >= limit) {
       diag("device table full, answer of %s ignored \n", sender.c_str());
@@ -62,6 +64,7 @@ void add_devices_of_reply(ByteView datagram, const std::string& sender, const Se
     device.name = name;
     tag_network(device, plan, parse_ipv4(sender).value_or(0), interface_name);
     found.push_back(std::move(device));
+    shown.found_device();
   }
 }
 
@@ -72,6 +75,7 @@ SearchStatus network_search(UdpLink& link, std::vector<DiscoveredDevice>& found,
   const Bytes request = build_search_request(frame::kLinkUdp);
   const SearchPlan plan = plan_search(link.settings());
   AnswerRepeats repeats;
+  OpenReplyWindow shown(ReplyWindowKind::NetworkSearch, "search", request, window_ms);
   if (!link.prepare_search_socket()) return SearchStatus::SocketFailed;
   diag("create socket success \n");
   send_to_every_destination(link, plan, request);
@@ -90,13 +94,14 @@ SearchStatus network_search(UdpLink& link, std::vector<DiscoveredDevice>& found,
         const std::uint32_t sender = ntohl(link.last_source.sin_addr.s_addr);
         const std::string arrival = interface_name_of(link.last_arrival_interface);
         if (datagram.size() > 21 && repeats.keep(sender, arrival, datagram, plan.copies_reaching(sender, arrival)))
-          add_devices_of_reply(datagram, link.last_source_text(), plan, arrival, found, limit);
+          add_devices_of_reply(datagram, link.last_source_text(), plan, arrival, found, limit, shown);
       }
     }
     // The pause after each datagram never carries the search past its window.
     std::this_thread::sleep_for(std::chrono::milliseconds(std::min(kSearchPauseMs, window.remaining_ms())));
   }
   diag("time over \n");
+  shown.close(ReplyWindowOutcome::Replied);
   return SearchStatus::Finished;
 }
 

@@ -8,7 +8,9 @@
 namespace vela {
 
 // until == nullptr waits without a limit. Returns poll()'s result; with no
-// descriptors it simply sleeps out the window.
+// descriptors it simply sleeps out the window. Inside a reply window that
+// someone listens to, the listeners hear how much is left at least every
+// kWaitSliceMs.
 int poll_until(pollfd* fds, nfds_t count, const Deadline* until);
 
 }  // namespace vela

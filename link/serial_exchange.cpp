@@ -5,6 +5,7 @@
 
 #include "deadline.h"
 #include "diagnostics.h"
+#include "reply_window.h"
 
 namespace vela {
 namespace {
@@ -23,8 +24,15 @@ void discard_queued_input(CnComm& port) {
 }  // namespace
 
 SerialExchangeResult exchange_serial(CnComm& port, ReassemblyBuffer& buffer, ByteView request,
-                                     const ScannerTargets& targets, int window_ms, const QueuedInputHook& on_queued) {
-  if (!port.is_open()) return {SerialExchangeStatus::PortClosed, 0};
+                                     const ScannerTargets& targets, int window_ms, const QueuedInputHook& on_queued,
+                                     const char* purpose) {
+  const bool search = request.size() > frame::kCodeOffset && request[frame::kCodeOffset] == code::kSearch;
+  OpenReplyWindow shown(search ? ReplyWindowKind::SerialSearch : ReplyWindowKind::SerialReply, purpose, request,
+                        window_ms);
+  if (!port.is_open()) {
+    shown.close(ReplyWindowOutcome::PortClosed);
+    return {SerialExchangeStatus::PortClosed, 0};
+  }
   buffer.clear();
   discard_queued_input(port);
   port.write(request.data(), static_cast<int>(request.size()));
@@ -42,7 +50,10 @@ SerialExchangeResult exchange_serial(CnComm& port, ReassemblyBuffer& buffer, Byt
     // append() drops the whole content first when the bytes would not fit.
     buffer.append(ByteView(chunk.data(), static_cast<std::size_t>(got)));
     const int result = scan_replies(buffer.view(), targets);
-    if (result > 0) return {SerialExchangeStatus::Replied, result};
+    if (result > 0) {
+      shown.close(ReplyWindowOutcome::Replied);
+      return {SerialExchangeStatus::Replied, result};
+    }
   }
   diag("time over \n");
   return {SerialExchangeStatus::TimedOut, 0};

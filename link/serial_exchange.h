@@ -27,8 +27,9 @@ using QueuedInputHook = std::function<void(int queued)>;
 // the result is PortClosed. Otherwise the buffer is cleared and the scanner
 // runs with targets after every poll that brought bytes; when the window
 // runs out "time over \n" is written. Waiting for bytes blocks in poll().
+// purpose names the wait for whoever shows it ("state read").
 SerialExchangeResult exchange_serial(CnComm& port, ReassemblyBuffer& buffer, ByteView request,
                                      const ScannerTargets& targets, int window_ms,
-                                     const QueuedInputHook& on_queued = {});
+                                     const QueuedInputHook& on_queued = {}, const char* purpose = "reply");
 
 }  // namespace vela

@@ -20,7 +20,7 @@ SerialSearchResult serial_search(CnComm& port, ReassemblyBuffer& buffer, std::ui
   targets.entry0 = &entry0;
   targets.on_name = [&last_name](const std::string& name) { last_name = name; };
   const auto result =
-      exchange_serial(port, buffer, request, targets, window_ms, [](int queued) { diag("count  %d \n", queued); });
+      exchange_serial(port, buffer, request, targets, window_ms, [](int queued) { diag("count  %d \n", queued); }, "search");
   return {true, result.scan_result};
 }
 

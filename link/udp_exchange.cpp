@@ -4,6 +4,7 @@
 
 #include "deadline.h"
 #include "diagnostics.h"
+#include "reply_window.h"
 
 namespace vela {
 
@@ -14,6 +15,7 @@ bool passes_reply_rule(ByteView datagram, const UdpExchangeOptions& options) {
 std::optional<Bytes> exchange_udp(UdpLink& link, const DeviceEntry* current_device, ByteView request,
                                   const UdpExchangeOptions& options) {
   Deadline window(options.window_ms);
+  OpenReplyWindow shown(ReplyWindowKind::UdpReply, options.purpose, request, options.window_ms, current_device);
   if (options.prepare_socket) link.prepare_command_socket(current_device);
   Bytes buffer(options.buffer_size, 0);
   if (options.drain_before_send) {
@@ -45,6 +47,7 @@ std::optional<Bytes> exchange_udp(UdpLink& link, const DeviceEntry* current_devi
     if (options.decodable && !options.decodable(datagram)) continue;
     accepted = Bytes(datagram.begin(), datagram.end());
   }
+  shown.close(accepted ? ReplyWindowOutcome::Replied : ReplyWindowOutcome::NothingAccepted);
   if (options.close_after) link.close();
   return accepted;
 }

@@ -31,6 +31,8 @@ struct UdpExchangeOptions {
   // decode (false; the hook writes its own diagnostic) is passed over and
   // the wait goes on.
   std::function<bool(ByteView datagram)> decodable;
+  // What the reply window waits for, in an operator's words ("state read").
+  const char* purpose = "reply";
 };
 
 // Returns the accepted datagram, or nothing when the window ran out

@@ -25,6 +25,7 @@ void query_lock(PageContext& context) {
   options.rule = ReplyRule::Framing;
   options.window_ms = matrix::kLockWindowMs;
   options.rejected_diagnostic = nullptr;
+  options.purpose = "lock read";
   // A framed datagram too short to hold the lock (an echo of the query
   // itself) is passed over; the wait goes on.
   options.decodable = [](ByteView datagram) {

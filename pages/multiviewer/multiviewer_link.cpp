@@ -39,6 +39,7 @@ void read_state_udp(PageContext& context) {
       "the cmd is not right\xEF\xBC\x8C"
       "continue \n";
   options.decodable = whole_reply_of(mv::state_reply::kFrameLength, "state");
+  options.purpose = "state read";
   const Bytes request = link.build_request(frame::kLinkUdp, mv::code::kState);
   if (const auto reply = exchange_udp(link.udp, link.current_device(), request, options)) {
     mv::decode_state_reply(*reply, context.m_multiviewer, mv::DecodeStatus::Take, mv::DecodeDiagnostics::On);
@@ -51,7 +52,8 @@ void read_state_serial(PageContext& context, QWidget* waiting_on) {
   if (!link.com.is_open()) return;
   const WaitNotice notice(waiting_on, QStringLiteral("Reading the device state\u2026"));
   const Bytes request = link.build_request(frame::kLinkSerial, mv::code::kState);
-  exchange_serial(link.com, link.reassembly, request, link.scanner_targets(), mv::kStateWindowSerialMs);
+  exchange_serial(link.com, link.reassembly, request, link.scanner_targets(), mv::kStateWindowSerialMs, {},
+                  "state read");
   context.m_multiviewer.state_read = 1;
 }
 
@@ -92,6 +94,7 @@ void poll_status(PageContext& context) {
   options.log_received_length = true;
   options.start_window_after_send = true;
   options.decodable = whole_reply_of(mv::status_reply::kFrameLength, "status");
+  options.purpose = "status poll";
   context.m_multiviewer.m_window_status = {};
   if (!udp_target_usable(link, "status poll")) return;
   const Bytes request = link.build_request(frame::kLinkUdp, mv::code::kStatus);

@@ -14,6 +14,7 @@ std::optional<std::uint8_t> read_state(PageContext& context) {
   options.code = rk2207::code::kState;
   options.window_ms = rk2207::kStateWindowMs;
   options.log_received_length = true;
+  options.purpose = "state read";
   // A reply that ends before the last byte read is passed over like a
   // foreign one.
   options.decodable = [](ByteView datagram) {

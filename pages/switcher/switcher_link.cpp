@@ -23,6 +23,7 @@ UdpExchangeOptions camera_name_exchange() {
   options.prepare_socket = false;
   options.close_after = false;
   options.drain_before_send = true;
+  options.purpose = "camera name";
   options.decodable = [](ByteView datagram) {
     if (switcher::read_camera_name_ack(datagram)) return true;
     diag("the cmd is not right \n");
