@@ -12,6 +12,7 @@
 #include <chrono>
 
 #include "poll_wait.h"
+#include "trace.h"
 
 namespace vela {
 namespace {
@@ -124,6 +125,7 @@ int CnComm::read(std::uint8_t* destination, int count) {
   } while (got < 0 && errno == EINTR);
   if (got <= 0) return 0;
   bytes_read_ += static_cast<std::uint64_t>(got);
+  protocol_trace().record_serial(TraceDirection::Received, name_, ByteView(destination, static_cast<std::size_t>(got)));
   return static_cast<int>(got);
 }
 
@@ -132,6 +134,8 @@ int CnComm::write(const std::uint8_t* bytes, int count) {
   std::lock_guard lock(queue_mutex_);
   if (!accepting_) return 0;
   queue_.emplace_back(bytes, bytes + count);
+  // name_ changes only while no write is accepted, so it is safe to read here.
+  protocol_trace().record_serial(TraceDirection::Sent, name_, ByteView(bytes, static_cast<std::size_t>(count)));
   wake_watcher();
   return count;
 }

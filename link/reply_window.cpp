@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "ticks.h"
+#include "trace.h"
 
 namespace vela {
 namespace {
@@ -55,6 +56,9 @@ void OpenReplyWindow::found_device() {
 }
 
 void OpenReplyWindow::close(ReplyWindowOutcome outcome) {
+  if (closed_) return;
+  closed_ = true;
+  if (outcome == ReplyWindowOutcome::NothingAccepted) protocol_trace().record_no_reply(window_);
   if (!announced_) return;
   announced_ = false;
   current_window = nullptr;

@@ -76,6 +76,7 @@ class OpenReplyWindow {
  private:
   ReplyWindow window_;
   bool announced_ = false;
+  bool closed_ = false;
 };
 
 // For the wait primitive: whether this thread waits in a listened window,

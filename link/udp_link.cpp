@@ -11,6 +11,7 @@
 #include "diagnostics.h"
 #include "operator_message.h"
 #include "poll_wait.h"
+#include "trace.h"
 
 namespace vela {
 
@@ -105,7 +106,10 @@ bool UdpLink::send_to(ByteView frame, const sockaddr_in& destination) {
   if (m_udpSockfd < 0) return false;
   const ssize_t sent = ::sendto(m_udpSockfd, frame.data(), frame.size(), 0,
                                 reinterpret_cast<const sockaddr*>(&destination), sizeof destination);
-  if (sent == static_cast<ssize_t>(frame.size())) return true;
+  if (sent == static_cast<ssize_t>(frame.size())) {
+    protocol_trace().record_udp(TraceDirection::Sent, destination, frame);
+    return true;
+  }
   const std::string to = address_text(destination) + ":" + std::to_string(ntohs(destination.sin_port));
   if (sent < 0) {
     diag("send to %s failed: %s \n", to.c_str(), std::strerror(errno));
@@ -144,6 +148,7 @@ Received UdpLink::poll(std::uint8_t* buffer, std::size_t capacity) {
          static_cast<int>(capacity));
     return {Received::Kind::Oversized, 0};
   }
+  protocol_trace().record_udp(TraceDirection::Received, source, ByteView(buffer, static_cast<std::size_t>(length)));
   return {Received::Kind::Datagram, static_cast<std::size_t>(length)};
 }
 

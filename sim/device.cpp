@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "command_names.h"
+
 namespace vela::sim {
 namespace {
 
@@ -22,16 +24,7 @@ std::string set_address_note(ByteView payload) {
 
 }  // namespace
 
-std::string common_command_name(std::uint8_t code) {
-  switch (code) {
-    case code::kSearch:
-      return "search";
-    case code::kSetAddress:
-      return "set-address";
-    default:
-      return "unknown";
-  }
-}
+std::string common_command_name(std::uint8_t code) { return vela::common_command_name(code); }
 
 std::string short_payload_note(ByteView payload, std::size_t needed) {
   if (payload.size() >= needed) return {};

@@ -12,15 +12,12 @@
 #include <string>
 
 #include "frame.h"
+#include "json_text.h"
 
 namespace vela::sim {
 
 // Lowercase hex digits, no separators.
 std::string hex_text(ByteView bytes);
-// The bytes as a JSON string literal (with quotes); bytes are taken as
-// Latin-1 characters, control and non-ASCII characters as \u00XX.
-std::string json_string(ByteView bytes);
-std::string json_string(const std::string& text);
 
 struct LogOrigin {
   const char* carrier;
