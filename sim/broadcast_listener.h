@@ -6,6 +6,7 @@
 
 #include "event_loop.h"
 #include "frame_log.h"
+#include "impairment.h"
 #include "udp_device_host.h"
 #include "udp_endpoint.h"
 
@@ -25,12 +26,19 @@ class BroadcastListener {
   // "listen <addr>:<port>"
   std::string announce_line() const { return "listen " + endpoint_.local_text(); }
 
+  // Search frames received from now on go through `impairment` (nullptr:
+  // none). It must outlive the listener.
+  void set_impairment(Impairment* impairment) { impairment_ = impairment; }
+
  private:
   void on_readable();
+  void take(const Datagram& datagram);
 
+  EventLoop& loop_;
   FrameLog& log_;
   UdpEndpoint endpoint_;
   std::vector<UdpDeviceHost*> devices_;
+  Impairment* impairment_ = nullptr;
 };
 
 }  // namespace vela::sim

@@ -112,6 +112,10 @@ DeviceConfig parse_device_config(const std::string& text, Carrier carrier) {
       config.faults.twice = true;
     } else if (key == "foreign" && !has_value) {
       config.faults.foreign = true;
+    } else if (key == "hostile" && carrier == Carrier::Udp) {
+      config.faults.hostile = true;
+      config.faults.hostile_flood =
+          has_value ? static_cast<int>(parse_number(key, value, 0, 100000)) : kDefaultHostileFlood;
     } else {
       throw UsageError("unknown or misplaced item '" + item + "' in '" + text + "'");
     }

@@ -1,7 +1,7 @@
 #pragma once
 // One simulated device as given on the command line or in a configuration
 // file: "type=0xA1,id=1,name=Studio1,addr=127.0.0.2[,signal=WINDOWS][,silent]
-// [,delay=MS][,twice][,foreign][,split=PIECES:PAUSE_MS][,names=ANSWER]".
+// [,delay=MS][,twice][,foreign][,hostile[=FLOOD]][,split=PIECES:PAUSE_MS][,names=ANSWER]".
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -19,7 +19,12 @@ struct Faults {
   bool foreign = false;    // a datagram that passes no reply rule goes first
   int split_pieces = 1;    // serial replies are written in this many pieces
   int split_pause_ms = 0;  // with this pause between the pieces
+  bool hostile = false;    // forged and malformed datagrams go first (UDP)
+  int hostile_flood = 0;   // and this many small ones after them
 };
+
+// The flood of "hostile" without a count.
+inline constexpr int kDefaultHostileFlood = 2000;
 
 // How a production switcher answers a camera name.
 enum class NameAnswer { accept, refuse, silent };

@@ -13,10 +13,15 @@ namespace vela::sim {
 const char* const kUsage =
     "usage: vela-devsim [--port N] [--broadcast-listen ADDR] [--device DEVICE]... [--config FILE]\n"
     "                   [--serial DEVICE] [--serial-link PATH] [--log FILE]\n"
+    "                   [--loss PCT] [--duplicate PCT] [--reorder PCT] [--delay MS] [--jitter MS] [--seed N]\n"
     "  DEVICE: type=T,id=I,name=NAME[,addr=A][,signal=WINDOWS][,silent][,delay=MS][,twice][,foreign]\n"
-    "          [,split=PIECES:PAUSE_MS][,names=ANSWER]\n"
+    "          [,hostile[=FLOOD]][,split=PIECES:PAUSE_MS][,names=ANSWER]\n"
     "  WINDOWS: all, none or multiviewer windows such as 1-4,9 (default: every window with a source)\n"
     "  ANSWER: how a production switcher answers camera names: accept (default), refuse or silent\n"
+    "  hostile: forged and malformed datagrams before every answer, then FLOOD small ones (default 2000)\n"
+    "  --loss, --duplicate, --reorder, --delay, --jitter: every UDP datagram, received and sent, is lost,\n"
+    "          duplicated or held back behind later ones with these chances, and delayed (+- jitter);\n"
+    "          --seed makes a run repeatable; the counts go to standard error at the end\n"
     "control lines on standard input:\n"
     "  signal NAME WINDOWS    which windows of a multiviewer carry a signal\n"
     "  silent NAME on|off     the device stops or starts answering\n";
@@ -51,6 +56,11 @@ SimOptions parse_command_line(int argc, const char* const* argv) {
     const std::string option = argv[i];
     if (option == "--help" || option == "-h") {
       options.help = true;
+      continue;
+    }
+    if (is_impairment_option(option)) {
+      if (i + 1 >= argc) throw UsageError(option + ": value missing");
+      set_impairment_option(option, argv[++i], options.impairment);
       continue;
     }
     static const char* const kWithValue[] = {"--port",   "--broadcast-listen", "--device", "--config",

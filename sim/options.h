@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "device_config.h"
+#include "impairment.h"
 
 namespace vela::sim {
 
@@ -16,6 +17,7 @@ struct SimOptions {
   std::optional<DeviceConfig> serial_device;
   std::optional<std::string> serial_link;
   std::optional<std::string> log_path;
+  ImpairmentSettings impairment;  // every UDP datagram, both directions
   bool help = false;
 };
 

@@ -11,13 +11,17 @@
 namespace vela::sim {
 
 Simulator::Simulator(const SimOptions& options) : log_(options.log_path) {
+  if (options.impairment.active()) impairment_ = std::make_unique<LinkImpairment>(options.impairment);
   std::vector<UdpDeviceHost*> hosts;
   for (const DeviceConfig& config : options.udp_devices) {
     udp_devices_.push_back(std::make_unique<UdpDeviceHost>(loop_, log_, make_device(config), options.port));
+    udp_devices_.back()->set_impairment(impairment_.get());
     hosts.push_back(udp_devices_.back().get());
   }
-  if (options.broadcast_listen)
+  if (options.broadcast_listen) {
     listener_ = std::make_unique<BroadcastListener>(loop_, log_, *options.broadcast_listen, options.port, hosts);
+    if (impairment_) listener_->set_impairment(&impairment_->received);
+  }
   if (options.serial_device)
     serial_ = std::make_unique<SerialDeviceHost>(loop_, log_, make_device(*options.serial_device), options.serial_link);
   loop_.watch(stop_signals_.fd(), POLLIN, [this](short) { loop_.stop(); });
@@ -33,7 +37,10 @@ std::vector<std::string> Simulator::announce_lines() const {
   return lines;
 }
 
-void Simulator::run() { loop_.run(); }
+void Simulator::run() {
+  loop_.run();
+  if (impairment_) std::fprintf(stderr, "vela-devsim: %s\n", impairment_->summary().c_str());
+}
 
 void Simulator::on_control_line(const std::string& line) {
   if (line.empty()) return;

@@ -12,6 +12,7 @@
 #include "control_line.h"
 #include "event_loop.h"
 #include "frame_log.h"
+#include "impairment.h"
 #include "options.h"
 #include "serial_device_host.h"
 #include "stop_signals.h"
@@ -27,7 +28,8 @@ class Simulator {
   // The "udp ...", "listen ...", "serial ..." lines, without "ready".
   std::vector<std::string> announce_lines() const;
 
-  // Runs until a stop signal arrives.
+  // Runs until a stop signal arrives; then an impaired simulator says on
+  // standard error what the impairment did.
   void run();
 
  private:
@@ -41,6 +43,7 @@ class Simulator {
   EventLoop loop_;
   StopSignals stop_signals_;
   FrameLog log_;
+  std::unique_ptr<LinkImpairment> impairment_;
   std::vector<std::unique_ptr<UdpDeviceHost>> udp_devices_;
   std::unique_ptr<BroadcastListener> listener_;
   std::unique_ptr<SerialDeviceHost> serial_;

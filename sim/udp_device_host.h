@@ -7,6 +7,8 @@
 #include "device.h"
 #include "event_loop.h"
 #include "frame_log.h"
+#include "hostile.h"
+#include "impairment.h"
 #include "udp_endpoint.h"
 
 namespace vela::sim {
@@ -27,14 +29,24 @@ class UdpDeviceHost {
 
   Device& device() { return *device_; }
 
+  // Every datagram received and sent from now on goes through `impairment`
+  // (nullptr: none). It must outlive the host.
+  void set_impairment(LinkImpairment* impairment) { impairment_ = impairment; }
+
  private:
   void on_readable();
-  void send_reply(const Bytes& reply, const sockaddr_in& to);
+  void take(const Datagram& datagram);
+  // A hostile device strikes first when there is a request frame (texts
+  // get none).
+  void send_reply(const Frame* request, const std::optional<Bytes>& reply, const sockaddr_in& to);
+  void send_datagram(const sockaddr_in& to, const Bytes& bytes);
 
   EventLoop& loop_;
   FrameLog& log_;
   std::unique_ptr<Device> device_;
   UdpEndpoint endpoint_;
+  std::unique_ptr<HostileSender> hostile_;
+  LinkImpairment* impairment_ = nullptr;
 };
 
 }  // namespace vela::sim
