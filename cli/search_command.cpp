@@ -7,13 +7,14 @@
 #include "link_session.h"
 #include "network_search.h"
 #include "serial_search.h"
+#include "utf8_text.h"
 
 namespace vela::cli {
 namespace {
 
 void print_entry(const std::string& list_text, const std::string& address, const DeviceEntry& entry,
                  const std::string& network = {}) {
-  std::printf("%s\t%s\t0x%02x\t%u", list_text.c_str(), address.c_str(), entry.type, entry.id);
+  std::printf("%s\t%s\t0x%02x\t%u", utf8_from_latin1(list_text).c_str(), address.c_str(), entry.type, entry.id);
   if (!network.empty()) std::printf("\t%s", network.c_str());
   std::printf("\n");
 }

@@ -81,12 +81,21 @@ SearchStatus network_search(UdpLink& link, std::vector<DiscoveredDevice>& found,
   send_to_every_destination(link, plan, request);
 
   std::uint8_t buffer[frame::kSearchBuffer];
+  bool examined_one = false;
   while (!window.expired()) {
     const Received received = link.poll(buffer, sizeof buffer);
     if (received.kind == Received::Kind::Nothing) {
-      link.wait_readable(window);
+      // The pause comes only once the queue is empty: pausing after every
+      // answer let a studio's burst outlast the window and lose its tail.
+      // It never carries the search past its window.
+      if (examined_one)
+        std::this_thread::sleep_for(std::chrono::milliseconds(std::min(kSearchPauseMs, window.remaining_ms())));
+      else
+        link.wait_readable(window);
+      examined_one = false;
       continue;
     }
+    examined_one = true;
     if (received.kind == Received::Kind::Datagram) {
       const ByteView datagram(buffer, received.length);
       if (passes_framing_rule(datagram)) {
@@ -97,8 +106,6 @@ SearchStatus network_search(UdpLink& link, std::vector<DiscoveredDevice>& found,
           add_devices_of_reply(datagram, link.last_source_text(), plan, arrival, found, limit, shown);
       }
     }
-    // The pause after each datagram never carries the search past its window.
-    std::this_thread::sleep_for(std::chrono::milliseconds(std::min(kSearchPauseMs, window.remaining_ms())));
   }
   diag("time over \n");
   shown.close(ReplyWindowOutcome::Replied);

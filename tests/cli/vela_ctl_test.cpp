@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "loopback.h"
+#include "loopback_studio.h"
 #include "run_process.h"
 #include "sim_log.h"
 #include "sim_process.h"
@@ -93,6 +94,28 @@ TEST_F(CtlOnLoopback, NetworkSearchPrintsOneTabSeparatedLinePerDevice) {
   EXPECT_EQ(result.out, "Studio1_" + range.address(1) + "\t" + range.address(1) + "\t0xa1\t1\tlo 127.0.0.0/8\n" +
                             "Booth_" + range.address(2) + "\t" + range.address(2) + "\t0x60\t12\tlo 127.0.0.0/8\n");
   EXPECT_NE(result.err.find("time over"), std::string::npos) << "diagnostics go to standard error";
+}
+
+TEST_F(CtlOnLoopback, NamesArePrintedAsUtf8) {
+  // Name bytes are Latin-1 characters: 0xE9 is e-acute, 0xB0 the degree sign.
+  SimProcess sim({"--port", std::to_string(device_port), "--broadcast-listen", range.address(0), "--device",
+                  "type=0xA1,id=1,name=Cam\xE9ra 9\xB0,addr=" + range.address(1)});
+  const ProcessResult result = ctl(search_args());
+  EXPECT_EQ(result.exit_code, 0) << result.err;
+  EXPECT_EQ(result.out.substr(0, result.out.find('\t')), "Cam\xC3\xA9ra 9\xC2\xB0_" + range.address(1));
+}
+
+TEST(VelaCtlStudio, AFullTableOfDevicesAnsweringInOneBurstIsListedWhole) {
+  const LoopbackStudio studio(128);
+  SimProcess sim(studio.simulator_args());
+  const ProcessResult result =
+      ctl({"search", "--broadcast", studio.listen_address(), "--device-port", std::to_string(studio.device_port()),
+           "--local-port", std::to_string(free_udp_port())});
+  EXPECT_EQ(result.exit_code, 0) << result.err;
+  std::vector<std::string> listed;
+  for (std::size_t at = 0, end; (end = result.out.find('\n', at)) != std::string::npos; at = end + 1)
+    listed.push_back(result.out.substr(at, result.out.find('\t', at) - at));
+  EXPECT_EQ(listed, studio.list_texts());
 }
 
 TEST_F(CtlOnLoopback, NetworkSearchWithoutAnswersSaysNoDeviceFound) {

@@ -10,6 +10,7 @@
 #include "diagnostics.h"
 #include "link_session.h"
 #include "loopback.h"
+#include "loopback_studio.h"
 #include "network_search.h"
 #include "operator_message.h"
 #include "sim_process.h"
@@ -53,6 +54,18 @@ TEST_F(SimulatedLan, SearchListsDevicesAtTheirOwnAddressesInAnswerOrder) {
   EXPECT_GE(elapsed, kSearchWindowMs) << "the search listens for its whole window";
   EXPECT_TRUE(diagnosed("create socket success \n"));
   EXPECT_TRUE(diagnosed("time over \n"));
+}
+
+TEST_F(SimulatedLan, AFullTableOfDevicesAnsweringInOneBurstIsListedWhole) {
+  const test::LoopbackStudio studio(static_cast<int>(kDeviceTableSize));
+  sim = std::make_unique<SimProcess>(studio.simulator_args());
+  settings.device_port = studio.device_port();
+  settings.local_port = test::free_udp_port();
+  settings.broadcast = studio.listen_address();
+  UdpLink link(settings);
+  std::vector<DiscoveredDevice> found;
+  ASSERT_EQ(network_search(link, found), SearchStatus::Finished);
+  EXPECT_EQ(list_texts(found), studio.list_texts()) << "every answer, in arrival order";
 }
 
 TEST_F(SimulatedLan, SearchNeverWritesPastTheDeviceTable) {
