@@ -11,6 +11,7 @@
 #include <cerrno>
 #include <chrono>
 
+#include "diagnostics.h"
 #include "poll_wait.h"
 #include "trace.h"
 
@@ -77,6 +78,7 @@ bool CnComm::open(const std::string& port_name, int baud) {
   ::tcflush(fd, TCIOFLUSH);
 
   name_ = port_name;
+  line_lost_.store(false);
   fd_.store(fd);
   {
     std::lock_guard lock(queue_mutex_);
@@ -102,11 +104,12 @@ void CnComm::close_port(int wait_ms) {
   ::tcflush(fd, TCIFLUSH);
   ::ioctl(fd, TIOCNXCL);  // the exclusive mark outlives us on a terminal others keep open
   fd_.store(-1);
+  line_lost_.store(false);
   ::close(fd);
   release_descriptors();
 }
 
-bool CnComm::is_open() const { return fd_.load() >= 0; }
+bool CnComm::is_open() const { return fd_.load() >= 0 && !line_lost_.load(); }
 
 std::optional<int> CnComm::queued_input() const {
   const int fd = fd_.load();
@@ -132,7 +135,7 @@ int CnComm::read(std::uint8_t* destination, int count) {
 int CnComm::write(const std::uint8_t* bytes, int count) {
   if (count <= 0) return 0;
   std::lock_guard lock(queue_mutex_);
-  if (!accepting_) return 0;
+  if (!accepting_ || line_lost_.load()) return 0;
   queue_.emplace_back(bytes, bytes + count);
   // name_ changes only while no write is accepted, so it is safe to read here.
   protocol_trace().record_serial(TraceDirection::Sent, name_, ByteView(bytes, static_cast<std::size_t>(count)));
@@ -140,17 +143,22 @@ int CnComm::write(const std::uint8_t* bytes, int count) {
   return count;
 }
 
-bool CnComm::wait_readable(const Deadline& until) const {
+bool CnComm::wait_readable(const Deadline& until) {
   const int fd = fd_.load();
-  if (fd < 0) return false;
+  if (fd < 0 || line_lost_.load()) return false;
   pollfd entry{fd, POLLIN, 0};
   const int ready = poll_until(&entry, 1, &until);
   if (ready <= 0) return false;
-  if (entry.revents & POLLIN) return true;
-  // Hung up or failed: no byte can come, so the rest of the wait is slept
-  // instead of returning at once into a caller's polling loop.
-  poll_until(nullptr, 0, &until);
-  return false;
+  // A hung-up terminal also reports input; no byte can come from it.
+  if (entry.revents & (POLLHUP | POLLERR | POLLNVAL)) {
+    note_line_lost();
+    return false;
+  }
+  return (entry.revents & POLLIN) != 0;
+}
+
+void CnComm::note_line_lost() {
+  if (!line_lost_.exchange(true)) diag("serial line %s lost \n", name_.c_str());
 }
 
 void CnComm::wake_watcher() {
@@ -203,8 +211,11 @@ void CnComm::watcher_loop(int fd, int wake_fd) {
     if (stopping && (!have_chunk || deadline.expired())) break;
 
     if (!have_chunk) {
-      pollfd wake{wake_fd, POLLIN, 0};
-      poll_until(&wake, 1, nullptr);
+      // The line is watched while idle too, so that a lost line shows before
+      // the next exchange; once lost it stays signalled and is left out.
+      pollfd fds[2] = {{wake_fd, POLLIN, 0}, {fd, 0, 0}};
+      poll_until(fds, line_lost_.load() ? 1 : 2, nullptr);
+      if (fds[1].revents & (POLLHUP | POLLERR | POLLNVAL)) note_line_lost();
       drain_pipe(wake_fd);
       continue;
     }
@@ -218,6 +229,7 @@ void CnComm::watcher_loop(int fd, int wake_fd) {
     }
     if (sent < 0 && errno == EINTR) continue;
     if (sent < 0 && errno != EAGAIN && errno != EWOULDBLOCK) {
+      if (errno == EIO) note_line_lost();
       have_chunk = false;  // the device refused this write; go on with the next
       continue;
     }
@@ -225,7 +237,10 @@ void CnComm::watcher_loop(int fd, int wake_fd) {
     pollfd fds[2] = {{fd, POLLOUT, 0}, {wake_fd, POLLIN, 0}};
     poll_until(fds, 2, stopping ? &deadline : nullptr);
     if (fds[1].revents & POLLIN) drain_pipe(wake_fd);
-    if ((fds[0].revents & (POLLERR | POLLHUP | POLLNVAL)) && !(fds[0].revents & POLLOUT)) have_chunk = false;
+    if ((fds[0].revents & (POLLERR | POLLHUP | POLLNVAL)) && !(fds[0].revents & POLLOUT)) {
+      note_line_lost();
+      have_chunk = false;
+    }
   }
 
   // Give what the driver still holds the rest of the stop time to leave.

@@ -12,6 +12,11 @@
 // Open, close and write may be called from different threads: a write that
 // meets a close either is queued before the close begins (and gets the
 // close's wait time to leave) or is refused.
+//
+// A line that goes away under an open port (the far end hangs up: a pulled
+// adapter, a pseudo-terminal whose other side closed) is noticed by the
+// watcher or by a wait, diagnosed once, and from then on the port counts as
+// closed; its descriptor is released by the next close or open.
 #include <atomic>
 #include <cstddef>
 #include <cstdint>
@@ -43,7 +48,9 @@ class CnComm {
   // Stops the watcher thread (waiting at most wait_ms for queued writes),
   // discards both directions and closes. Does nothing when closed.
   void close(int wait_ms = kDefaultCloseWaitMs);
+  // False once the line was lost, although close() is still to be called.
   bool is_open() const;
+  bool line_lost() const { return line_lost_.load(); }
 
   // Bytes waiting in the input queue, or nothing when the query fails.
   std::optional<int> queued_input() const;
@@ -52,9 +59,9 @@ class CnComm {
   // Queues count bytes to be written whole and in order; returns count, or 0
   // when closed, closing or count is 0.
   int write(const std::uint8_t* bytes, int count);
-  // Blocks (no CPU) until input is waiting or the window ended. True when
-  // input is waiting.
-  bool wait_readable(const Deadline& until) const;
+  // Blocks (no CPU) until input is waiting, the window ended or the line
+  // was lost. True when input is waiting.
+  bool wait_readable(const Deadline& until);
 
   const std::string& port_name() const { return name_; }
   std::uint64_t bytes_read() const { return bytes_read_; }
@@ -66,11 +73,13 @@ class CnComm {
   void watcher_loop(int fd, int wake_fd);
   void wake_watcher();
   void release_descriptors();
+  void note_line_lost();
 
   // Serialises open and close with each other.
   std::mutex lifecycle_mutex_;
   std::string name_;
   std::atomic<int> fd_{-1};
+  std::atomic<bool> line_lost_{false};
   // Self-pipe that wakes the watcher: [0] read end, [1] write end.
   int wake_pipe_[2] = {-1, -1};
   std::thread watcher_;

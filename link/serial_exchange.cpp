@@ -42,7 +42,11 @@ SerialExchangeResult exchange_serial(CnComm& port, ReassemblyBuffer& buffer, Byt
   while (!window.expired()) {
     const int queued = port.queued_input().value_or(0);  // a failed query counts as empty
     if (queued <= 0) {
-      port.wait_readable(window);
+      if (!port.wait_readable(window) && !port.is_open()) {
+        // The line went away under the wait (its loss is diagnosed by the port).
+        shown.close(ReplyWindowOutcome::PortClosed);
+        return {SerialExchangeStatus::PortClosed, 0};
+      }
       continue;
     }
     if (on_queued) on_queued(queued);

@@ -24,7 +24,8 @@ struct SerialExchangeResult {
 using QueuedInputHook = std::function<void(int queued)>;
 
 // With the port closed nothing is written, the buffer is left as it is and
-// the result is PortClosed. Otherwise the buffer is cleared and the scanner
+// the result is PortClosed; a line lost during the wait ends it at once,
+// PortClosed as well. Otherwise the buffer is cleared and the scanner
 // runs with targets after every poll that brought bytes; when the window
 // runs out "time over \n" is written. Waiting for bytes blocks in poll().
 // purpose names the wait for whoever shows it ("state read").

@@ -5,7 +5,7 @@
 namespace vela::sim {
 namespace {
 
-constexpr const char* kForms = "expected 'signal NAME WINDOWS' or 'silent NAME on|off'";
+constexpr const char* kForms = "expected 'signal NAME WINDOWS', 'silent NAME on|off' or 'line NAME cut'";
 
 }  // namespace
 
@@ -20,6 +20,10 @@ ControlLine parse_control_line(const std::string& line) {
   if (keyword == "silent") {
     if (value != "on" && value != "off") throw UsageError("silent " + device + " " + value + ": expected on or off");
     return SilentLine{device, value == "on"};
+  }
+  if (keyword == "line") {
+    if (value != "cut") throw UsageError("line " + device + " " + value + ": expected cut");
+    return CutLine{device};
   }
   throw UsageError(kForms);
 }

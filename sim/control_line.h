@@ -4,6 +4,8 @@
 //   signal NAME WINDOWS   the windows of a multiviewer whose input carries a
 //                         signal: "all", "none" or e.g. "1-4,9"
 //   silent NAME on|off    the device stops or starts answering
+//   line NAME cut         the serial device closes its terminal: the line
+//                         goes away under whoever holds it, for good
 #include <string>
 #include <variant>
 
@@ -21,7 +23,11 @@ struct SilentLine {
   bool silent = false;
 };
 
-using ControlLine = std::variant<SignalLine, SilentLine>;
+struct CutLine {
+  std::string device;
+};
+
+using ControlLine = std::variant<SignalLine, SilentLine, CutLine>;
 
 // Throws UsageError saying what is wrong with the line.
 ControlLine parse_control_line(const std::string& line);

@@ -24,7 +24,8 @@ const char* const kUsage =
     "          --seed makes a run repeatable; the counts go to standard error at the end\n"
     "control lines on standard input:\n"
     "  signal NAME WINDOWS    which windows of a multiviewer carry a signal\n"
-    "  silent NAME on|off     the device stops or starts answering\n";
+    "  silent NAME on|off     the device stops or starts answering\n"
+    "  line NAME cut          the serial device closes its terminal for good\n";
 
 namespace {
 

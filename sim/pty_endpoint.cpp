@@ -50,6 +50,11 @@ Bytes PtyEndpoint::read_available() {
   }
 }
 
+void PtyEndpoint::close() {
+  slave_.reset();
+  master_.reset();
+}
+
 std::optional<std::size_t> PtyEndpoint::write_some(ByteView bytes) {
   if (bytes.empty()) return 0;
   const ssize_t written = ::write(master_.get(), bytes.data(), bytes.size());

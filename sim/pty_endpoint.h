@@ -24,6 +24,9 @@ class PtyEndpoint {
   // Writes as much as the terminal takes now and returns the count written;
   // nothing on a failure other than a full buffer (reported on stderr).
   std::optional<std::size_t> write_some(ByteView bytes);
+  // Closes both sides: whoever holds the slave sees its line hang up.
+  void close();
+  bool is_open() const { return master_.valid(); }
 
  private:
   UniqueFd master_;

@@ -50,7 +50,18 @@ void SerialDeviceHost::take_pieces(const std::vector<SerialPiece>& pieces) {
   }
 }
 
+void SerialDeviceHost::cut_line() {
+  if (!pty_.is_open()) return;
+  loop_.unwatch(pty_.fd());
+  if (quiet_timer_) loop_.cancel_timer(*quiet_timer_);
+  quiet_timer_.reset();
+  output_.clear();
+  link_.reset();
+  pty_.close();
+}
+
 void SerialDeviceHost::send(const Bytes& bytes) {
+  if (!pty_.is_open()) return;
   output_.insert(output_.end(), bytes.begin(), bytes.end());
   write_queued();
 }

@@ -28,6 +28,10 @@ class SerialDeviceHost {
 
   Device& device() { return *device_; }
 
+  // Closes the terminal (and its symlink) for good, as an unplugged cable
+  // would; answers still due are dropped.
+  void cut_line();
+
  private:
   // Text still pending after this quiet time is logged as it is.
   static constexpr std::chrono::milliseconds kQuietFlush{200};

@@ -63,6 +63,11 @@ std::string Simulator::apply(const ControlLine& line) {
   const std::string& name = device_of(line);
   const std::vector<Device*> devices = devices_named(name);
   if (devices.empty()) return "no device named '" + name + "'";
+  if (std::holds_alternative<CutLine>(line)) {
+    if (!serial_ || serial_->device().name() != name) return "'" + name + "' is not on the serial line";
+    serial_->cut_line();
+    return {};
+  }
   for (Device* device : devices) {
     if (const auto* silent = std::get_if<SilentLine>(&line)) {
       device->set_silent(silent->silent);

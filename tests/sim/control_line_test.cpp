@@ -53,11 +53,15 @@ TEST(ControlLine, NamesTheDeviceByEverythingBetweenKeywordAndValue) {
     EXPECT_EQ(device_of(line), "Wall");
     EXPECT_EQ(std::get<SilentLine>(line).silent, silent);
   }
+
+  const ControlLine cut = parse_control_line("line Serial MV16 cut");
+  ASSERT_TRUE(std::holds_alternative<CutLine>(cut));
+  EXPECT_EQ(device_of(cut), "Serial MV16");
 }
 
 TEST(ControlLine, RefusesWhatItCannotRead) {
-  for (const char* line :
-       {"signal Wall", "signal Wall 17", "silent Wall maybe", "silent Wall ON", "louder Wall on", "signal", ""}) {
+  for (const char* line : {"signal Wall", "signal Wall 17", "silent Wall maybe", "silent Wall ON", "louder Wall on",
+                           "signal", "", "line Wall on"}) {
     SCOPED_TRACE(line);
     EXPECT_THROW(parse_control_line(line), UsageError);
   }
