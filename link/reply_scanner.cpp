@@ -14,6 +14,7 @@ void ReassemblyBuffer::clear() {
 }
 
 void ReassemblyBuffer::append(ByteView data) {
+  if (data.empty()) return;  // an empty view may have no storage to copy from
   if (data.size() > kCapacity) data = data.first(kCapacity);
   if (count + data.size() > kCapacity) clear();
   std::memcpy(bytes.data() + count, data.data(), data.size());

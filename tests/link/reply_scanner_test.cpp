@@ -156,6 +156,17 @@ TEST(ReassemblyBuffer, OverflowDropsEverythingCollectedSoFar) {
   EXPECT_EQ(buffer.bytes[1], 0x00) << "dropped content is cleared";
 }
 
+// An empty read (an empty vector has no storage at all) adds nothing and
+// copies from nowhere; the sanitizer build catches a copy from a null source.
+TEST(ReassemblyBuffer, EmptyAppendKeepsWhatWasCollected) {
+  ReassemblyBuffer buffer;
+  buffer.append(Bytes{0xA5, 0x6C});
+  buffer.append(Bytes{});
+  buffer.append(ByteView{});
+  EXPECT_EQ(buffer.count, 2u);
+  EXPECT_EQ(buffer.bytes[1], 0x6C);
+}
+
 struct NameCase {
   const char* what;
   Bytes frame;
