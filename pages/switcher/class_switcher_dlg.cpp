@@ -24,6 +24,7 @@
 #include "switcher/lever_panel.h"
 #include "switcher/switcher_bitmaps.h"
 #include "switcher/switcher_link.h"
+#include "switcher/switcher_shortcuts.h"
 #include "switcher_protocol.h"
 
 namespace {
@@ -76,8 +77,8 @@ constexpr KeySpec kKeys[] = {
     {1136, {{395, 340}, kBus}, Key::Mix, 0, "MIX"},
     {1162, {{465, 340}, kBus}, Key::Dip, 0, "DIP"},
     {1132, {{535, 340}, kBus}, Key::Wipe, 0, "WIPE"},
-    {1151, {{395, 420}, kLarge}, Key::Cut, 0, "Cut"},
-    {1118, {{480, 420}, kLarge}, Key::Auto, 0, "Auto"},
+    {CClass_switcher_dlg::kCutId, {{395, 420}, kLarge}, Key::Cut, 0, "Cut"},
+    {CClass_switcher_dlg::kAutoId, {{480, 420}, kLarge}, Key::Auto, 0, "Auto"},
     {1152, {{800, 420}, kLarge}, Key::Ftb, 0, "FTB"},
     {1039, {{600, 550}, kSmall}, Key::Setup, 0, "Button10"},
     {1210, {{640, 550}, kSmall}, Key::Names, 0, "Button11"},
@@ -239,6 +240,7 @@ void CClass_switcher_dlg::create_controls() {
   vela::set_control_id(area, kSettingsAreaId);
   area->setGeometry(kSettingsArea);
   area->setAttribute(Qt::WA_TransparentForMouseEvents);
+  m_shortcuts = new vela::SwitcherShortcuts(*this);
 }
 
 void CClass_switcher_dlg::open_with(vela::PageContext& context) {
@@ -264,6 +266,14 @@ void CClass_switcher_dlg::open_with(vela::PageContext& context) {
 CButtonST* CClass_switcher_dlg::button(int id) const {
   for (const auto& [key_id, button] : m_buttons) {
     if (key_id == id) return button;
+  }
+  return nullptr;
+}
+
+CButtonST* CClass_switcher_dlg::bus_button(bool program_bus, std::uint8_t source) const {
+  const Key bus = program_bus ? Key::Program : Key::Preview;
+  for (std::size_t row = 0; row < std::size(kKeys); ++row) {
+    if (kKeys[row].key == bus && kKeys[row].source == source) return m_buttons[row].second;
   }
   return nullptr;
 }

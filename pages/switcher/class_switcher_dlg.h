@@ -17,6 +17,7 @@ class QLineEdit;
 namespace vela {
 class LeverPanel;
 class PageContext;
+class SwitcherShortcuts;
 }  // namespace vela
 
 class CClass_switcher_dlg : public vela::DevicePage {
@@ -29,12 +30,17 @@ class CClass_switcher_dlg : public vela::DevicePage {
   // Where the dialogs open, from the page's top left corner on the screen.
   static constexpr QPoint kDialogOffset{340, 20};
   static constexpr QSize kDialogSize{320, 550};
+  static constexpr int kCutId = 1151;
+  static constexpr int kAutoId = 1118;
 
   explicit CClass_switcher_dlg(QWidget* parent);
   ~CClass_switcher_dlg() override;
 
   // The page's key with control id `id`; nullptr for any other id.
   CButtonST* button(int id) const;
+  // The key of source `source` (1..8, 12) on the program or the preview bus.
+  CButtonST* bus_button(bool program_bus, std::uint8_t source) const;
+  vela::SwitcherShortcuts* shortcuts() const { return m_shortcuts; }
   QWidget* settings_sub_page() const { return m_settings_sub_page; }
   QDialog* configuration_dialog() const { return m_configuration_dialog; }
   QDialog* camera_names_dialog() const { return m_camera_names_dialog; }
@@ -81,6 +87,7 @@ class CClass_switcher_dlg : public vela::DevicePage {
   QDialog* m_camera_names_dialog = nullptr;
   QLineEdit* m_duration_edit = nullptr;
   vela::LeverPanel* m_lever_panel = nullptr;
+  vela::SwitcherShortcuts* m_shortcuts = nullptr;
   QTimer m_ftb_blink_timer;
   std::int32_t m_ftb_blink_phase = 0;
   bool m_released = false;
