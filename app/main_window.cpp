@@ -133,6 +133,8 @@ void CVela_16_VIEWDlg::create_controls() {
   m_page_frame->setGeometry(vela::shell_layout::page_area);
   m_page_frame->hide();
 
+  create_status_controls();
+
   m_version_static = new QLabel(QStringLiteral("ver 1.0.0.2"), this);
   vela::set_control_id(m_version_static, 1008);
   m_version_static->hide();

@@ -20,6 +20,8 @@ class CSetConfigure;
 namespace vela {
 class DevicePage;
 class DeviceNetworkNote;
+class StatusLine;
+class TraceWindow;
 }  // namespace vela
 
 class CVela_16_VIEWDlg : public QDialog, public vela::PageContext {
@@ -56,6 +58,11 @@ class CVela_16_VIEWDlg : public QDialog, public vela::PageContext {
 
   QComboBox* device_list() const { return m_device_list; }
 
+  // The protocol trace window (the TRACE button, Ctrl+T), made on first use.
+  void show_trace();
+  vela::TraceWindow* trace_window() const { return m_trace_window; }
+  vela::StatusLine* status_line() const { return m_status_line; }
+
  protected:
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
@@ -68,6 +75,9 @@ class CVela_16_VIEWDlg : public QDialog, public vela::PageContext {
 
  private:
   void create_controls();
+  void create_status_controls();
+  // Tells the status line about the serial port the connection dialog opened or closed.
+  void watch_serial_port(CSetConfigure* dialog);
   vela::DevicePage* create_page(vela::PageKind kind);
   void show_about_box();
 
@@ -81,6 +91,9 @@ class CVela_16_VIEWDlg : public QDialog, public vela::PageContext {
   QLabel* m_version_static = nullptr;
   QPushButton* m_connection_caption = nullptr;
   vela::DeviceNetworkNote* m_network_note = nullptr;
+  vela::StatusLine* m_status_line = nullptr;
+  QPushButton* m_trace_button = nullptr;
+  vela::TraceWindow* m_trace_window = nullptr;
   bool m_dragging = false;
   QPoint m_drag_offset;
 };

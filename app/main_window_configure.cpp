@@ -13,6 +13,7 @@ void CVela_16_VIEWDlg::show_configure() {
     m_pSetConfigure = new CSetConfigure(this);
     m_pSetConfigure->move(frameGeometry().topLeft() + kConfigureOffset);
     m_pSetConfigure->resize(CSetConfigure::kWidth, CSetConfigure::kHeight);
+    watch_serial_port(m_pSetConfigure);
   }
   m_pSetConfigure->show();
   m_pSetConfigure->raise();

@@ -8,6 +8,7 @@
 #include "network_search.h"
 #include "operator_message.h"
 #include "serial_search.h"
+#include "status_line.h"
 
 namespace {
 
@@ -69,6 +70,7 @@ void CVela_16_VIEWDlg::network_search() {
   {
     SearchInProgress busy(m_device_list);
     if (vela::network_search(m_link.udp, found) == vela::SearchStatus::SocketFailed) {
+      m_status_line->text().search_failed("no socket");
       vela::show_operator_message("Create socket err");
       vela::diag("create socket fail \n");
       return;
@@ -80,6 +82,7 @@ void CVela_16_VIEWDlg::network_search() {
     vela::describe_device_network(m_device_list, static_cast<int>(i), found[i]);
     ++m_link.device_count;
   }
+  vela::report_search(m_status_line->text(), found);
   if (found.empty()) {
     m_device_list->insertItem(0, kNoDeviceFound);
   } else {
@@ -107,6 +110,7 @@ void CVela_16_VIEWDlg::serial_search() {
     result = vela::serial_search(m_link.com, m_link.reassembly, m_link.m_main_com_dev_type, m_link.device_table[0],
                                  m_link.last_serial_name);
   }
+  vela::report_serial_search(m_status_line->text(), result, m_link.device_table[0], m_link.last_serial_name);
   if (!result.port_open) {
     vela::show_operator_message("Please open the serial port first!");
     return;

@@ -47,6 +47,10 @@ PanelOptions parse_panel_options(const QStringList& arguments) {
       {QStringLiteral("list-and-quit"),
        QStringLiteral("Once shown (and after the scan with --scan), print every device list line as "
                       "\"device list: TEXT\" on standard output, then quit.")},
+      {QStringLiteral("trace"),
+       QStringLiteral("Write every frame sent and received, and every reply that did not come, to FILE as JSON "
+                      "lines from start-up on."),
+       QStringLiteral("FILE")},
       {QStringLiteral("screenshot"),
        QStringLiteral("Save the window to a PNG file once it is shown (after the scan with --scan), then quit."),
        QStringLiteral("FILE")},
@@ -74,6 +78,7 @@ PanelOptions parse_panel_options(const QStringList& arguments) {
   options.scan_at_start = parser.isSet(QStringLiteral("scan"));
   options.screenshot_path = parser.value(QStringLiteral("screenshot"));
   options.list_and_quit = parser.isSet(QStringLiteral("list-and-quit"));
+  options.trace_path = parser.value(QStringLiteral("trace"));
   return options;
 }
 

@@ -16,6 +16,7 @@ struct PanelOptions {
   QString screenshot_path;         // --screenshot: save the window after start
   bool scan_at_start = false;      // --scan: press scan once the window shows
   bool list_and_quit = false;      // --list-and-quit: print the device list, quit
+  QString trace_path;              // --trace: the protocol trace as JSON lines
   bool ok = true;
   QString error;
 };

@@ -135,6 +135,7 @@ void CSetConfigure::on_connect() {
   vela::CnComm& com = m_p_glo_main_set_or_get_dlg->m_link.com;
   if (m_connected) {
     com.close(vela::CnComm::kDefaultCloseWaitMs);
+    emit serial_port_closed(m_port_list->currentText());
     m_connect->setText(kConnectCaption);
     m_port_list->setEnabled(true);
     m_baud_list->setEnabled(true);
@@ -148,6 +149,7 @@ void CSetConfigure::on_connect() {
     com.close(vela::CnComm::kDefaultCloseWaitMs);
   }
   vela::diag(com.open(port, baud) ? "com open success \n" : "com open failed \n");
+  emit serial_port_opened(m_port_list->currentText(), baud, com.is_open());
   if (!com.is_open()) return;
   m_connect->setText(kDisconnectCaption);
   m_port_list->setEnabled(false);

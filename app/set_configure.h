@@ -33,6 +33,11 @@ class CSetConfigure : public QDialog {
   void accept() override;
   void reject() override;
 
+ signals:
+  // The operator's connect (opened or not) and disconnect.
+  void serial_port_opened(const QString& port, int baud, bool opened);
+  void serial_port_closed(const QString& port);
+
  protected:
   void paintEvent(QPaintEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;

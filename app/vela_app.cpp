@@ -1,6 +1,7 @@
 #include "vela_app.h"
 
 #include <QComboBox>
+#include <QFile>
 #include <QTimer>
 #include <cstdio>
 
@@ -35,6 +36,13 @@ int CVela_16_VIEWApp::run() {
     return 2;
   }
   if (!options_.skin_dir.isEmpty()) vela::Skin::set_override_dir(options_.skin_dir);
+  if (!options_.trace_path.isEmpty()) {
+    trace_file_ = std::make_unique<vela::TraceFileWriter>();
+    if (!trace_file_->start(QFile::encodeName(options_.trace_path).toStdString())) {
+      std::fprintf(stderr, "vela-panel: --trace: %s\n", trace_file_->error().c_str());
+      return 2;
+    }
+  }
   if (options_.demo) {
     demo_ = std::make_unique<vela::DemoSimulator>();
     const QString path = vela::DemoSimulator::locate(options_.devsim_path);

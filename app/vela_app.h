@@ -5,6 +5,7 @@
 
 #include "demo_simulator.h"
 #include "panel_options.h"
+#include "trace_file_writer.h"
 
 class CVela_16_VIEWDlg;
 
@@ -21,4 +22,5 @@ class CVela_16_VIEWApp : public QApplication {
 
   vela::PanelOptions options_;
   std::unique_ptr<vela::DemoSimulator> demo_;
+  std::unique_ptr<vela::TraceFileWriter> trace_file_;
 };

@@ -14,23 +14,18 @@
 #include "pty_peer.h"
 #include "serial_search.h"
 #include "simulated_lan.h"
+#include "socket_address.h"
 #include "udp_exchange.h"
 
 namespace vela {
 namespace {
 
+using test::make_address;
+
 std::uint32_t ipv4_of(const std::string& text) {
   in_addr address{};
   inet_pton(AF_INET, text.c_str(), &address);
   return ntohl(address.s_addr);
-}
-
-sockaddr_in peer(const char* text, std::uint16_t port) {
-  sockaddr_in address{};
-  address.sin_family = AF_INET;
-  address.sin_port = htons(port);
-  inet_pton(AF_INET, text, &address.sin_addr);
-  return address;
 }
 
 std::vector<TraceRecord> of_direction(const std::vector<TraceRecord>& records, TraceDirection direction) {
@@ -42,7 +37,8 @@ std::vector<TraceRecord> of_direction(const std::vector<TraceRecord>& records, T
 
 TEST(TraceRing, KeepsTheNewestRecordsInOrderAndShowsWhatWasDropped) {
   ProtocolTrace trace(4);
-  for (std::uint8_t i = 0; i < 6; ++i) trace.record_udp(TraceDirection::Sent, peer("127.0.0.2", 7000), Bytes{i});
+  for (std::uint8_t i = 0; i < 6; ++i)
+    trace.record_udp(TraceDirection::Sent, make_address("127.0.0.2", 7000), Bytes{i});
   EXPECT_EQ(trace.next_sequence(), 6u);
   const auto all = trace.since(0);
   ASSERT_EQ(all.size(), 4u);
@@ -70,7 +66,7 @@ TEST(TraceRing, ThreadsRecordAtOnceWithoutLosingOrSharingANumber) {
   for (int t = 0; t < kThreads; ++t) {
     threads.emplace_back([&trace, t] {
       const Bytes frame = build_frame(frame::kLinkUdp, 0xA5, static_cast<std::uint8_t>(t), 0x82, Bytes{1});
-      for (int i = 0; i < kEach; ++i) trace.record_udp(TraceDirection::Sent, peer("127.0.0.7", 7000), frame);
+      for (int i = 0; i < kEach; ++i) trace.record_udp(TraceDirection::Sent, make_address("127.0.0.7", 7000), frame);
     });
   }
   for (auto& thread : threads) thread.join();

@@ -1,0 +1,138 @@
+// The status line at the foot of the main window, against the simulator:
+// what it says while the link searches and waits and after each exchange,
+// and what the serial port does.
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTest>
+#include <memory>
+
+#include "control_id.h"
+#include "gui_test_environment.h"
+#include "loopback.h"
+#include "main_window.h"
+#include "multiviewer/multiviewer_link.h"
+#include "reply_window.h"
+#include "set_configure.h"
+#include "sim_process.h"
+#include "status_line.h"
+
+namespace vela::test {
+namespace {
+
+constexpr int kModeList = 1103;
+constexpr int kPortList = 1014;
+constexpr int kBaudList = 1015;
+constexpr int kConnect = 1011;
+
+// What the status line said when each window opened; made after the window,
+// so it hears each window after the status line did.
+struct OpeningTexts : ReplyWindowListener {
+  explicit OpeningTexts(const StatusLine* line) : line_(line) {}
+  void window_opened(const ReplyWindow&) override { said.push_back(line_->shown_text()); }
+  std::vector<QString> said;
+
+ private:
+  const StatusLine* line_;
+};
+
+struct LinkStatusTest : ::testing::Test {
+  LoopbackRange range = LoopbackRange::for_this_process();
+  std::unique_ptr<SimProcess> sim;
+  PanelOptions options;
+  std::unique_ptr<CVela_16_VIEWDlg> window;
+
+  void SetUp() override { take_operator_messages(); }
+
+  void start(const std::vector<std::string>& devices, const std::string& serial_device = "") {
+    const std::uint16_t device_port = free_udp_port(range.addresses(LoopbackRange::kSize));
+    std::vector<std::string> args = {"--port", std::to_string(device_port), "--broadcast-listen", range.address(0)};
+    for (std::size_t i = 0; i < devices.size(); ++i) {
+      args.insert(args.end(), {"--device", devices[i] + ",addr=" + range.address(static_cast<int>(i) + 1)});
+    }
+    if (!serial_device.empty()) args.insert(args.end(), {"--serial", serial_device});
+    sim = std::make_unique<SimProcess>(args);
+    options.link.device_port = device_port;
+    options.link.local_port = free_udp_port();
+    options.link.broadcast = range.address(0);
+    options.extra_serial_ports = {QString::fromStdString(sim->pty_path())};
+    window = std::make_unique<CVela_16_VIEWDlg>(options);
+    window->initialise();
+  }
+
+  QString status() const { return window->status_line()->shown_text(); }
+  QStringList recent() const {
+    QStringList texts;
+    for (const auto& text : window->status_line()->text().recent()) texts << QString::fromStdString(text);
+    return texts;
+  }
+};
+
+TEST_F(LinkStatusTest, ASearchSaysItSearchesThenHowManyItFoundThenTheFirstDevicesRead) {
+  start({"type=0xA1,id=1,name=Gallery MV16", "type=0x81,id=2,name=Router 8x8", "type=0xA3,id=3,name=Stage"});
+  OpeningTexts opening(window->status_line());
+  const ReplyWindowListening listening(opening);
+  window->on_scan();
+  ASSERT_FALSE(opening.said.empty());
+  EXPECT_EQ(opening.said[0], QStringLiteral("Searching\u2026"));
+  // The first device's page reads its state as it opens, after the search.
+  const QStringList texts = recent();
+  ASSERT_GE(texts.size(), 2);
+  EXPECT_EQ(texts[texts.size() - 2], "3 devices found");
+  EXPECT_TRUE(QRegularExpression("^Gallery MV16: state read in \\d+ ms$").match(status()).hasMatch())
+      << status().toStdString();
+  ASSERT_GE(opening.said.size(), 2u);
+  EXPECT_EQ(opening.said[1], QStringLiteral("Gallery MV16: state read\u2026"));
+}
+
+TEST_F(LinkStatusTest, UnansweredPollsAreCountedInARowUntilAnAnswerComes) {
+  start({"type=0xA1,id=1,name=Gallery MV16"});
+  window->on_scan();
+  ASSERT_TRUE(status().startsWith("Gallery MV16: state read in")) << status().toStdString();
+
+  sim->control("silent Gallery MV16 on");
+  const char* const expected[] = {"Gallery MV16: no answer to the status poll",
+                                  "Gallery MV16: no answer to the status poll (2 in a row)",
+                                  "Gallery MV16: no answer to the status poll (3 in a row)"};
+  for (const char* text : expected) {
+    multiviewer_link::poll_status(*window);
+    EXPECT_EQ(status(), text);
+  }
+  sim->control("silent Gallery MV16 off");
+  multiviewer_link::poll_status(*window);
+  EXPECT_TRUE(QRegularExpression("^Gallery MV16: status poll in \\d+ ms$").match(status()).hasMatch())
+      << status().toStdString();
+  sim->control("silent Gallery MV16 on");
+  multiviewer_link::poll_status(*window);
+  EXPECT_EQ(status(), "Gallery MV16: no answer to the status poll") << "an answer ends the run";
+}
+
+TEST_F(LinkStatusTest, TheSerialPortOpenedAndClosedInTheConnectionDialog) {
+  start({}, "type=0xA3,id=1,name=Lm");
+  window->show_configure();
+  CSetConfigure* dialog = window->m_pSetConfigure;
+  auto* modes = find_control<QComboBox>(dialog, kModeList);
+  auto* ports = find_control<QComboBox>(dialog, kPortList);
+  auto* bauds = find_control<QComboBox>(dialog, kBaudList);
+  auto* connect = find_control<QPushButton>(dialog, kConnect);
+  ASSERT_TRUE(modes && ports && bauds && connect);
+  QTest::keyClick(modes, Qt::Key_Down);
+  ASSERT_EQ(modes->currentIndex(), CSetConfigure::kSerialPortIndex);
+  ports->setCurrentIndex(ports->findText(QString::fromStdString(sim->pty_path())));
+  bauds->setCurrentIndex(bauds->findText("115200"));
+  ASSERT_EQ(bauds->currentText(), "115200");
+
+  QTest::mouseClick(connect, Qt::LeftButton);
+  EXPECT_EQ(status(), QString("Serial %1 at 115200 open").arg(QString::fromStdString(sim->pty_path())));
+  QTest::mouseClick(connect, Qt::LeftButton);
+  EXPECT_EQ(status(), QString("Serial %1 closed").arg(QString::fromStdString(sim->pty_path())));
+  // A search over the closed port says so beside the operator's message.
+  window->on_scan();
+  EXPECT_EQ(status(), "The serial port is not open");
+  EXPECT_EQ(take_operator_messages(), std::vector<std::string>{"Please open the serial port first!"});
+}
+
+}  // namespace
+}  // namespace vela::test
