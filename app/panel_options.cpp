@@ -54,6 +54,13 @@ PanelOptions parse_panel_options(const QStringList& arguments) {
       {QStringLiteral("screenshot"),
        QStringLiteral("Save the window to a PNG file once it is shown (after the scan with --scan), then quit."),
        QStringLiteral("FILE")},
+      {QStringLiteral("select"),
+       QStringLiteral("After the scan (with --scan), choose the first device list line that holds TEXT, as an "
+                      "operator would, and say so on standard error."),
+       QStringLiteral("TEXT")},
+      {QStringLiteral("first-frame"),
+       QStringLiteral("Once the window has painted for the first time, print \"first frame: N widgets\" on "
+                      "standard output, then quit (for start-up measurements).")},
   });
   PanelOptions options;
   parser.process(arguments);
@@ -79,6 +86,8 @@ PanelOptions parse_panel_options(const QStringList& arguments) {
   options.screenshot_path = parser.value(QStringLiteral("screenshot"));
   options.list_and_quit = parser.isSet(QStringLiteral("list-and-quit"));
   options.trace_path = parser.value(QStringLiteral("trace"));
+  options.select_text = parser.value(QStringLiteral("select"));
+  options.first_frame = parser.isSet(QStringLiteral("first-frame"));
   return options;
 }
 

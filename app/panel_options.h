@@ -17,6 +17,8 @@ struct PanelOptions {
   bool scan_at_start = false;      // --scan: press scan once the window shows
   bool list_and_quit = false;      // --list-and-quit: print the device list, quit
   QString trace_path;              // --trace: the protocol trace as JSON lines
+  QString select_text;             // --select: after the scan, choose the line holding it
+  bool first_frame = false;        // --first-frame: report the first paint, quit
   bool ok = true;
   QString error;
 };

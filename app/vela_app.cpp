@@ -5,6 +5,7 @@
 #include <QTimer>
 #include <cstdio>
 
+#include "first_frame_report.h"
 #include "main_window.h"
 #include "message_box.h"
 #include "skin.h"
@@ -28,6 +29,18 @@ void CVela_16_VIEWApp::report_and_quit(CVela_16_VIEWDlg& window) {
                  qPrintable(options_.screenshot_path));
   }
   window.accept();
+}
+
+void CVela_16_VIEWApp::choose_device(CVela_16_VIEWDlg& window) {
+  QComboBox* list = window.device_list();
+  const int line = list->findText(options_.select_text, Qt::MatchContains);
+  if (line < 0) {
+    std::fprintf(stderr, "vela-panel: no device list line holds %s\n", qPrintable(options_.select_text));
+    return;
+  }
+  list->setCurrentIndex(line);
+  window.on_device_list_choice(line);
+  std::fprintf(stderr, "vela-panel: chose %s\n", qPrintable(list->itemText(line)));
 }
 
 int CVela_16_VIEWApp::run() {
@@ -58,7 +71,10 @@ int CVela_16_VIEWApp::run() {
   window.initialise();
   vela::install_message_box_handler(&window);
   window.show();
+  if (options_.first_frame) new vela::FirstFrameReport(&window, [&window] { window.accept(); });
   if (options_.scan_at_start) QTimer::singleShot(0, &window, &CVela_16_VIEWDlg::on_scan);
+  // Queued behind the scan, so it chooses from the list the scan filled.
+  if (!options_.select_text.isEmpty()) QTimer::singleShot(0, &window, [&window, this] { choose_device(window); });
   if (!options_.screenshot_path.isEmpty() || options_.list_and_quit) {
     QTimer::singleShot(100, &window, [&window, this] { report_and_quit(window); });
   }

@@ -19,6 +19,8 @@ class CVela_16_VIEWApp : public QApplication {
  private:
   // --list-and-quit and --screenshot, once the window has shown.
   void report_and_quit(CVela_16_VIEWDlg& window);
+  // --select, once the scan has filled the device list.
+  void choose_device(CVela_16_VIEWDlg& window);
 
   vela::PanelOptions options_;
   std::unique_ptr<vela::DemoSimulator> demo_;

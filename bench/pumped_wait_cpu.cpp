@@ -1,0 +1,110 @@
+// CPU time of silent reply windows while the window stays alive: a reply
+// window listener, as the panel has, moves a wait indication (text and
+// count-down bar) and lets the window process its events each time the link
+// tells it what is left. Nobody answers on loopback: a 2000 ms UDP exchange
+// and a 2000 ms network search run their whole windows.
+#include <QApplication>
+#include <QLabel>
+#include <QProgressBar>
+#include <QWidget>
+#include <cstdio>
+#include <vector>
+
+#include "cpu_time.h"
+#include "diagnostics.h"
+#include "link_session.h"
+#include "network_search.h"
+#include "reply_window.h"
+#include "ticks.h"
+#include "udp_exchange.h"
+
+namespace {
+
+constexpr int kWindowMs = 2000;
+
+class PumpingListener : public vela::ReplyWindowListener {
+ public:
+  PumpingListener(QLabel* text, QProgressBar* bar) : text_(text), bar_(bar) {}
+
+  void window_opened(const vela::ReplyWindow& window) override {
+    bar_->setRange(0, window.window_ms);
+    pump(window, window.window_ms);
+  }
+  void window_waiting(const vela::ReplyWindow& window, int remaining_ms) override { pump(window, remaining_ms); }
+
+  int pumps = 0;
+
+ private:
+  void pump(const vela::ReplyWindow& window, int remaining_ms) {
+    text_->setText(QStringLiteral("%1: %2 ms left, %3 found")
+                       .arg(QString::fromLatin1(window.purpose))
+                       .arg(remaining_ms)
+                       .arg(window.found));
+    bar_->setValue(remaining_ms);
+    ++pumps;
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+  }
+
+  QLabel* text_;
+  QProgressBar* bar_;
+};
+
+template <typename Wait>
+void measure(const char* what, PumpingListener& listener, Wait wait) {
+  listener.pumps = 0;
+  const double cpu_before = vela::bench::process_cpu_seconds();
+  const std::int64_t wall_before = vela::tick_ms();
+  wait();
+  const double cpu = vela::bench::process_cpu_seconds() - cpu_before;
+  const std::int64_t wall = vela::tick_ms() - wall_before;
+  std::printf("%-34s wall %5lld ms   %3d repaints   cpu %7.3f ms   (%.3f%% of one core)\n", what,
+              static_cast<long long>(wall), listener.pumps, cpu * 1000.0,
+              wall > 0 ? 100.0 * cpu * 1000.0 / static_cast<double>(wall) : 0.0);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  vela::set_diagnostic_sink([](const std::string&) {});
+
+  QWidget window;
+  window.resize(1280, 720);
+  auto* text = new QLabel(&window);
+  text->setGeometry(560, 110, 400, 20);
+  auto* bar = new QProgressBar(&window);
+  bar->setGeometry(560, 132, 400, 4);
+  bar->setTextVisible(false);
+  window.show();
+  QApplication::processEvents();
+  PumpingListener listener(text, bar);
+  const vela::ReplyWindowListening listening(listener);
+
+  vela::LinkSettings settings;
+  settings.device_port = 17999;  // nobody listens there on loopback
+  settings.local_port = 0;
+  vela::LinkSession session(settings);
+  session.device_table[0].set_address("127.0.0.1");
+  session.m_device_index = 0;
+  vela::UdpExchangeOptions options;
+  options.code = 0x32;
+  options.window_ms = kWindowMs;
+  options.purpose = "status poll";
+  const vela::Bytes request = session.build_request(1, 0x32);
+  // A first short window loads fonts and fills caches, as any earlier wait
+  // of a running panel has.
+  vela::UdpExchangeOptions warm_up = options;
+  warm_up.window_ms = 200;
+  vela::exchange_udp(session.udp, session.current_device(), request, warm_up);
+  measure("UDP exchange, 2000 ms window", listener,
+          [&] { vela::exchange_udp(session.udp, session.current_device(), request, options); });
+
+  vela::LinkSettings search_settings = settings;
+  search_settings.broadcast = "127.0.0.1";  // loopback only: nobody listens on the device port
+  vela::UdpLink search_link(search_settings);
+  std::vector<vela::DiscoveredDevice> found;
+  measure("network search, 2000 ms window", listener, [&] { vela::network_search(search_link, found, kWindowMs); });
+  search_link.close();
+  return 0;
+}
