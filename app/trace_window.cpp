@@ -14,6 +14,7 @@
 #include <QVBoxLayout>
 
 #include "drop_down_list.h"
+#include "operator_message.h"
 #include "skin_style.h"
 #include "skin_text.h"
 #include "style_sheets.h"
@@ -80,8 +81,19 @@ TraceWindow::TraceWindow(QWidget* parent, ProtocolTrace& trace) : QDialog(parent
   create_controls();
   take_new_records();
   poll_ = new QTimer(this);
+  poll_->setInterval(kPollMs);
   connect(poll_, &QTimer::timeout, this, &TraceWindow::take_new_records);
-  poll_->start(kPollMs);
+}
+
+void TraceWindow::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  take_new_records();
+  poll_->start();
+}
+
+void TraceWindow::hideEvent(QHideEvent* event) {
+  poll_->stop();
+  QDialog::hideEvent(event);
 }
 
 void TraceWindow::create_controls() {
@@ -225,7 +237,7 @@ void TraceWindow::ask_and_save() {
   const QString path =
       QFileDialog::getSaveFileName(this, QStringLiteral("Save the trace"), QStringLiteral("vela-trace.jsonl"),
                                    QStringLiteral("JSON lines (*.jsonl);;All files (*)"));
-  if (!path.isEmpty()) save_to(path);
+  if (!path.isEmpty() && !save_to(path)) show_operator_message("Cannot write " + QFile::encodeName(path).toStdString());
 }
 
 }  // namespace vela

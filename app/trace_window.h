@@ -40,6 +40,9 @@ class TraceWindow : public QDialog {
  protected:
   void paintEvent(QPaintEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  // The trace is only taken while the window shows it.
+  void showEvent(QShowEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
 
  private:
   void create_controls();
