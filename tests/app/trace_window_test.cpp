@@ -8,12 +8,14 @@
 
 #include <QComboBox>
 #include <QFile>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QTableView>
 #include <QTest>
 
 #include "gui_test_environment.h"
 #include "list_clicks.h"
+#include "main_window.h"
 #include "socket_address.h"
 #include "temp_dir.h"
 #include "trace.h"
@@ -115,6 +117,28 @@ TEST_F(TraceWindowTest, SavingWritesTheShownRecordsAsJsonLines) {
     EXPECT_TRUE(line.contains("\"peer\":\"127.0.0.4:7000\"")) << line.toStdString();
   }
   EXPECT_TRUE(lines[2].isEmpty());
+}
+
+TEST(TraceWindowOpening, TheTraceButtonAndCtrlTOpenTheOneTraceWindow) {
+  PanelOptions options;
+  CVela_16_VIEWDlg window(options);
+  window.initialise();
+  window.show();
+  window.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+  EXPECT_EQ(window.trace_window(), nullptr) << "made on first use";
+  auto* button = window.findChild<QPushButton*>("trace_button");
+  ASSERT_NE(button, nullptr);
+  QTest::mouseClick(button, Qt::LeftButton);
+  TraceWindow* trace = window.trace_window();
+  ASSERT_NE(trace, nullptr);
+  EXPECT_TRUE(trace->isVisible());
+  trace->close();
+  window.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+  QTest::keyClick(&window, Qt::Key_T, Qt::ControlModifier);
+  EXPECT_EQ(window.trace_window(), trace);
+  EXPECT_TRUE(trace->isVisible());
 }
 
 }  // namespace
