@@ -34,7 +34,7 @@ CClass_16view_status::CClass_16view_status(CClass_16view_dlg* container)
 
   vela::PageContext* context = vela::page_context();
   if (context == nullptr) return;
-  vela::multiviewer_link::read_state(*context, container->window());
+  vela::multiviewer_link::read_state(*context);
   container->recompute_preview();
   if (context->m_model_window_count == 0) context->m_model_window_count = 10;
   update_lamps();

@@ -6,7 +6,6 @@
 #include "page_context.h"
 #include "serial_exchange.h"
 #include "udp_exchange.h"
-#include "wait_notice.h"
 
 namespace vela::multiviewer_link {
 namespace {
@@ -47,10 +46,9 @@ void read_state_udp(PageContext& context) {
   context.m_multiviewer.state_read = 1;
 }
 
-void read_state_serial(PageContext& context, QWidget* waiting_on) {
+void read_state_serial(PageContext& context) {
   LinkSession& link = context.m_link;
   if (!link.com.is_open()) return;
-  const WaitNotice notice(waiting_on, QStringLiteral("Reading the device state\u2026"));
   const Bytes request = link.build_request(frame::kLinkSerial, mv::code::kState);
   exchange_serial(link.com, link.reassembly, request, link.scanner_targets(), mv::kStateWindowSerialMs, {},
                   "state read");
@@ -80,9 +78,9 @@ bool send_over_udp(PageContext& context, std::uint8_t command_code, ByteView pay
   return context.m_link.send_command(command_code, payload, true);
 }
 
-void read_state(PageContext& context, QWidget* waiting_on) {
+void read_state(PageContext& context) {
   if (context.m_link.m_eState == connection_mode::kSerial) {
-    read_state_serial(context, waiting_on);
+    read_state_serial(context);
   } else {
     read_state_udp(context);
   }

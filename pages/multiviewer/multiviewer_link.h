@@ -4,8 +4,6 @@
 // carrier, and the status poll.
 #include "frame.h"
 
-class QWidget;
-
 namespace vela {
 
 class PageContext;
@@ -23,9 +21,8 @@ bool send(PageContext& context, std::uint8_t command_code, ByteView payload = {}
 bool send_over_udp(PageContext& context, std::uint8_t command_code, ByteView payload = {});
 
 // Reads the device's whole state into the record (nothing changes when no
-// reply comes). Over the serial line a notice is shown over `waiting_on`
-// while the long wait lasts.
-void read_state(PageContext& context, QWidget* waiting_on);
+// reply comes).
+void read_state(PageContext& context);
 
 // Asks which windows carry a signal (over UDP, to one host's address only);
 // the status is cleared first, so every window without an answer reads as

@@ -4,7 +4,6 @@
 #include "page_context.h"
 #include "rk2207/rk2207_link.h"
 #include "rk2207_show_modes.h"
-#include "wait_notice.h"
 
 namespace {
 
@@ -44,12 +43,7 @@ CClass_rk2207_main_dlg::CClass_rk2207_main_dlg(QWidget* parent)
 void CClass_rk2207_main_dlg::read_back() {
   vela::PageContext* context = vela::page_context();
   if (context == nullptr) return;
-  std::optional<std::uint8_t> mode;
-  {
-    const vela::WaitNotice notice(parentWidget() ? parentWidget()->window() : nullptr,
-                                  QStringLiteral("Reading the device state\u2026"));
-    mode = vela::rk2207_link::read_state(*context);
-  }
+  const std::optional<std::uint8_t> mode = vela::rk2207_link::read_state(*context);
   if (!mode) return;
   m_suppress_send = true;
   // The received mode always counts as a change.

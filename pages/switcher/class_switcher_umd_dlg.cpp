@@ -8,7 +8,6 @@
 #include "page_context.h"
 #include "switcher/switcher_link.h"
 #include "switcher/switcher_settings_widgets.h"
-#include "wait_notice.h"
 
 namespace {
 
@@ -53,6 +52,5 @@ void CClass_switcher_umd_dlg::on_set(int camera_index) {
   vela::PageContext* context = vela::page_context();
   if (context == nullptr) return;
   context->m_camera_names[static_cast<std::size_t>(camera_index)] = name_edit(camera_index)->text().toStdU16String();
-  const vela::WaitNotice notice(this, QStringLiteral("Sending the camera name\u2026"));
   vela::switcher_link::send_camera_name(*context, camera_index);
 }

@@ -1,0 +1,205 @@
+// A page waiting for its device: the window keeps painting and shows what it
+// waits for, while clicks and timers wait their turn.
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+
+#include "live_wait.h"
+#include "multiviewer/class_16view_control.h"
+#include "multiviewer/class_16view_status.h"
+#include "multiviewer/multiviewer_link.h"
+#include "multiviewer_fixture.h"
+#include "multiviewer_protocol.h"
+#include "serial_exchange.h"
+#include "wait_indication.h"
+#include "wait_watch.h"
+
+namespace vela::test {
+namespace {
+
+namespace mv = multiviewer;
+
+// The page inside a window of the panel's size, with the window's wait
+// display: live painting and the card over the page.
+struct PageWait : MultiviewerPageFixture {
+  std::unique_ptr<QWidget> host;
+  std::unique_ptr<LiveWait> live;
+  WaitIndication* card = nullptr;
+
+  void SetUp() override {
+    host = std::make_unique<QWidget>();
+    host->resize(1240, 580);
+    live = std::make_unique<LiveWait>();
+    card = new WaitIndication(WaitIndication::Shows::DeviceReplies, host.get());
+    card->place_centred(host->rect());
+    host->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(host.get()));
+  }
+
+  void TearDown() override {
+    page.reset();
+    host.reset();
+    live.reset();
+    MultiviewerPageFixture::TearDown();
+  }
+
+  void open_page_in_host() {
+    page = std::make_unique<CClass_16view_dlg>(host.get());
+    page->setGeometry(host->rect());
+    page->show();
+  }
+
+  void start_serial(const std::string& extra = "") {
+    sim = std::make_unique<SimProcess>(std::vector<std::string>{"--serial", "type=0xA1,id=1,name=Line" + extra});
+    make_context({}, device_type::kMultiviewer16);
+    context->m_link.m_eState = connection_mode::kSerial;
+    ASSERT_TRUE(context->m_link.com.open(sim->pty_path(), 115200));
+  }
+
+  // Runs the window thread's queue until `done`, for at most `limit_ms`.
+  static bool run_until(const std::function<bool()>& done, int limit_ms = 10000) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!done() && clock.elapsed() < limit_ms) QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    return done();
+  }
+};
+
+// What the window looked like at one slice of a wait.
+struct Slice {
+  int remaining_ms;
+  bool card_shown;
+  int card_paints;
+  int page_paints;
+  bool wait_cursor;
+};
+
+TEST_F(PageWait, ASerialReadBackKeepsThePageDrawnAndCountsDownWhatItWaitsFor) {
+  start_serial();
+  WaitWatch watch;
+  bool card_seen_on_quick_read = false;
+  watch.on_close = [&](const ReplyWindow&) { card_seen_on_quick_read |= card->isVisible(); };
+  open_page_in_host();
+  ASSERT_EQ(watch.events, (std::vector<std::string>{"open state read", "close state read"}));
+  EXPECT_FALSE(card_seen_on_quick_read) << "a reply that comes at once shows no card";
+  watch.on_close = nullptr;
+
+  // The device falls silent; the Status sub-page reads it again and waits
+  // its whole 5000 ms.
+  sim->control("silent Line on");
+  choose_sub_page(MultiviewerSubPage::Control);
+  const PaintCount card_paints(card);
+  const PaintCount page_paints(page.get());
+  std::vector<Slice> slices;
+  QString caption, detail;
+  watch.on_slice = [&](const ReplyWindow&, int remaining_ms) {
+    const QCursor* cursor = QApplication::overrideCursor();
+    slices.push_back({remaining_ms, card->isVisible(), card_paints.count, page_paints.count,
+                      cursor != nullptr && cursor->shape() == Qt::WaitCursor});
+    caption = card->caption();
+    detail = card->detail();
+    // Whatever changes on the page meanwhile is painted by the next slice.
+    page->update();
+  };
+  choose_sub_page(MultiviewerSubPage::Status);
+  EXPECT_EQ(diagnostics.count("time over \n"), 1u);
+
+  ASSERT_GT(slices.size(), 20u);
+  EXPECT_FALSE(slices.front().card_shown) << "not before the wait has lasted a while";
+  EXPECT_GT(slices.front().remaining_ms, 4500);
+  EXPECT_LT(slices.back().remaining_ms, 500);
+  for (std::size_t i = 1; i < slices.size(); ++i) {
+    const Slice& before = slices[i - 1];
+    const Slice& now = slices[i];
+    EXPECT_LE(now.remaining_ms, before.remaining_ms) << i;
+    EXPECT_GT(now.page_paints, before.page_paints) << "slice " << i << ": the page was not repainted";
+    if (before.card_shown) {
+      EXPECT_TRUE(now.card_shown) << i;
+      EXPECT_GT(now.card_paints, before.card_paints) << "slice " << i << ": the countdown was not repainted";
+    }
+    EXPECT_EQ(now.wait_cursor, now.card_shown) << i;
+  }
+  EXPECT_TRUE(slices.back().card_shown);
+  EXPECT_EQ(caption, "State read");
+  EXPECT_EQ(detail, "Waiting for the multiviewer, id 1, on the serial line");
+  EXPECT_FALSE(card->isVisible()) << "gone with the wait";
+  EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+TEST_F(PageWait, ClicksMadeDuringAWaitRunAfterItInTheirOrder) {
+  start(device_type::kMultiviewer16);
+  open_page_in_host();
+  choose_sub_page(MultiviewerSubPage::Control);
+  auto* control = sub_page<CClass_16view_control>();
+  ASSERT_NE(control, nullptr);
+  sim->control("silent Gallery on");
+
+  WaitWatch watch;
+  bool clicked = false;
+  std::size_t layouts_sent_during_the_wait = 0;
+  watch.on_slice = [&](const ReplyWindow&, int) {
+    if (std::exchange(clicked, true)) return;
+    post_click(control->layout_button(4));
+    post_click(control->layout_button(2));
+  };
+  watch.on_close = [&](const ReplyWindow&) {
+    layouts_sent_during_the_wait = frames_with_code(mv::code::kLayout).size();
+  };
+  // The 1000 ms status poll of a silent device.
+  multiviewer_link::poll_status(*context);
+  ASSERT_TRUE(clicked);
+  EXPECT_EQ(layouts_sent_during_the_wait, 0u);
+  EXPECT_EQ(watch.events, (std::vector<std::string>{"open status poll", "close status poll"}));
+
+  ASSERT_TRUE(run_until([&] { return frames_with_code(mv::code::kLayout).size() >= 2; }));
+  const auto layouts = frames_with_code(mv::code::kLayout);
+  ASSERT_EQ(layouts.size(), 2u);
+  EXPECT_EQ(layouts[0].bytes()[17], mv::kLayouts[4].code);
+  EXPECT_EQ(layouts[1].bytes()[17], mv::kLayouts[2].code);
+  EXPECT_EQ(context->m_multiviewer.m_cur_window_count, mv::kLayouts[2].code);
+}
+
+TEST_F(PageWait, AStatusPollDueDuringAnotherWaitRunsAfterItOnce) {
+  // The page's multiviewer answers over UDP; a silent one on the serial line
+  // holds the window thread for 5000 ms, the status poll's whole period.
+  start_device(device_type::kMultiviewer16, "", {"--serial", "type=0xA1,id=2,name=Line,silent"});
+  ASSERT_TRUE(context->m_link.com.open(sim->pty_path(), 115200));
+  open_page_in_host();
+  ASSERT_TRUE(sub_page<CClass_16view_status>()->polling());
+
+  WaitWatch watch;
+  LinkSession& link = context->m_link;
+  const Bytes request = link.build_request(frame::kLinkSerial, mv::code::kState);
+  exchange_serial(link.com, link.reassembly, request, link.scanner_targets(), mv::kStateWindowSerialMs, {},
+                  "state read");
+  EXPECT_EQ(watch.events, (std::vector<std::string>{"open state read", "close state read"}));
+  EXPECT_TRUE(frames_with_code(mv::code::kStatus).empty()) << "the poll ran inside the wait";
+
+  ASSERT_TRUE(run_until([&] { return watch.events.size() >= 4; }));
+  EXPECT_EQ(watch.events,
+            (std::vector<std::string>{"open state read", "close state read", "open status poll", "close status poll"}));
+  run_until([] { return false; }, 300);
+  EXPECT_EQ(frames_with_code(mv::code::kStatus).size(), 1u) << "one poll for the tick the wait held";
+}
+
+// The card over a page, for a person to look at; skipped unless
+// VELA_RENDER_DIR is set.
+TEST_F(PageWait, RenderTheCardOverAPage) {
+  const QString dir = qEnvironmentVariable("VELA_RENDER_DIR");
+  if (dir.isEmpty()) GTEST_SKIP() << "set VELA_RENDER_DIR to write the pictures";
+  QDir().mkpath(dir);
+  start(device_type::kMultiviewer16, ",signal=1-12");
+  open_page_in_host();
+  sim->control("silent Gallery on");
+  WaitWatch watch;
+  bool saved = false;
+  watch.on_slice = [&](const ReplyWindow&, int remaining_ms) {
+    if (saved || remaining_ms > 600) return;
+    saved = host->grab().save(dir + "/page-wait-status-poll.png");
+  };
+  multiviewer_link::poll_status(*context);
+  EXPECT_TRUE(saved);
+}
+
+}  // namespace
+}  // namespace vela::test
