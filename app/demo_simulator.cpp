@@ -5,8 +5,11 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <arpa/inet.h>
+#include <sys/prctl.h>
 #include <sys/socket.h>
 #include <unistd.h>
+
+#include <csignal>
 
 namespace vela {
 namespace {
@@ -76,6 +79,13 @@ bool DemoSimulator::start(const QString& devsim_path, LinkSettings& settings) {
   arguments << QStringLiteral("--serial") << QString::fromLatin1(kDemoSerialDevice);
 
   process_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+  // A panel that is killed or crashes runs no destructor: the kernel ends
+  // the simulator instead (SIGTERM, so it still removes what it made). A
+  // panel gone before the request took hold is caught by the parent check.
+  const pid_t panel = ::getpid();
+  process_.setChildProcessModifier([panel] {
+    if (::prctl(PR_SET_PDEATHSIG, SIGTERM) != 0 || ::getppid() != panel) ::_exit(1);
+  });
   process_.start(devsim_path, arguments);
   if (!process_.waitForStarted(kReadyTimeoutMs)) {
     error_ = QStringLiteral("cannot start %1").arg(devsim_path);

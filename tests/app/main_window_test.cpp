@@ -15,6 +15,7 @@
 #include "device_network_note.h"
 #include "device_page.h"
 #include "loopback.h"
+#include "loopback_studio.h"
 #include "main_window.h"
 #include "network_search.h"
 #include "set_configure.h"
@@ -143,6 +144,21 @@ TEST_F(MainWindowFixture, NetworkSearchListsDevicesInAnswerOrderAndOpensTheFirst
   EXPECT_EQ(note().headline(), "Answered on network card lo, network 127.0.0.0/8");
   EXPECT_EQ(window->device_list()->itemData(2, Qt::ToolTipRole).toString(), note().headline());
   EXPECT_FALSE(shows_sign(window->device_list(), 2));
+}
+
+TEST_F(MainWindowFixture, AFullTableOfDevicesAnsweringInOneBurstIsListedWhole) {
+  const LoopbackStudio studio(static_cast<int>(kDeviceTableSize));
+  sim = std::make_unique<SimProcess>(studio.simulator_args());
+  options.link.device_port = studio.device_port();
+  options.link.broadcast = studio.listen_address();
+  open_window();
+  QTest::mouseClick(window->findChild<CButtonST*>("id1005"), Qt::LeftButton);
+  QStringList expected;
+  for (const std::string& text : studio.list_texts()) expected << QString::fromStdString(text);
+  EXPECT_EQ(list_items(window->device_list()), expected);
+  EXPECT_EQ(window->m_link.device_count, kDeviceTableSize);
+  EXPECT_EQ(window->m_link.device_table[kDeviceTableSize - 1].address_text(),
+            studio.device_address(static_cast<int>(kDeviceTableSize) - 1));
 }
 
 TEST_F(MainWindowFixture, SearchWithoutAnswerShowsNoDeviceFoundAndNoPage) {
