@@ -19,6 +19,7 @@
 #include "ipv4_address_edit.h"
 #include "main_window.h"
 #include "search_coverage_line.h"
+#include "serial_line_watch.h"
 #include "skin.h"
 #include "skin_paint.h"
 #include "skin_text.h"
@@ -55,6 +56,7 @@ CSetConfigure::CSetConfigure(QWidget* parent) : QDialog(parent) {
   setWindowTitle(QStringLiteral("Configure"));
   setFont(vela::skin_font(12, false));
   resize(kWidth, kHeight);
+  m_line_watch = new vela::SerialLineWatch(this, [this] { show_port_closed(); });
   create_controls();
   initialise();
 }
@@ -136,10 +138,7 @@ void CSetConfigure::on_connect() {
   if (m_connected) {
     com.close(vela::CnComm::kDefaultCloseWaitMs);
     emit serial_port_closed(m_port_list->currentText());
-    m_connect->setText(kConnectCaption);
-    m_port_list->setEnabled(true);
-    m_baud_list->setEnabled(true);
-    set_connected(false);
+    show_port_closed();
     return;
   }
   const int baud = m_baud_list->currentText().toInt();
@@ -167,8 +166,16 @@ void CSetConfigure::on_change_ip() {
   link.send_command(vela::code::kSetAddress, main->m_set_address_payload);
 }
 
+void CSetConfigure::show_port_closed() {
+  m_connect->setText(kConnectCaption);
+  m_port_list->setEnabled(true);
+  m_baud_list->setEnabled(true);
+  set_connected(false);
+}
+
 void CSetConfigure::set_connected(bool connected) {
   m_connected = connected;
+  m_line_watch->watch(connected);
   const int icon = connected ? vela::shell_bitmap::status_connected : vela::shell_bitmap::status_disconnected;
   m_status_icon->setPixmap(vela::Skin::pixmap(icon, vela::shell_bitmap::status_icon_size));
   m_status_icon->setProperty("iconId", icon);

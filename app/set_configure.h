@@ -11,6 +11,9 @@ class QComboBox;
 class QLabel;
 class QPushButton;
 class Ipv4AddressEdit;
+namespace vela {
+class SerialLineWatch;
+}
 
 class CSetConfigure : public QDialog {
   Q_OBJECT
@@ -49,6 +52,8 @@ class CSetConfigure : public QDialog {
   void on_connect();
   void on_change_ip();
   void set_connected(bool connected);
+  // Connect again offered, port and baud lists free.
+  void show_port_closed();
   void hide_dialog();
 
   bool m_connected = false;
@@ -61,4 +66,5 @@ class CSetConfigure : public QDialog {
   QComboBox* m_baud_list = nullptr;
   QPushButton* m_connect = nullptr;
   QLabel* m_status_icon = nullptr;
+  vela::SerialLineWatch* m_line_watch = nullptr;
 };

@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <memory>
 #include <optional>
+#include <thread>
 
 #include "gui_test_environment.h"
 #include "control_id.h"
@@ -406,6 +407,28 @@ TEST_F(ConfigureSerialTest, ChangeIpInSerialModeWritesTheFrameOnlyWhileThePortIs
   EXPECT_EQ(std::vector<std::uint8_t>(window_->m_set_address_payload.begin(), window_->m_set_address_payload.end()),
             payload);
   EXPECT_EQ(log().records().size(), 1U) << "the click with the port closed sent something";
+}
+
+TEST_F(ConfigureSerialTest, ALineLostDuringASearchEndsItAndTheDialogShowsThePortClosed) {
+  show_dialog();
+  connect_to_simulator();
+  ASSERT_TRUE(dialog_->connected());
+  sim_->control("silent Lm on");
+  std::thread cable_puller([this] {
+    log().wait_for(1, [](const LogRecord& record) { return record.carrier == "serial"; });
+    sim_->control("line Lm cut");
+  });
+  window_->serial_search();  // waits in its window when the line goes
+  cable_puller.join();
+
+  EXPECT_EQ(diagnostics_.count("serial line " + sim_->pty_path() + " lost \n"), 1U);
+  EXPECT_FALSE(link().com.is_open());
+  EXPECT_TRUE(QTest::qWaitFor([this] { return !dialog_->connected(); }, 5000));
+  expect_port_controls(false);
+  // The next search finds the port closed and asks for it to be opened.
+  vela::test::take_operator_messages();
+  window_->serial_search();
+  EXPECT_EQ(vela::test::take_operator_messages(), std::vector<std::string>{"Please open the serial port first!"});
 }
 
 // --- Change IP over the network -----------------------------------------------------

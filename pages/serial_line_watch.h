@@ -1,0 +1,28 @@
+#pragma once
+// Keeps a connection page honest about the serial port it opened: while the
+// page shows the port open, a port that closed under it (its line lost, see
+// CnComm) is noticed within a moment; the watch then releases the port and
+// tells the page once, so that it shows the port closed.
+#include <QObject>
+#include <QTimer>
+#include <functional>
+
+namespace vela {
+
+class SerialLineWatch : public QObject {
+ public:
+  static constexpr int kCheckIntervalMs = 200;
+
+  SerialLineWatch(QObject* page, std::function<void()> on_closed);
+
+  // The page shows the port open, or closed.
+  void watch(bool open);
+
+ private:
+  void check();
+
+  QTimer m_timer;
+  std::function<void()> m_on_closed;
+};
+
+}  // namespace vela
