@@ -166,6 +166,9 @@ TEST_F(PageWait, AStatusPollDueDuringAnotherWaitRunsAfterItOnce) {
   ASSERT_TRUE(context->m_link.com.open(sim->pty_path(), 115200));
   open_page_in_host();
   ASSERT_TRUE(sub_page<CClass_16view_status>()->polling());
+  // A second into the poll's period, so that its tick, however coarse the
+  // timer, falls inside the wait that follows.
+  run_until([] { return false; }, 1000);
 
   WaitWatch watch;
   LinkSession& link = context->m_link;
