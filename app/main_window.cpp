@@ -18,6 +18,7 @@
 #include "device_page.h"
 #include "diagnostics.h"
 #include "enter_escape.h"
+#include "live_wait.h"
 #include "set_configure.h"
 #include "skin.h"
 #include "skin_style.h"
@@ -127,6 +128,7 @@ void CVela_16_VIEWDlg::create_controls() {
 
   m_network_note = new vela::DeviceNetworkNote(this);
   m_network_note->setGeometry(vela::shell_layout::network_note);
+  create_wait_display();
 
   m_page_frame = new QLabel(this);
   vela::set_control_id(m_page_frame, 1004);

@@ -7,6 +7,7 @@
 #include <QPoint>
 #include <QRect>
 #include <array>
+#include <memory>
 
 #include "page_context.h"
 #include "page_dispatch.h"
@@ -20,6 +21,8 @@ class CSetConfigure;
 namespace vela {
 class DevicePage;
 class DeviceNetworkNote;
+class LiveWait;
+class WaitIndication;
 class StatusLine;
 class TraceWindow;
 }  // namespace vela
@@ -75,6 +78,7 @@ class CVela_16_VIEWDlg : public QDialog, public vela::PageContext {
 
  private:
   void create_controls();
+  void create_wait_display();
   void create_status_controls();
   // Tells the status line about the serial port the connection dialog opened or closed.
   void watch_serial_port(CSetConfigure* dialog);
@@ -94,6 +98,10 @@ class CVela_16_VIEWDlg : public QDialog, public vela::PageContext {
   vela::StatusLine* m_status_line = nullptr;
   QPushButton* m_trace_button = nullptr;
   vela::TraceWindow* m_trace_window = nullptr;
+  // Keeps the window painting while it waits for a reply and shows what for.
+  std::unique_ptr<vela::LiveWait> m_live_wait;
+  vela::WaitIndication* m_search_progress = nullptr;
+  vela::WaitIndication* m_wait_indication = nullptr;
   bool m_dragging = false;
   QPoint m_drag_offset;
 };

@@ -1,5 +1,4 @@
 // The scan button: the network search and the serial search.
-#include <QApplication>
 #include <QComboBox>
 
 #include "device_network_note.h"
@@ -11,28 +10,6 @@
 #include "status_line.h"
 
 namespace {
-
-// The window thread is busy for the whole search window: say so with the
-// cursor and, while the list is empty, with its placeholder text (painted
-// once before the wait, since nothing repaints during it).
-class SearchInProgress {
- public:
-  explicit SearchInProgress(QComboBox* list) : list_(list), idle_text_(list->placeholderText()) {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    list_->setPlaceholderText(QStringLiteral("Searching\u2026"));
-    list_->repaint();
-  }
-  ~SearchInProgress() {
-    list_->setPlaceholderText(idle_text_);
-    QApplication::restoreOverrideCursor();
-  }
-  SearchInProgress(const SearchInProgress&) = delete;
-  SearchInProgress& operator=(const SearchInProgress&) = delete;
-
- private:
-  QComboBox* list_;
-  QString idle_text_;
-};
 
 const QString kNoDeviceFound = QStringLiteral("No Device Found");
 
@@ -67,14 +44,11 @@ void CVela_16_VIEWDlg::network_search() {
   m_link.device_count = 0;
 
   std::vector<vela::DiscoveredDevice> found;
-  {
-    SearchInProgress busy(m_device_list);
-    if (vela::network_search(m_link.udp, found) == vela::SearchStatus::SocketFailed) {
-      m_status_line->text().search_failed("no socket");
-      vela::show_operator_message("Create socket err");
-      vela::diag("create socket fail \n");
-      return;
-    }
+  if (vela::network_search(m_link.udp, found) == vela::SearchStatus::SocketFailed) {
+    m_status_line->text().search_failed("no socket");
+    vela::show_operator_message("Create socket err");
+    vela::diag("create socket fail \n");
+    return;
   }
   for (std::size_t i = 0; i < found.size(); ++i) {
     m_link.device_table[i] = found[i].entry;
@@ -104,12 +78,8 @@ void CVela_16_VIEWDlg::serial_search() {
   if (m_device_list->count() > 0) m_device_list->clear();
   m_network_note->show_for(m_device_list, -1);
 
-  vela::SerialSearchResult result;
-  {
-    SearchInProgress busy(m_device_list);
-    result = vela::serial_search(m_link.com, m_link.reassembly, m_link.m_main_com_dev_type, m_link.device_table[0],
-                                 m_link.last_serial_name);
-  }
+  const vela::SerialSearchResult result = vela::serial_search(
+      m_link.com, m_link.reassembly, m_link.m_main_com_dev_type, m_link.device_table[0], m_link.last_serial_name);
   vela::report_serial_search(m_status_line->text(), result, m_link.device_table[0], m_link.last_serial_name);
   if (!result.port_open) {
     vela::show_operator_message("Please open the serial port first!");
