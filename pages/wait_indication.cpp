@@ -89,8 +89,8 @@ void WaitIndication::window_waiting(const ReplyWindow& window, int remaining_ms)
   if (isVisible()) repaint();
 }
 
-void WaitIndication::window_closed(const ReplyWindow&, ReplyWindowOutcome, int) {
-  if (!open_) return;
+void WaitIndication::window_closed(const ReplyWindow& window, ReplyWindowOutcome, int) {
+  if (!open_ || !wanted(window)) return;
   open_ = false;
   disappear();
 }
@@ -117,7 +117,10 @@ QString WaitIndication::caption() const {
 }
 
 QString WaitIndication::detail() const {
-  if (shows_ == Shows::Searches) return devices_found(window_.found);
+  if (shows_ == Shows::Searches) {
+    // The serial search takes one answer and does not count as it goes.
+    return window_.kind == ReplyWindowKind::SerialSearch ? QString() : devices_found(window_.found);
+  }
   QString text = QStringLiteral("Waiting for the %1, id %2")
                      .arg(QString::fromLatin1(device_family_name(window_.device.type)))
                      .arg(window_.device.id);

@@ -11,6 +11,7 @@
 #include "multiviewer_fixture.h"
 #include "multiviewer_protocol.h"
 #include "serial_exchange.h"
+#include "ticks.h"
 #include "wait_indication.h"
 #include "wait_watch.h"
 
@@ -183,6 +184,69 @@ TEST_F(PageWait, AStatusPollDueDuringAnotherWaitRunsAfterItOnce) {
             (std::vector<std::string>{"open state read", "close state read", "open status poll", "close status poll"}));
   run_until([] { return false; }, 300);
   EXPECT_EQ(frames_with_code(mv::code::kStatus).size(), 1u) << "one poll for the tick the wait held";
+}
+
+// What each kind of wait says, and when it shows.
+TEST(WaitIndicationText, SaysWhatIsAskedOfWhomAndShowsOnlyOnceAWaitLasts) {
+  DeviceEntry udp_device;
+  udp_device.type = device_type::kRk2207;
+  udp_device.id = 3;
+  udp_device.set_address("127.0.0.9");
+  DeviceEntry no_address = udp_device;
+  no_address.set_address("");
+  struct Case {
+    WaitIndication::Shows shows;
+    ReplyWindowKind kind;
+    const char* purpose;
+    DeviceEntry device;
+    std::size_t found;
+    const char* caption;
+    const char* detail;
+  };
+  using S = WaitIndication::Shows;
+  using K = ReplyWindowKind;
+  const Case cases[] = {
+      {S::Searches, K::NetworkSearch, "search", {}, 0, "Searching the network", "no device yet"},
+      {S::Searches, K::NetworkSearch, "search", {}, 1, "Searching the network", "1 device found"},
+      {S::Searches, K::NetworkSearch, "search", {}, 12, "Searching the network", "12 devices found"},
+      {S::Searches, K::SerialSearch, "search", {}, 0, "Searching the serial line", ""},
+      {S::DeviceReplies, K::UdpReply, "state read", udp_device, 0, "State read",
+       "Waiting for the RK2207, id 3, at 127.0.0.9"},
+      {S::DeviceReplies, K::UdpReply, "camera name", no_address, 0, "Camera name", "Waiting for the RK2207, id 3"},
+      {S::DeviceReplies, K::SerialReply, "lock read", udp_device, 0, "Lock read",
+       "Waiting for the RK2207, id 3, on the serial line"},
+  };
+  QWidget host;
+  host.resize(600, 300);
+  host.show();
+  for (const Case& c : cases) {
+    WaitIndication indication(c.shows, &host);
+    ReplyWindow window;
+    window.kind = c.kind;
+    window.purpose = c.purpose;
+    window.device = c.device;
+    window.found = c.found;
+    window.window_ms = 1000;
+    window.opened_tick = tick_ms();
+    indication.window_opened(window);
+    indication.window_waiting(window, 990);
+    EXPECT_EQ(indication.caption(), c.caption) << c.purpose;
+    EXPECT_EQ(indication.detail(), c.detail) << c.purpose;
+    EXPECT_EQ(indication.isVisible(), c.shows == S::Searches)
+        << c.purpose << ": a search shows at once, a reply not yet";
+    window.opened_tick -= WaitIndication::kShowAfterMs;
+    indication.window_waiting(window, 840);
+    EXPECT_TRUE(indication.isVisible()) << c.purpose;
+    EXPECT_EQ(indication.time_left(), "0.8 s") << c.purpose;
+    // A window of the other kind passes it by.
+    ReplyWindow other = window;
+    other.kind = c.shows == S::Searches ? K::UdpReply : K::NetworkSearch;
+    indication.window_closed(other, ReplyWindowOutcome::Replied, 10);
+    EXPECT_TRUE(indication.isVisible()) << c.purpose;
+    indication.window_closed(window, ReplyWindowOutcome::NothingAccepted, 1000);
+    EXPECT_FALSE(indication.isVisible()) << c.purpose;
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr) << c.purpose;
+  }
 }
 
 // The card over a page, for a person to look at; skipped unless
