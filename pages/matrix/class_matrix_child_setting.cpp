@@ -12,6 +12,7 @@
 #include "ipv4_address_edit.h"
 #include "matrix/matrix_bitmaps.h"
 #include "page_context.h"
+#include "serial_line_watch.h"
 #include "shade_button_st.h"
 #include "skin.h"
 #include "skin_style.h"
@@ -61,6 +62,7 @@ CClass_matrix_child_setting::CClass_matrix_child_setting(CClass_matrix_control* 
     : MatrixSubPageBase(page, kTemplateId, bitmap::setting_background, kGroupBoxId) {
   set_separator_lines({QLine(kSeparatorLeft, kNetworkBandTop, kSeparatorRight, kNetworkBandTop),
                        QLine(kSeparatorLeft, kSerialBandTop, kSeparatorRight, kSerialBandTop)});
+  m_line_watch = new vela::SerialLineWatch(this, [this] { show_port_closed(); });
   create_controls();
   if (vela::page_context() != nullptr) initialise();
 }
@@ -144,10 +146,7 @@ void CClass_matrix_child_setting::on_connect() {
   vela::CnComm& com = context->m_link.com;
   if (m_connected) {
     com.close(vela::CnComm::kDefaultCloseWaitMs);
-    m_port_list->setEnabled(true);
-    m_baud_list->setEnabled(true);
-    m_connect->setText(kReconnectCaption);
-    set_connected(false);
+    show_port_closed();
     return;
   }
   const int baud = m_baud_list->currentText().toInt();
@@ -160,8 +159,16 @@ void CClass_matrix_child_setting::on_connect() {
   set_connected(true);
 }
 
+void CClass_matrix_child_setting::show_port_closed() {
+  m_port_list->setEnabled(true);
+  m_baud_list->setEnabled(true);
+  m_connect->setText(kReconnectCaption);
+  set_connected(false);
+}
+
 void CClass_matrix_child_setting::set_connected(bool connected) {
   m_connected = connected;
+  m_line_watch->watch(connected);
   const int icon = connected ? bitmap::status_connected : bitmap::status_disconnected;
   m_status_icon->setPixmap(vela::Skin::pixmap(icon, bitmap::status_icon_size));
   m_status_icon->setProperty("iconId", icon);

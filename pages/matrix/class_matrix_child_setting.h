@@ -11,6 +11,9 @@ class CShadeButtonST;
 class Ipv4AddressEdit;
 class QComboBox;
 class QLabel;
+namespace vela {
+class SerialLineWatch;
+}
 
 class CClass_matrix_child_setting : public vela::MatrixSubPageBase {
   Q_OBJECT
@@ -35,6 +38,8 @@ class CClass_matrix_child_setting : public vela::MatrixSubPageBase {
   void on_mode_selected(int index);
   void on_connect();
   void set_connected(bool connected);
+  // Connect again offered, port and baud lists free.
+  void show_port_closed();
 
   bool m_connected = false;
   QRect m_status_rect;
@@ -45,4 +50,5 @@ class CClass_matrix_child_setting : public vela::MatrixSubPageBase {
   QComboBox* m_baud_list = nullptr;
   CShadeButtonST* m_connect = nullptr;
   QLabel* m_status_icon = nullptr;
+  vela::SerialLineWatch* m_line_watch = nullptr;
 };

@@ -144,6 +144,23 @@ TEST_F(MatrixSetting, BackOnTheTabWithThePortOpenAFailedConnectLeavesItClosedAnd
   EXPECT_TRUE(take_operator_messages().empty());
 }
 
+TEST_F(MatrixSetting, ALineThatGoesAwayIsShownClosedAndFreesThePort) {
+  CClass_matrix_child_setting* setting = open_setting();
+  ASSERT_TRUE(click_list_item(setting->mode_list(), CClass_matrix_child_setting::kSerialPortIndex));
+  choose_port(setting, QString::fromStdString(sim->pty_path()));
+  QTest::mouseClick(setting->connect_button(), Qt::LeftButton);
+  ASSERT_TRUE(setting->connected());
+
+  sim->control("line Serial Matrix cut");
+  EXPECT_TRUE(QTest::qWaitFor([setting] { return !setting->connected(); }, 5000));
+  EXPECT_EQ(icon(setting), matrix_bitmap::status_disconnected);
+  EXPECT_EQ(setting->connect_button()->text(), "Conect");
+  EXPECT_TRUE(setting->port_list()->isEnabled());
+  EXPECT_TRUE(setting->baud_list()->isEnabled());
+  EXPECT_FALSE(context->m_link.com.is_open());
+  EXPECT_FALSE(context->m_link.com.line_lost()) << "the lost line's descriptor was released";
+}
+
 TEST_F(MatrixSetting, TextsFollowTheModeChosenHere) {
   CClass_matrix_child_setting* setting = open_setting();
   ASSERT_TRUE(click_list_item(setting->mode_list(), CClass_matrix_child_setting::kSerialPortIndex));
