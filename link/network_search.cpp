@@ -75,8 +75,9 @@ SearchStatus network_search(UdpLink& link, std::vector<DiscoveredDevice>& found,
   const Bytes request = build_search_request(frame::kLinkUdp);
   const SearchPlan plan = plan_search(link.settings());
   AnswerRepeats repeats;
-  OpenReplyWindow shown(ReplyWindowKind::NetworkSearch, "search", request, window_ms);
+  // A search that never had a socket opened no window: nothing was asked.
   if (!link.prepare_search_socket()) return SearchStatus::SocketFailed;
+  OpenReplyWindow shown(ReplyWindowKind::NetworkSearch, "search", request, window_ms);
   diag("create socket success \n");
   send_to_every_destination(link, plan, request);
 

@@ -107,6 +107,17 @@ TEST_F(ReplyWindows, ASearchReportsEveryDeviceAsItIsFound) {
   }
 }
 
+TEST_F(ReplyWindows, ASearchWithoutASocketOpensNoWindow) {
+  start({"type=0xA1,id=1,name=One"});
+  test::UdpPeer holder("0.0.0.0", settings.local_port);  // another program holds the local port
+  const ReplyWindowListening listening(log);
+  UdpLink link(settings);
+  std::vector<DiscoveredDevice> found;
+  ASSERT_EQ(network_search(link, found), SearchStatus::SocketFailed);
+  EXPECT_TRUE(log.opened.empty());
+  EXPECT_TRUE(log.closed.empty());
+}
+
 TEST_F(ReplyWindows, OnlyTheWaitingThreadsListenersHear) {
   start({"type=0xA1,id=1,name=Plain,silent"});
   const ReplyWindowListening listening(log);
