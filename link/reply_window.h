@@ -16,7 +16,7 @@ enum class ReplyWindowKind { NetworkSearch, SerialSearch, UdpReply, SerialReply 
 enum class ReplyWindowOutcome {
   Replied,          // a reply was accepted (a search: it ran its full window)
   NothingAccepted,  // the window ran out with nothing accepted
-  PortClosed,       // the serial port was not open: nothing was sent
+  PortClosed,       // the serial port was not open, or its line went away during the wait
 };
 
 struct ReplyWindow {

@@ -61,8 +61,9 @@ TEST(PanelProcess, BadOptionsAreRefused) {
 TEST(PanelProcess, HelpListsEveryOption) {
   const ProcessResult result = run_process({kPanel, "--help"});
   EXPECT_EQ(result.exit_code, 0);
-  for (const char* option : {"--device-port", "--local-port", "--broadcast", "--serial-port", "--demo", "--devsim",
-                             "--skin", "--scan", "--list-and-quit", "--screenshot", "--select", "--first-frame"}) {
+  for (const char* option :
+       {"--device-port", "--local-port", "--broadcast", "--serial-port", "--demo", "--devsim", "--skin", "--scan",
+        "--list-and-quit", "--screenshot", "--select", "--first-frame", "--trace"}) {
     EXPECT_NE(result.out.find(option), std::string::npos) << option;
   }
   // Which destinations a scan has by default, and that --broadcast replaces
