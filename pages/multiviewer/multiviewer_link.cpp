@@ -93,12 +93,16 @@ void poll_status(PageContext& context) {
   options.start_window_after_send = true;
   options.decodable = whole_reply_of(mv::status_reply::kFrameLength, "status");
   options.purpose = "status poll";
-  context.m_multiviewer.m_window_status = {};
-  if (!udp_target_usable(link, "status poll")) return;
-  const Bytes request = link.build_request(frame::kLinkUdp, mv::code::kStatus);
-  if (const auto reply = exchange_udp(link.udp, link.current_device(), request, options)) {
-    if (const auto status = mv::read_status_reply(*reply)) context.m_multiviewer.m_window_status = *status;
+  // The lamps the device last confirmed stay on show while the poll waits
+  // (the window paints meanwhile); an unanswered poll clears them after.
+  WindowStatus polled{};
+  if (udp_target_usable(link, "status poll")) {
+    const Bytes request = link.build_request(frame::kLinkUdp, mv::code::kStatus);
+    if (const auto reply = exchange_udp(link.udp, link.current_device(), request, options)) {
+      if (const auto status = mv::read_status_reply(*reply)) polled = *status;
+    }
   }
+  context.m_multiviewer.m_window_status = polled;
 }
 
 }  // namespace vela::multiviewer_link
