@@ -5,6 +5,7 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <random>
 #include <stdexcept>
 
 #include "socket_address.h"
@@ -45,10 +46,16 @@ std::vector<std::string> LoopbackRange::addresses(int count) const {
   return list;
 }
 
+// Chosen below the kernel's ephemeral range, so that no socket that sends
+// without binding (in this test or one running beside it) is handed the port
+// between its choice and its use; and free on every address, as the panel
+// binds its local port on all of them.
 std::uint16_t free_udp_port(const std::vector<std::string>& also_free_on) {
-  for (int attempt = 0; attempt < 50; ++attempt) {
-    const std::uint16_t port = try_bind("127.0.0.1", 0);
-    if (port == 0) continue;
+  static std::mt19937 pick(std::random_device{}() ^ static_cast<unsigned>(::getpid()));
+  std::uniform_int_distribution<int> below_ephemeral(20000, 32000);
+  for (int attempt = 0; attempt < 500; ++attempt) {
+    const auto port = static_cast<std::uint16_t>(below_ephemeral(pick));
+    if (try_bind("0.0.0.0", port) != port) continue;
     bool free_everywhere = true;
     for (const std::string& addr : also_free_on) free_everywhere = free_everywhere && try_bind(addr, port) == port;
     if (free_everywhere) return port;

@@ -22,8 +22,8 @@ class LoopbackRange {
   int base_;
 };
 
-// A UDP port that is free on 127.0.0.1 and on every address given (bound
-// with port 0 and read back; nothing holds it afterwards).
+// A UDP port below the ephemeral range that is free on every address and on
+// every address given (nothing holds it afterwards).
 std::uint16_t free_udp_port(const std::vector<std::string>& also_free_on = {});
 
 }  // namespace vela::test
