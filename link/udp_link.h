@@ -9,6 +9,7 @@
 #include "deadline.h"
 #include "device_types.h"
 #include "frame.h"
+#include "late_answer_guard.h"
 
 namespace vela {
 
@@ -71,6 +72,8 @@ class UdpLink {
   std::string last_source_text() const;
   // Interface index the last datagram arrived on (search socket; 0 unknown).
   unsigned last_arrival_interface = 0;
+  // Reads held back while an earlier request's answer may still arrive.
+  LateAnswerGuard late_answers;
 
  private:
   int create_socket();
