@@ -73,4 +73,6 @@ void CVela_16_VIEWDlg::watch_serial_port(CSetConfigure* dialog) {
   });
   connect(dialog, &CSetConfigure::serial_port_closed, this,
           [this](const QString& port) { m_status_line->text().serial_closed(file_name(port)); });
+  connect(dialog, &CSetConfigure::serial_line_lost, this,
+          [this](const QString& port) { m_status_line->text().serial_line_lost(file_name(port)); });
 }

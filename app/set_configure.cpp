@@ -56,7 +56,10 @@ CSetConfigure::CSetConfigure(QWidget* parent) : QDialog(parent) {
   setWindowTitle(QStringLiteral("Configure"));
   setFont(vela::skin_font(12, false));
   resize(kWidth, kHeight);
-  m_line_watch = new vela::SerialLineWatch(this, [this] { show_port_closed(); });
+  m_line_watch = new vela::SerialLineWatch(this, [this](bool line_lost) {
+    if (line_lost) emit serial_line_lost(m_port_list->currentText());
+    show_port_closed();
+  });
   create_controls();
   initialise();
 }

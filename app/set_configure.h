@@ -40,6 +40,8 @@ class CSetConfigure : public QDialog {
   // The operator's connect (opened or not) and disconnect.
   void serial_port_opened(const QString& port, int baud, bool opened);
   void serial_port_closed(const QString& port);
+  // The open port's line went away (a cable pulled, an adapter unplugged).
+  void serial_line_lost(const QString& port);
 
  protected:
   void paintEvent(QPaintEvent* event) override;

@@ -57,6 +57,10 @@ void LinkStatusText::serial_open_failed(const std::string& port) {
 
 void LinkStatusText::serial_closed(const std::string& port) { say("Serial " + port + " closed", StatusTone::Idle); }
 
+void LinkStatusText::serial_line_lost(const std::string& port) {
+  say("Serial " + port + " lost: the line went away, the port is closed", StatusTone::Trouble);
+}
+
 void LinkStatusText::serial_not_open() { say("The serial port is not open", StatusTone::Trouble); }
 
 void LinkStatusText::window_opened(const ReplyWindow& window) {

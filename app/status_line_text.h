@@ -41,6 +41,7 @@ class LinkStatusText : public ReplyWindowListener {
   void serial_opened(const std::string& port, int baud);
   void serial_open_failed(const std::string& port);
   void serial_closed(const std::string& port);
+  void serial_line_lost(const std::string& port);
   void serial_not_open();
 
   void window_opened(const ReplyWindow& window) override;

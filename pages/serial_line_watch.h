@@ -2,7 +2,8 @@
 // Keeps a connection page honest about the serial port it opened: while the
 // page shows the port open, a port that closed under it (its line lost, see
 // CnComm) is noticed within a moment; the watch then releases the port and
-// tells the page once, so that it shows the port closed.
+// tells the page once, so that it shows the port closed, and whether the
+// line was lost (rather than the port closed elsewhere in the panel).
 #include <QObject>
 #include <QTimer>
 #include <functional>
@@ -13,7 +14,8 @@ class SerialLineWatch : public QObject {
  public:
   static constexpr int kCheckIntervalMs = 200;
 
-  SerialLineWatch(QObject* page, std::function<void()> on_closed);
+  using ClosedHandler = std::function<void(bool line_lost)>;
+  SerialLineWatch(QObject* page, ClosedHandler on_closed);
 
   // The page shows the port open, or closed.
   void watch(bool open);
@@ -22,7 +24,7 @@ class SerialLineWatch : public QObject {
   void check();
 
   QTimer m_timer;
-  std::function<void()> m_on_closed;
+  ClosedHandler m_on_closed;
 };
 
 }  // namespace vela

@@ -62,7 +62,7 @@ CClass_matrix_child_setting::CClass_matrix_child_setting(CClass_matrix_control* 
     : MatrixSubPageBase(page, kTemplateId, bitmap::setting_background, kGroupBoxId) {
   set_separator_lines({QLine(kSeparatorLeft, kNetworkBandTop, kSeparatorRight, kNetworkBandTop),
                        QLine(kSeparatorLeft, kSerialBandTop, kSeparatorRight, kSerialBandTop)});
-  m_line_watch = new vela::SerialLineWatch(this, [this] { show_port_closed(); });
+  m_line_watch = new vela::SerialLineWatch(this, [this](bool) { show_port_closed(); });
   create_controls();
   if (vela::page_context() != nullptr) initialise();
 }

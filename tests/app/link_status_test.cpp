@@ -63,6 +63,23 @@ struct LinkStatusTest : ::testing::Test {
   }
 
   QString status() const { return window->status_line()->shown_text(); }
+
+  // The connection dialog opens the simulator's terminal at 115200.
+  void open_serial_port_in_the_dialog() {
+    window->show_configure();
+    CSetConfigure* dialog = window->m_pSetConfigure;
+    auto* modes = find_control<QComboBox>(dialog, kModeList);
+    auto* ports = find_control<QComboBox>(dialog, kPortList);
+    auto* bauds = find_control<QComboBox>(dialog, kBaudList);
+    auto* connect = find_control<QPushButton>(dialog, kConnect);
+    ASSERT_TRUE(modes && ports && bauds && connect);
+    QTest::keyClick(modes, Qt::Key_Down);
+    ASSERT_EQ(modes->currentIndex(), CSetConfigure::kSerialPortIndex);
+    ports->setCurrentIndex(ports->findText(QString::fromStdString(sim->pty_path())));
+    bauds->setCurrentIndex(bauds->findText("115200"));
+    ASSERT_EQ(bauds->currentText(), "115200");
+    QTest::mouseClick(connect, Qt::LeftButton);
+  }
   QStringList recent() const {
     QStringList texts;
     for (const auto& text : window->status_line()->text().recent()) texts << QString::fromStdString(text);
@@ -111,20 +128,9 @@ TEST_F(LinkStatusTest, UnansweredPollsAreCountedInARowUntilAnAnswerComes) {
 
 TEST_F(LinkStatusTest, TheSerialPortOpenedAndClosedInTheConnectionDialog) {
   start({}, "type=0xA3,id=1,name=Lm");
-  window->show_configure();
+  open_serial_port_in_the_dialog();
   CSetConfigure* dialog = window->m_pSetConfigure;
-  auto* modes = find_control<QComboBox>(dialog, kModeList);
-  auto* ports = find_control<QComboBox>(dialog, kPortList);
-  auto* bauds = find_control<QComboBox>(dialog, kBaudList);
   auto* connect = find_control<QPushButton>(dialog, kConnect);
-  ASSERT_TRUE(modes && ports && bauds && connect);
-  QTest::keyClick(modes, Qt::Key_Down);
-  ASSERT_EQ(modes->currentIndex(), CSetConfigure::kSerialPortIndex);
-  ports->setCurrentIndex(ports->findText(QString::fromStdString(sim->pty_path())));
-  bauds->setCurrentIndex(bauds->findText("115200"));
-  ASSERT_EQ(bauds->currentText(), "115200");
-
-  QTest::mouseClick(connect, Qt::LeftButton);
   EXPECT_EQ(status(), QString("Serial %1 at 115200 open").arg(QString::fromStdString(sim->pty_path())));
   QTest::mouseClick(connect, Qt::LeftButton);
   EXPECT_EQ(status(), QString("Serial %1 closed").arg(QString::fromStdString(sim->pty_path())));
@@ -132,6 +138,17 @@ TEST_F(LinkStatusTest, TheSerialPortOpenedAndClosedInTheConnectionDialog) {
   window->on_scan();
   EXPECT_EQ(status(), "The serial port is not open");
   EXPECT_EQ(take_operator_messages(), std::vector<std::string>{"Please open the serial port first!"});
+}
+
+TEST_F(LinkStatusTest, ASerialLineThatGoesAwayIsSaidLostWhileTheWindowIdles) {
+  start({}, "type=0xA3,id=1,name=Lm");
+  open_serial_port_in_the_dialog();
+  sim->control("line Lm cut");
+  const QString lost = QString("Serial %1 lost: the line went away, the port is closed")
+                           .arg(QString::fromStdString(sim->pty_path()));
+  EXPECT_TRUE(QTest::qWaitFor([&] { return status() == lost; }, 5000)) << status().toStdString();
+  EXPECT_EQ(window->status_line()->text().tone(), StatusTone::Trouble);
+  EXPECT_FALSE(window->m_link.com.is_open());
 }
 
 }  // namespace
