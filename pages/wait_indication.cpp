@@ -59,6 +59,8 @@ WaitIndication::~WaitIndication() {
 }
 
 void WaitIndication::place_centred(const QRect& area) {
+  home_ = parentWidget();
+  home_area_ = area;
   QRect card(QPoint(), size());
   card.moveCenter(area.center());
   setGeometry(card);
@@ -96,6 +98,7 @@ void WaitIndication::window_closed(const ReplyWindow& window, ReplyWindowOutcome
 }
 
 void WaitIndication::appear() {
+  if (shows_ == Shows::DeviceReplies) go_over_active_window();
   show();
   raise();
   if (!cursor_set_) QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -104,8 +107,28 @@ void WaitIndication::appear() {
 
 void WaitIndication::disappear() {
   hide();
+  go_home();
   if (cursor_set_) QApplication::restoreOverrideCursor();
   cursor_set_ = false;
+}
+
+void WaitIndication::go_over_active_window() {
+  QWidget* active = QApplication::activeWindow();
+  if (home_ == nullptr || active == nullptr || active == home_->window() || !active->isVisible()) return;
+  // Nothing is deleted while a wait runs (deferred deletes wait for it),
+  // and the card is home again when the wait ends.
+  setParent(active);
+  const QRect area = active->rect().adjusted(kGuestMargin, kGuestMargin, -kGuestMargin, -kGuestMargin);
+  QRect card(QPoint(), QSize(std::min(kCardSize.width(), area.width()), kCardSize.height()));
+  card.moveCenter(area.center());
+  setGeometry(card);
+}
+
+void WaitIndication::go_home() {
+  if (home_ == nullptr || parentWidget() == home_) return;
+  setParent(home_);
+  resize(kCardSize);
+  place_centred(home_area_);
 }
 
 QString WaitIndication::caption() const {
@@ -192,8 +215,13 @@ void WaitIndication::paint_card(QPainter& p) const {
   const QRectF line(inner.left(), title.bottom() + 4, inner.width(), 20);
   p.setFont(skin_font(13, false));
   p.setPen(style::caption_dim);
-  p.drawText(line, Qt::AlignLeft | Qt::AlignVCenter,
-             QFontMetricsF(p.font()).elidedText(detail(), Qt::ElideRight, line.width()));
+  const QFontMetricsF metrics(p.font());
+  QString text = detail();
+  // A narrow card (over a dialog) keeps the device and drops the words.
+  const QString waiting = QStringLiteral("Waiting for the ");
+  if (metrics.horizontalAdvance(text) > line.width() && text.startsWith(waiting))
+    text = capitalised(text.mid(waiting.size()));
+  p.drawText(line, Qt::AlignLeft | Qt::AlignVCenter, metrics.elidedText(text, Qt::ElideRight, line.width()));
 
   paint_countdown(p, QRectF(inner.left(), inner.bottom() - 6, inner.width(), 6), fraction_left(), 3);
 }

@@ -5,6 +5,9 @@
 // time left. A card appears only once a wait has lasted kShowAfterMs, so
 // replies that come at once leave nothing flickering; a search, which always
 // runs its whole window, shows at once. The wait cursor is up while it is.
+// A wait started from another window of the panel (a dialog of the page,
+// say the camera names) shows its card over that window, where the operator
+// is looking, and the card comes back home when the wait ends.
 #include <QString>
 #include <QWidget>
 
@@ -24,8 +27,10 @@ class WaitIndication : public QWidget, public ReplyWindowListener {
   WaitIndication(Shows shows, QWidget* parent);
   ~WaitIndication() override;
 
-  // Puts the card in the middle of `area` (parent coordinates).
+  // Puts the card in the middle of `area` (parent coordinates): its place
+  // whenever the wait is not shown over another window.
   void place_centred(const QRect& area);
+  static constexpr int kGuestMargin = 10;
 
   // What the indication says now, as drawn.
   QString caption() const;
@@ -44,11 +49,15 @@ class WaitIndication : public QWidget, public ReplyWindowListener {
   bool wanted(const ReplyWindow& window) const;
   void appear();
   void disappear();
+  void go_over_active_window();
+  void go_home();
   void paint_search_bar(QPainter& p) const;
   void paint_card(QPainter& p) const;
   qreal fraction_left() const;
 
   Shows shows_;
+  QWidget* home_ = nullptr;
+  QRect home_area_;
   ReplyWindow window_{};
   bool open_ = false;
   int remaining_ms_ = 0;

@@ -1,6 +1,7 @@
 // A page waiting for its device: the window keeps painting and shows what it
 // waits for, while clicks and timers wait their turn.
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QElapsedTimer>
 
@@ -267,6 +268,47 @@ TEST(WaitIndicationText, SaysWhatIsAskedOfWhomAndShowsOnlyOnceAWaitLasts) {
     EXPECT_FALSE(indication.isVisible()) << c.purpose;
     EXPECT_EQ(QApplication::overrideCursor(), nullptr) << c.purpose;
   }
+}
+
+// A wait started from a dialog of the page (the camera names) shows over
+// the dialog the operator works in, not behind it, and goes home after.
+TEST(WaitIndicationPlace, AWaitFromAnActiveDialogShowsOverItAndTheCardComesHomeAfter) {
+  QWidget host;
+  host.resize(1240, 580);
+  WaitIndication card(WaitIndication::Shows::DeviceReplies, &host);
+  const QRect home_area(300, 100, 900, 400);
+  card.place_centred(home_area);
+  const QRect home_place = card.geometry();
+  host.show();
+  QDialog dialog(&host);
+  dialog.resize(320, 550);
+  dialog.show();
+  dialog.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+
+  ReplyWindow window;
+  window.purpose = "camera name";
+  window.window_ms = 1500;
+  window.opened_tick = tick_ms() - WaitIndication::kShowAfterMs;
+  card.window_opened(window);
+  card.window_waiting(window, 1300);
+  ASSERT_TRUE(card.isVisible());
+  EXPECT_EQ(card.window(), &dialog);
+  EXPECT_TRUE(dialog.rect().contains(card.geometry())) << "the card fits the dialog";
+  EXPECT_EQ(card.width(), 320 - 2 * WaitIndication::kGuestMargin);
+
+  card.window_closed(window, ReplyWindowOutcome::Replied, 300);
+  EXPECT_FALSE(card.isVisible());
+  EXPECT_EQ(card.parentWidget(), &host);
+  EXPECT_EQ(card.geometry(), home_place);
+
+  // With the dialog closed, the next wait shows at home.
+  dialog.close();
+  card.window_opened(window);
+  card.window_waiting(window, 1300);
+  EXPECT_EQ(card.parentWidget(), &host);
+  EXPECT_EQ(card.geometry(), home_place);
+  card.window_closed(window, ReplyWindowOutcome::Replied, 300);
 }
 
 // The card over a page, for a person to look at; skipped unless

@@ -13,6 +13,8 @@
 #include "switcher/class_switcher_umd_dlg.h"
 #include "switcher/class_switcher_wd_pip.h"
 #include "switcher_settings_fixture.h"
+#include "wait_indication.h"
+#include "wait_watch.h"
 
 namespace vela::test {
 namespace {
@@ -64,6 +66,32 @@ TEST_F(SwitcherSettingsRender, SubPagesAndDialogs) {
   names->name_edit(0)->setText("Stage L");
   names->name_edit(1)->setText("CAM");
   save(names, dir + "/switcher-camera-names.png");
+}
+
+// A camera name the silent switcher does not acknowledge: the wait shows
+// over the dialog where Set was pressed.
+TEST_F(SwitcherSettingsRender, CameraNameWaitOverTheDialog) {
+  const QString dir = qEnvironmentVariable("VELA_RENDER_DIR");
+  if (dir.isEmpty()) GTEST_SKIP() << "set VELA_RENDER_DIR to write the pictures";
+  QDir().mkpath(dir);
+  start(",silent");
+  auto* card = new WaitIndication(WaitIndication::Shows::DeviceReplies, host.get());
+  card->place_centred(host->rect());
+  host->show();
+  auto* names = new CClass_switcher_umd_dlg(host.get());
+  names->show();
+  names->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(names));
+  names->name_edit(0)->setText("Stage L");
+  WaitWatch watch;
+  bool saved = false;
+  watch.on_slice = [&](const ReplyWindow&, int remaining_ms) {
+    if (saved || remaining_ms > 250) return;
+    saved = names->grab().save(dir + "/switcher-camera-name-wait.png");
+  };
+  QTest::mouseClick(names->set_button(0), Qt::LeftButton);
+  EXPECT_TRUE(saved);
+  EXPECT_EQ(card->parentWidget(), host.get());
 }
 
 }  // namespace
