@@ -18,6 +18,7 @@
 #include "device_page.h"
 #include "diagnostics.h"
 #include "enter_escape.h"
+#include "heap_tidy.h"
 #include "live_wait.h"
 #include "set_configure.h"
 #include "skin.h"
@@ -129,6 +130,7 @@ void CVela_16_VIEWDlg::create_controls() {
   m_network_note = new vela::DeviceNetworkNote(this);
   m_network_note->setGeometry(vela::shell_layout::network_note);
   create_wait_display();
+  m_heap_tidy = new vela::HeapTidy(this);
 
   m_page_frame = new QLabel(this);
   vela::set_control_id(m_page_frame, 1004);

@@ -24,6 +24,7 @@ class DeviceNetworkNote;
 class LiveWait;
 class WaitIndication;
 class StatusLine;
+class HeapTidy;
 class TraceWindow;
 }  // namespace vela
 
@@ -65,6 +66,7 @@ class CVela_16_VIEWDlg : public QDialog, public vela::PageContext {
   void show_trace();
   vela::TraceWindow* trace_window() const { return m_trace_window; }
   vela::StatusLine* status_line() const { return m_status_line; }
+  const vela::HeapTidy* heap_tidy() const { return m_heap_tidy; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -102,6 +104,7 @@ class CVela_16_VIEWDlg : public QDialog, public vela::PageContext {
   std::unique_ptr<vela::LiveWait> m_live_wait;
   vela::WaitIndication* m_search_progress = nullptr;
   vela::WaitIndication* m_wait_indication = nullptr;
+  vela::HeapTidy* m_heap_tidy = nullptr;
   bool m_dragging = false;
   QPoint m_drag_offset;
 };

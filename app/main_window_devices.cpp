@@ -5,6 +5,7 @@
 #include "device_network_note.h"
 #include "device_page.h"
 #include "diagnostics.h"
+#include "heap_tidy.h"
 #include "lm5530/class_new_lm5530_dlg.h"
 #include "main_window.h"
 #include "matrix/class_matrix_control.h"
@@ -20,6 +21,7 @@ void CVela_16_VIEWDlg::close_current_page() {
   // The handler that led here may belong to the page: free it once the
   // event loop is back.
   page->deleteLater();
+  m_heap_tidy->page_closed();
 }
 
 vela::DevicePage* CVela_16_VIEWDlg::create_page(vela::PageKind kind) {

@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "first_frame_report.h"
+#include "heap_tidy.h"
 #include "main_window.h"
 #include "message_box.h"
 #include "skin.h"
@@ -13,6 +14,7 @@
 CVela_16_VIEWApp::CVela_16_VIEWApp(int& argc, char** argv) : QApplication(argc, argv) {
   setApplicationName(QStringLiteral("vela-panel"));
   setApplicationVersion(QStringLiteral(VELA_VERSION));
+  vela::keep_large_blocks_mapped();
   options_ = vela::parse_panel_options(arguments());
 }
 

@@ -16,6 +16,7 @@
 #include "device_page.h"
 #include "loopback.h"
 #include "loopback_studio.h"
+#include "heap_tidy.h"
 #include "main_window.h"
 #include "network_search.h"
 #include "set_configure.h"
@@ -274,6 +275,22 @@ TEST_F(MainWindowFixture, ChoosingTheCurrentEntryAgainMakesANewPage) {
   EXPECT_EQ(window->findChildren<DevicePage*>().size(), 1) << "the old page is gone once the event loop ran";
   choose_entry(1);
   EXPECT_EQ(page_class(*window), "CClass_matrix_control");
+}
+
+// Pages come and go for hours: a moment after pages closed, the allocator's
+// free memory goes back to the system, once for closings close together.
+TEST_F(MainWindowFixture, ClosedPagesAreTidiedAwayOnceAMomentAfter) {
+  open_window();
+  list_devices({0xA5, 0x81});
+  choose_entry(0);
+  EXPECT_EQ(window->heap_tidy()->tidies(), 0) << "no page closed yet";
+  choose_entry(1);
+  choose_entry(0);
+  EXPECT_EQ(window->heap_tidy()->tidies(), 0) << "not while the closed pages may still be in use";
+  EXPECT_TRUE(QTest::qWaitFor([&] { return window->heap_tidy()->tidies() > 0; }, 3 * HeapTidy::kDelayMs));
+  QTest::qWait(HeapTidy::kDelayMs / 2);
+  EXPECT_EQ(window->heap_tidy()->tidies(), 1);
+  EXPECT_EQ(window->findChildren<DevicePage*>().size(), 1) << "the closed pages were freed before";
 }
 
 struct DispatchCase {

@@ -2,18 +2,22 @@
 // simulator on loopback, network searches, device (page) and sub-page
 // switches every few seconds, presses of every page's controls, serial
 // connects, searches and disconnects, for a given time. The script samples
-// this process's memory and descriptors from outside.
+// this process's memory and descriptors from outside; the driver prints what
+// the allocator holds in use ("heap: SECONDS KB") every 10 s, so that memory
+// the program holds can be told from memory the allocator keeps.
 //
 // usage: soak_driver [--duration SECONDS] [--step-ms MS] [--seed N] [--devsim PATH]
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QPointer>
 #include <QTest>
 #include <QTimer>
 #include <cstdio>
 #include <cstdlib>
+#include <malloc.h>
 #include <map>
 #include <random>
 #include <string>
@@ -23,6 +27,7 @@
 #include "demo_simulator.h"
 #include "device_page.h"
 #include "diagnostics.h"
+#include "heap_tidy.h"
 #include "main_window.h"
 #include "operator_message.h"
 #include "set_configure.h"
@@ -179,8 +184,15 @@ class SoakScript {
 
 }  // namespace
 
+// Bytes handed out by the allocator and not yet freed, mapped blocks included.
+long heap_in_use_kb() {
+  const struct mallinfo2 info = mallinfo2();
+  return static_cast<long>((info.uordblks + info.hblkhd) / 1024);
+}
+
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
+  vela::keep_large_blocks_mapped();  // as the panel does
   SoakOptions options;
   if (!read_options(argc, argv, options)) {
     std::fprintf(stderr, "usage: soak_driver [--duration SECONDS] [--step-ms MS] [--seed N] [--devsim PATH]\n");
@@ -211,6 +223,14 @@ int main(int argc, char** argv) {
     QTimer steps;
     QObject::connect(&steps, &QTimer::timeout, [&script] { script.step(); });
     steps.start(options.step_ms);
+    QElapsedTimer clock;
+    clock.start();
+    QTimer heap;
+    QObject::connect(&heap, &QTimer::timeout, [&clock] {
+      std::printf("heap: %lld %ld\n", clock.elapsed() / 1000, heap_in_use_kb());
+      std::fflush(stdout);
+    });
+    heap.start(10'000);
     QTimer::singleShot(options.duration_s * 1000, &app, [&] {
       steps.stop();
       // exit(), not quit(): the panel window refuses to be closed.
