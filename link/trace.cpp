@@ -72,6 +72,13 @@ void ProtocolTrace::record_no_reply(const ReplyWindow& window) {
   slot.window_ms = window.window_ms;
 }
 
+std::size_t ProtocolTrace::held_bytes() const {
+  const std::lock_guard lock(mutex_);
+  std::size_t held = 0;
+  for (const TraceRecord& slot : ring_) held += slot.bytes.capacity() + slot.serial_port.capacity();
+  return held;
+}
+
 std::vector<TraceRecord> ProtocolTrace::since(std::uint64_t from) const {
   const std::lock_guard lock(mutex_);
   const std::uint64_t oldest = next_ > ring_.size() ? next_ - ring_.size() : 0;

@@ -69,6 +69,9 @@ class ProtocolTrace {
   // The number the next record will get.
   std::uint64_t next_sequence() const;
   std::size_t capacity() const { return ring_.size(); }
+  // Bytes the slots' buffers hold. Slots keep their buffers, so this grows
+  // towards the ring's size times the largest frames seen, then stays.
+  std::size_t held_bytes() const;
 
  private:
   // Slots keep their buffers, so a full ring records without allocating.

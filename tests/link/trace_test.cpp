@@ -58,6 +58,22 @@ TEST(TraceRing, KeepsTheNewestRecordsInOrderAndShowsWhatWasDropped) {
   EXPECT_FALSE(serial.header().has_value());
 }
 
+// What the ring holds grows only until every slot has held the largest
+// frame: a session of hours does not grow it further.
+TEST(TraceRing, HeldBytesStopGrowingOnceEverySlotHeldTheLargestFrame) {
+  ProtocolTrace trace(4);
+  const sockaddr_in device = make_address("127.0.0.2", 7000);
+  const std::size_t empty = trace.held_bytes();
+  for (int i = 0; i < 4; ++i) trace.record_udp(TraceDirection::Received, device, Bytes(700, 0x32));
+  const std::size_t full = trace.held_bytes();
+  EXPECT_GE(full, empty + 4 * 700);
+  for (int i = 0; i < 400; ++i) {
+    trace.record_udp(TraceDirection::Sent, device, Bytes(20 + i % 3, 0x51));
+    trace.record_udp(TraceDirection::Received, device, Bytes(i % 2 ? 700 : 24, 0x32));
+  }
+  EXPECT_EQ(trace.held_bytes(), full);
+}
+
 TEST(TraceRing, ThreadsRecordAtOnceWithoutLosingOrSharingANumber) {
   constexpr int kThreads = 4;
   constexpr int kEach = 500;

@@ -4,7 +4,9 @@
 // connects, searches and disconnects, for a given time. The script samples
 // this process's memory and descriptors from outside; the driver prints what
 // the allocator holds in use ("heap: SECONDS KB") every 10 s, so that memory
-// the program holds can be told from memory the allocator keeps.
+// the program holds can be told from memory the allocator keeps, and the
+// part of it the protocol trace's ring buffers hold ("heap: SECONDS KB
+// TRACE_KB RECORDS").
 //
 // usage: soak_driver [--duration SECONDS] [--step-ms MS] [--seed N] [--devsim PATH]
 #include <QAbstractButton>
@@ -28,6 +30,7 @@
 #include "device_page.h"
 #include "diagnostics.h"
 #include "heap_tidy.h"
+#include "trace.h"
 #include "main_window.h"
 #include "operator_message.h"
 #include "set_configure.h"
@@ -227,7 +230,9 @@ int main(int argc, char** argv) {
     clock.start();
     QTimer heap;
     QObject::connect(&heap, &QTimer::timeout, [&clock] {
-      std::printf("heap: %lld %ld\n", clock.elapsed() / 1000, heap_in_use_kb());
+      const vela::ProtocolTrace& trace = vela::protocol_trace();
+      std::printf("heap: %lld %ld %zu %llu\n", clock.elapsed() / 1000, heap_in_use_kb(), trace.held_bytes() / 1024,
+                  static_cast<unsigned long long>(trace.next_sequence()));
       std::fflush(stdout);
     });
     heap.start(10'000);
