@@ -42,10 +42,16 @@ QPixmap clear_icon_pixmap() {
 }  // namespace
 
 QIcon outside_networks_icon() {
-  QPixmap pixmap = clear_icon_pixmap();
-  QPainter painter(&pixmap);
-  paint_warning_sign(painter, QRectF(2, 3, 28, 26));
-  return QIcon(pixmap);
+  // Made once: Qt keeps each icon picture it paints in its pixmap cache, and
+  // every search describes its devices anew.
+  static const QIcon icon = [] {
+    QPixmap pixmap = clear_icon_pixmap();
+    QPainter painter(&pixmap);
+    paint_warning_sign(painter, QRectF(2, 3, 28, 26));
+    painter.end();
+    return QIcon(pixmap);
+  }();
+  return icon;
 }
 
 void describe_device_network(QComboBox* list, int index, const DiscoveredDevice& device) {
@@ -76,7 +82,8 @@ void describe_device_network(QComboBox* list, int index, const DiscoveredDevice&
   list->setItemData(index, body.isEmpty() ? headline : headline + QStringLiteral(".\n") + body, Qt::ToolTipRole);
   // Every described line gets an icon, blank where all is well, so the names
   // stay in one column.
-  list->setItemIcon(index, device.outside_local_networks ? outside_networks_icon() : QIcon(clear_icon_pixmap()));
+  static const QIcon blank(clear_icon_pixmap());
+  list->setItemIcon(index, device.outside_local_networks ? outside_networks_icon() : blank);
 }
 
 DeviceNetworkNote::DeviceNetworkNote(QWidget* parent) : QWidget(parent) {

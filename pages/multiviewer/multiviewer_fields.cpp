@@ -6,6 +6,8 @@
 #include <QPixmap>
 #include <QSignalBlocker>
 
+#include <vector>
+
 #include "control_id.h"
 #include "drop_down_list.h"
 #include "multiviewer_tables.h"
@@ -45,8 +47,11 @@ QStringList colour_items() {
   return items;
 }
 
-void add_colour_swatches(DropDownList* list) {
+namespace {
+
+std::vector<QIcon> make_colour_swatches() {
   constexpr int kSide = 12;
+  std::vector<QIcon> swatches;
   for (const auto& colour : multiviewer::kColours) {
     QPixmap swatch(kSide, kSide);
     swatch.fill(QColor(colour.preview.red, colour.preview.green, colour.preview.blue));
@@ -54,8 +59,20 @@ void add_colour_swatches(DropDownList* list) {
     p.setPen(style::field_rim);
     p.drawRect(0, 0, kSide - 1, kSide - 1);
     p.end();
-    list->setItemIcon(colour.index, QIcon(swatch));
+    swatches.emplace_back(swatch);
   }
+  return swatches;
+}
+
+}  // namespace
+
+void add_colour_swatches(DropDownList* list) {
+  // Made once for every list: Qt keeps each icon picture it paints in its
+  // pixmap cache, so pictures made anew for every list (and the colour
+  // sub-page makes its lists each time it opens) would fill that cache with
+  // copies of the same few squares.
+  static const std::vector<QIcon> swatches = make_colour_swatches();
+  for (std::size_t i = 0; i < swatches.size(); ++i) list->setItemIcon(multiviewer::kColours[i].index, swatches[i]);
 }
 
 QStringList resolution_items() {

@@ -229,6 +229,23 @@ TEST_F(MainWindowFixture, ADeviceOutsideEveryLocalNetworkIsMarkedAndSelectingItS
   EXPECT_EQ(note().headline(), "Answered on network card eth0, network 10.77.0.0/24");
 }
 
+// Every search describes its devices anew; the signs are the same pictures
+// each time, so Qt's pixmap cache, which keeps every icon picture painted,
+// holds each sign once however often the studio is searched.
+TEST_F(MainWindowFixture, SearchesOneAfterAnotherMarkTheirLinesWithTheSamePictures) {
+  open_window();
+  const auto sign_key = [this](int index) {
+    return window->device_list()->itemIcon(index).pixmap(16).cacheKey();
+  };
+  list_found(inside_and_outsider());
+  const qint64 blank = sign_key(0);
+  const qint64 warning = sign_key(1);
+  EXPECT_NE(blank, warning);
+  list_found(inside_and_outsider());
+  EXPECT_EQ(sign_key(0), blank);
+  EXPECT_EQ(sign_key(1), warning);
+}
+
 // $VELA_RENDER_DIR for a person to look at; skipped when it is not set.
 TEST_F(MainWindowFixture, RenderOutsiderMarkedInTheDeviceList) {
   const QString dir = qEnvironmentVariable("VELA_RENDER_DIR");

@@ -130,6 +130,24 @@ TEST_F(MultiviewerColor, ChannelListsFollowTheWindowCountAndALostChannelFallsBac
   EXPECT_EQ(settings().resolution_color_channel, 0);
 }
 
+// The sub-page makes its lists each time it opens; their colour squares are
+// the same pictures every time, so Qt's pixmap cache, which keeps every icon
+// picture painted, holds each square once however often the sub-page opens.
+TEST_F(MultiviewerColor, ColourSquaresAreTheSamePicturesEveryTimeTheSubPageOpens) {
+  start();
+  CClass_16view_color* color = open_color();
+  const auto square_key = [](DropDownList* list, int item) {
+    return list->itemIcon(item).pixmap(QSize(12, 12)).cacheKey();
+  };
+  const qint64 magenta = square_key(color->colour_list(kLabels, kText), 3);
+  EXPECT_EQ(square_key(color->colour_list(kResolution, kBackground), 3), magenta) << "one square for every list";
+  EXPECT_NE(square_key(color->colour_list(kLabels, kText), 4), magenta) << "each colour its own square";
+  choose_sub_page(MultiviewerSubPage::Status);
+  choose_sub_page(MultiviewerSubPage::Color);
+  color = sub_page<CClass_16view_color>();
+  EXPECT_EQ(square_key(color->colour_list(kLabels, kText), 3), magenta) << "and the same when the sub-page opens again";
+}
+
 TEST_F(MultiviewerColor, OverAClosedSerialPortTheLabelGroundIsStoredAndPainted) {
   make_context({}, device_type::kMultiviewer16);
   context->m_link.m_eState = connection_mode::kSerial;
