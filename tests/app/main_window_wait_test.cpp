@@ -97,9 +97,10 @@ TEST_F(MainWindowWait, TheSearchCountsDownWithTheDevicesFoundAndTheWindowKeepsPa
   // The first device's page opens after the search and reads its device.
   EXPECT_EQ(searches(watch.events), (std::vector<std::string>{"open search", "close search"}));
   expect_one_at_a_time(watch.events);
-  ASSERT_GT(slices.size(), 10u);
-  EXPECT_GT(slices.front().remaining_ms, 1800);
-  EXPECT_LT(slices.back().remaining_ms, 300);
+  // How many slices the search has depends on the machine's speed; that it
+  // counts down, and what each slice paints, does not.
+  ASSERT_GE(slices.size(), 2u);
+  EXPECT_LT(slices.back().remaining_ms, slices.front().remaining_ms);
   for (std::size_t i = 0; i < slices.size(); ++i) {
     const SearchSlice& now = slices[i];
     EXPECT_TRUE(now.shown) << i;

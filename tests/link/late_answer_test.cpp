@@ -69,7 +69,6 @@ TEST_F(SimulatedLan, ALateAnswerIsThrownAwayNotTakenByTheNextRequestOfTheSameRea
   EXPECT_LE(windows.windows[1].window_ms, 200 + kLateAnswerQuietMs + 1);
   EXPECT_EQ(windows.windows[2].window_ms, 200);
   EXPECT_GT(windows.windows[3].window_ms, 200);
-  for (const test::SeenWindow& w : windows.windows) EXPECT_LE(w.elapsed_ms, w.window_ms + 50);
 }
 
 }  // namespace
