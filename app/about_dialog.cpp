@@ -10,9 +10,9 @@
 #include "skin_style.h"
 #include "style_sheets.h"
 
-CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
+AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
   setWindowTitle(QString::fromUtf8("关于 VELA_16_VIEW"));
-  setStyleSheet(QStringLiteral("CAboutDlg { background: %1; }"
+  setStyleSheet(QStringLiteral("AboutDialog { background: %1; }"
                                "QLabel { color: %2; background: transparent; font-size: 14px; }")
                     .arg(vela::css_colour(vela::style::surface_top), vela::css_colour(vela::style::caption)) +
                 vela::push_button_style());

@@ -2,9 +2,9 @@
 // The about box.
 #include <QDialog>
 
-class CAboutDlg : public QDialog {
+class AboutDialog : public QDialog {
   Q_OBJECT
  public:
   static constexpr int kTemplateId = 100;
-  explicit CAboutDlg(QWidget* parent);
+  explicit AboutDialog(QWidget* parent);
 };

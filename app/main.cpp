@@ -3,7 +3,7 @@
 #include <cstring>
 
 #include "panel_options.h"
-#include "vela_app.h"
+#include "panel_application.h"
 
 namespace {
 
@@ -25,6 +25,6 @@ int main(int argc, char** argv) {
     QCoreApplication help(argc, argv);
     vela::parse_panel_options(help.arguments());  // prints the usage and exits 0
   }
-  CVela_16_VIEWApp app(argc, argv);
+  PanelApplication app(argc, argv);
   return app.run();
 }

@@ -11,7 +11,7 @@
 #include <QWindow>
 
 #include "about_dialog.h"
-#include "button_st.h"
+#include "skin_button.h"
 #include "control_id.h"
 #include "drop_down_list.h"
 #include "device_network_note.h"
@@ -20,7 +20,7 @@
 #include "enter_escape.h"
 #include "heap_tidy.h"
 #include "live_wait.h"
-#include "set_configure.h"
+#include "connection_dialog.h"
 #include "skin.h"
 #include "skin_style.h"
 #include "skin/shell_bitmaps.h"
@@ -42,8 +42,8 @@ constexpr ButtonPlace kScanButton{1005, 560, 55, 138, 50, bitmap::scan_button};
 constexpr ButtonPlace kSetButton{1006, 2, 690, 25, 30, bitmap::set_button};
 constexpr QPoint kVersionTextAt{1160, 690};
 
-CButtonST* place_button(QWidget* parent, const ButtonPlace& place, const char* template_caption) {
-  auto* button = new CButtonST(parent);
+SkinButton* place_button(QWidget* parent, const ButtonPlace& place, const char* template_caption) {
+  auto* button = new SkinButton(parent);
   button->setText(QString());
   button->setToolTip(QString::fromLatin1(template_caption));
   vela::set_control_id(button, place.id);
@@ -54,11 +54,11 @@ CButtonST* place_button(QWidget* parent, const ButtonPlace& place, const char* t
 // Statics: black on RGB(102, 102, 102); the device list a little larger.
 const char kShellStyle[] =
     "QComboBox { font-size: 15px; padding: 2px 10px; }"
-    "CVela_16_VIEWDlg > QLabel { color: black; background: rgb(102,102,102); }";
+    "MainWindow > QLabel { color: black; background: rgb(102,102,102); }";
 
 }  // namespace
 
-CVela_16_VIEWDlg::CVela_16_VIEWDlg(const vela::PanelOptions& options, QWidget* parent)
+MainWindow::MainWindow(const vela::PanelOptions& options, QWidget* parent)
     : QDialog(parent), vela::PageContext(options.link) {
   m_extra_serial_ports = options.extra_serial_ports;
   setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
@@ -68,7 +68,7 @@ CVela_16_VIEWDlg::CVela_16_VIEWDlg(const vela::PanelOptions& options, QWidget* p
   setPalette(colours);
 }
 
-CVela_16_VIEWDlg::~CVela_16_VIEWDlg() {
+MainWindow::~MainWindow() {
   // The page and the dialog go before the context they point at.
   delete m_p_mian_show_dlg;
   m_p_mian_show_dlg = nullptr;
@@ -77,7 +77,7 @@ CVela_16_VIEWDlg::~CVela_16_VIEWDlg() {
   m_link.com.close();
 }
 
-void CVela_16_VIEWDlg::initialise() {
+void MainWindow::initialise() {
   vela::register_shell_bitmaps();
   make_current();
   const QIcon icon(vela::Skin::pixmap(bitmap::program_icon));
@@ -97,7 +97,7 @@ void CVela_16_VIEWDlg::initialise() {
   m_multiviewer.reset_labels();
 }
 
-void CVela_16_VIEWDlg::create_controls() {
+void MainWindow::create_controls() {
   setStyleSheet(vela::drop_down_list_style() + QString::fromLatin1(kShellStyle));
   m_min_button = place_button(this, kMinButton, "min");
   m_max_button = place_button(this, kMaxButton, "max");
@@ -106,8 +106,8 @@ void CVela_16_VIEWDlg::create_controls() {
   m_set_button = place_button(this, kSetButton, "set");
   connect(m_min_button, &QAbstractButton::clicked, this, &QWidget::showMinimized);
   connect(m_close_button, &QAbstractButton::clicked, this, &QDialog::accept);
-  connect(m_scan_button, &QAbstractButton::clicked, this, &CVela_16_VIEWDlg::on_scan);
-  connect(m_set_button, &QAbstractButton::clicked, this, &CVela_16_VIEWDlg::show_configure);
+  connect(m_scan_button, &QAbstractButton::clicked, this, &MainWindow::on_scan);
+  connect(m_set_button, &QAbstractButton::clicked, this, &MainWindow::show_configure);
 
   // Operators click the word as often as the gear beside it.
   m_connection_caption = new QPushButton(this);
@@ -119,13 +119,13 @@ void CVela_16_VIEWDlg::create_controls() {
   m_connection_caption->setCursor(Qt::PointingHandCursor);
   m_connection_caption->setToolTip(QStringLiteral("Connection settings"));
   m_connection_caption->setStyleSheet(QStringLiteral("QPushButton { background: transparent; border: none; }"));
-  connect(m_connection_caption, &QAbstractButton::clicked, this, &CVela_16_VIEWDlg::show_configure);
+  connect(m_connection_caption, &QAbstractButton::clicked, this, &MainWindow::show_configure);
 
   m_device_list = new DropDownList(this);
   vela::set_control_id(m_device_list, 1007);
   m_device_list->setPlaceholderText(QStringLiteral("Press SCAN to find devices"));
   m_device_list->setGeometry(vela::shell_layout::device_list);
-  connect(m_device_list, &QComboBox::activated, this, &CVela_16_VIEWDlg::on_device_list_choice);
+  connect(m_device_list, &QComboBox::activated, this, &MainWindow::on_device_list_choice);
 
   m_network_note = new vela::DeviceNetworkNote(this);
   m_network_note->setGeometry(vela::shell_layout::network_note);
@@ -144,7 +144,7 @@ void CVela_16_VIEWDlg::create_controls() {
   m_version_static->hide();
 }
 
-void CVela_16_VIEWDlg::on_device_list_choice(int index) {
+void MainWindow::on_device_list_choice(int index) {
   // In network mode only the entries the search filled are devices: the line
   // "No Device Found" stands for none and must not open a page for an empty
   // table entry.
@@ -154,7 +154,7 @@ void CVela_16_VIEWDlg::on_device_list_choice(int index) {
   select_device();
 }
 
-void CVela_16_VIEWDlg::paintEvent(QPaintEvent*) {
+void MainWindow::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.drawPixmap(rect(), vela::Skin::pixmap(bitmap::main_background, size()));
   painter.setPen(palette().color(QPalette::WindowText));
@@ -162,7 +162,7 @@ void CVela_16_VIEWDlg::paintEvent(QPaintEvent*) {
   painter.drawText(kVersionTextAt + QPoint(0, metrics.ascent()), QString::fromLatin1(kVersionText));
 }
 
-void CVela_16_VIEWDlg::mousePressEvent(QMouseEvent* event) {
+void MainWindow::mousePressEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton) return QDialog::mousePressEvent(event);
   // Dragging the background moves the window, as its caption would.
   if (windowHandle() && windowHandle()->startSystemMove()) return;
@@ -170,35 +170,35 @@ void CVela_16_VIEWDlg::mousePressEvent(QMouseEvent* event) {
   m_drag_offset = event->globalPosition().toPoint() - frameGeometry().topLeft();
 }
 
-void CVela_16_VIEWDlg::mouseMoveEvent(QMouseEvent* event) {
+void MainWindow::mouseMoveEvent(QMouseEvent* event) {
   if (m_dragging) move(event->globalPosition().toPoint() - m_drag_offset);
 }
 
-void CVela_16_VIEWDlg::mouseReleaseEvent(QMouseEvent*) { m_dragging = false; }
+void MainWindow::mouseReleaseEvent(QMouseEvent*) { m_dragging = false; }
 
-void CVela_16_VIEWDlg::resizeEvent(QResizeEvent* event) {
+void MainWindow::resizeEvent(QResizeEvent* event) {
   QDialog::resizeEvent(event);
   vela::diag("cx = %d ,cy = %d \n", width(), height());
 }
 
-void CVela_16_VIEWDlg::contextMenuEvent(QContextMenuEvent* event) {
+void MainWindow::contextMenuEvent(QContextMenuEvent* event) {
   // A frameless window has no system menu: the about box is offered here.
   if (childAt(event->pos()) != nullptr) return;
   QMenu menu(this);
   menu.addSeparator();
-  menu.addAction(QString::fromUtf8("关于 VELA_16_VIEW(&A)..."), this, &CVela_16_VIEWDlg::show_about_box);
+  menu.addAction(QString::fromUtf8("关于 VELA_16_VIEW(&A)..."), this, &MainWindow::show_about_box);
   menu.exec(event->globalPos());
 }
 
-void CVela_16_VIEWDlg::show_about_box() {
-  CAboutDlg about(this);
+void MainWindow::show_about_box() {
+  AboutDialog about(this);
   about.exec();
 }
 
-void CVela_16_VIEWDlg::keyPressEvent(QKeyEvent* event) {
+void MainWindow::keyPressEvent(QKeyEvent* event) {
   if (!vela::swallow_enter_escape(event)) QDialog::keyPressEvent(event);
 }
 
-void CVela_16_VIEWDlg::reject() {
+void MainWindow::reject() {
   // The window never closes by keyboard; Escape is swallowed before this.
 }

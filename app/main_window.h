@@ -16,8 +16,8 @@
 class QComboBox;
 class QLabel;
 class QPushButton;
-class CButtonST;
-class CSetConfigure;
+class SkinButton;
+class ConnectionDialog;
 namespace vela {
 class DevicePage;
 class DeviceNetworkNote;
@@ -28,7 +28,7 @@ class HeapTidy;
 class TraceWindow;
 }  // namespace vela
 
-class CVela_16_VIEWDlg : public QDialog, public vela::PageContext {
+class MainWindow : public QDialog, public vela::PageContext {
   Q_OBJECT
  public:
   static constexpr int kTemplateId = 102;
@@ -36,8 +36,8 @@ class CVela_16_VIEWDlg : public QDialog, public vela::PageContext {
   static constexpr int kHeight = 720;
   static constexpr const char* kVersionText = "Ver " VELA_VERSION;
 
-  explicit CVela_16_VIEWDlg(const vela::PanelOptions& options, QWidget* parent = nullptr);
-  ~CVela_16_VIEWDlg() override;
+  explicit MainWindow(const vela::PanelOptions& options, QWidget* parent = nullptr);
+  ~MainWindow() override;
 
   // Runs the start-up steps (placing the controls, the diagnostics).
   void initialise();
@@ -57,7 +57,7 @@ class CVela_16_VIEWDlg : public QDialog, public vela::PageContext {
 
   // Shell fields (the link and the state records are the page context's).
   vela::DevicePage* m_p_mian_show_dlg = nullptr;
-  CSetConfigure* m_pSetConfigure = nullptr;
+  ConnectionDialog* m_pSetConfigure = nullptr;
   QRect m_page_area;
 
   QComboBox* device_list() const { return m_device_list; }
@@ -83,16 +83,16 @@ class CVela_16_VIEWDlg : public QDialog, public vela::PageContext {
   void create_wait_display();
   void create_status_controls();
   // Tells the status line about the serial port the connection dialog opened or closed.
-  void watch_serial_port(CSetConfigure* dialog);
+  void watch_serial_port(ConnectionDialog* dialog);
   vela::DevicePage* create_page(vela::PageKind kind);
   void show_about_box();
 
   QComboBox* m_device_list = nullptr;
-  CButtonST* m_min_button = nullptr;
-  CButtonST* m_max_button = nullptr;
-  CButtonST* m_close_button = nullptr;
-  CButtonST* m_scan_button = nullptr;
-  CButtonST* m_set_button = nullptr;
+  SkinButton* m_min_button = nullptr;
+  SkinButton* m_max_button = nullptr;
+  SkinButton* m_close_button = nullptr;
+  SkinButton* m_scan_button = nullptr;
+  SkinButton* m_set_button = nullptr;
   QLabel* m_page_frame = nullptr;
   QLabel* m_version_static = nullptr;
   QPushButton* m_connection_caption = nullptr;

@@ -6,14 +6,14 @@
 #include "device_page.h"
 #include "diagnostics.h"
 #include "heap_tidy.h"
-#include "lm5530/class_new_lm5530_dlg.h"
+#include "lm5530/lm5530_page.h"
 #include "main_window.h"
-#include "matrix/class_matrix_control.h"
-#include "multiviewer/class_16view_dlg.h"
-#include "rk2207/class_rk2207_main_dlg.h"
-#include "switcher/class_switcher_dlg.h"
+#include "matrix/matrix_page.h"
+#include "multiviewer/multiviewer_page.h"
+#include "rk2207/rk2207_page.h"
+#include "switcher/switcher_page.h"
 
-void CVela_16_VIEWDlg::close_current_page() {
+void MainWindow::close_current_page() {
   if (m_p_mian_show_dlg == nullptr) return;
   vela::DevicePage* page = std::exchange(m_p_mian_show_dlg, nullptr);
   page->hide();
@@ -24,25 +24,25 @@ void CVela_16_VIEWDlg::close_current_page() {
   m_heap_tidy->page_closed();
 }
 
-vela::DevicePage* CVela_16_VIEWDlg::create_page(vela::PageKind kind) {
+vela::DevicePage* MainWindow::create_page(vela::PageKind kind) {
   switch (kind) {
     case vela::PageKind::Rk2207:
-      return new CClass_rk2207_main_dlg(this);
+      return new Rk2207Page(this);
     case vela::PageKind::Matrix:
-      return new CClass_matrix_control(this);
+      return new MatrixPage(this);
     case vela::PageKind::Multiviewer:
-      return new CClass_16view_dlg(this);
+      return new MultiviewerPage(this);
     case vela::PageKind::Lm5530:
-      return new CClass_new_lm5530_dlg(this);
+      return new Lm5530Page(this);
     case vela::PageKind::Switcher:
-      return new CClass_switcher_dlg(this);
+      return new SwitcherPage(this);
     case vela::PageKind::None:
       break;
   }
   return nullptr;
 }
 
-void CVela_16_VIEWDlg::select_device() {
+void MainWindow::select_device() {
   vela::diag("m_device_index = %d \n ", m_link.m_device_index);
   m_network_note->show_for(m_device_list, m_link.m_device_index);
   if (m_link.m_device_index < 0 || m_device_list->count() == 0) return;

@@ -20,7 +20,7 @@ QString latin1(const std::string& bytes) {
 
 }  // namespace
 
-void CVela_16_VIEWDlg::on_scan() {
+void MainWindow::on_scan() {
   if (m_link.m_eState == vela::connection_mode::kNetwork) {
     network_search();
   } else if (m_link.m_eState == vela::connection_mode::kSerial) {
@@ -28,7 +28,7 @@ void CVela_16_VIEWDlg::on_scan() {
   }
 }
 
-void CVela_16_VIEWDlg::network_search() {
+void MainWindow::network_search() {
   vela::diag("net search \n");
   m_link.udp.close();
   m_link.m_device_index = -1;
@@ -69,7 +69,7 @@ void CVela_16_VIEWDlg::network_search() {
   vela::diag("search  over \n");
 }
 
-void CVela_16_VIEWDlg::serial_search() {
+void MainWindow::serial_search() {
   vela::diag("com search \n");
   if (m_p_mian_show_dlg != nullptr) {
     close_current_page();

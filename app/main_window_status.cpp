@@ -7,7 +7,7 @@
 #include <QShortcut>
 
 #include "main_window.h"
-#include "set_configure.h"
+#include "connection_dialog.h"
 #include "skin_style.h"
 #include "skin_text.h"
 #include "status_line.h"
@@ -35,7 +35,7 @@ std::string file_name(const QString& port) { return QFile::encodeName(port).toSt
 
 }  // namespace
 
-void CVela_16_VIEWDlg::create_status_controls() {
+void MainWindow::create_status_controls() {
   m_trace_button = new QPushButton(QStringLiteral("TRACE"), this);
   m_trace_button->setObjectName(QStringLiteral("trace_button"));
   m_trace_button->setGeometry(kTraceButton);
@@ -48,31 +48,31 @@ void CVela_16_VIEWDlg::create_status_controls() {
   m_trace_button->setCursor(Qt::PointingHandCursor);
   m_trace_button->setToolTip(QStringLiteral("Protocol trace (%1)").arg(kTraceKey.toString(QKeySequence::NativeText)));
   m_trace_button->setStyleSheet(trace_button_style());
-  connect(m_trace_button, &QAbstractButton::clicked, this, &CVela_16_VIEWDlg::show_trace);
+  connect(m_trace_button, &QAbstractButton::clicked, this, &MainWindow::show_trace);
   auto* key = new QShortcut(kTraceKey, this);
-  connect(key, &QShortcut::activated, this, &CVela_16_VIEWDlg::show_trace);
+  connect(key, &QShortcut::activated, this, &MainWindow::show_trace);
 
   m_status_line = new vela::StatusLine(this);
   m_status_line->setGeometry(kStatusLine);
 }
 
-void CVela_16_VIEWDlg::show_trace() {
+void MainWindow::show_trace() {
   if (m_trace_window == nullptr) m_trace_window = new vela::TraceWindow(this, vela::protocol_trace());
   m_trace_window->show();
   m_trace_window->raise();
   m_trace_window->activateWindow();
 }
 
-void CVela_16_VIEWDlg::watch_serial_port(CSetConfigure* dialog) {
-  connect(dialog, &CSetConfigure::serial_port_opened, this, [this](const QString& port, int baud, bool opened) {
+void MainWindow::watch_serial_port(ConnectionDialog* dialog) {
+  connect(dialog, &ConnectionDialog::serial_port_opened, this, [this](const QString& port, int baud, bool opened) {
     if (opened) {
       m_status_line->text().serial_opened(file_name(port), baud);
     } else {
       m_status_line->text().serial_open_failed(file_name(port));
     }
   });
-  connect(dialog, &CSetConfigure::serial_port_closed, this,
+  connect(dialog, &ConnectionDialog::serial_port_closed, this,
           [this](const QString& port) { m_status_line->text().serial_closed(file_name(port)); });
-  connect(dialog, &CSetConfigure::serial_line_lost, this,
+  connect(dialog, &ConnectionDialog::serial_line_lost, this,
           [this](const QString& port) { m_status_line->text().serial_line_lost(file_name(port)); });
 }

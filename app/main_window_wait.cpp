@@ -4,7 +4,7 @@
 #include "skin/shell_bitmaps.h"
 #include "wait_indication.h"
 
-void CVela_16_VIEWDlg::create_wait_display() {
+void MainWindow::create_wait_display() {
   m_live_wait = std::make_unique<vela::LiveWait>();
   // The search empties the device list first: its progress takes the list's place.
   m_search_progress = new vela::WaitIndication(vela::WaitIndication::Shows::Searches, this);

@@ -15,12 +15,12 @@
 #include <thread>
 #include <vector>
 
-#include "button_st.h"
+#include "skin_button.h"
 #include "device_types.h"
 #include "diagnostics.h"
 #include "loopback.h"
-#include "multiviewer/class_16view_control.h"
-#include "multiviewer/class_16view_dlg.h"
+#include "multiviewer/multiviewer_layout_tab.h"
+#include "multiviewer/multiviewer_page.h"
 #include "multiviewer_protocol.h"
 #include "page_context.h"
 #include "percentiles.h"
@@ -106,11 +106,11 @@ int main(int argc, char** argv) {
   context.m_model_window_count = 16;
   context.m_multiviewer.reset_labels();
 
-  CClass_16view_dlg page(nullptr);
+  MultiviewerPage page(nullptr);
   page.resize(1240, 580);
   page.show();
   QTest::mouseClick(page.sub_page_button(static_cast<int>(MultiviewerSubPage::Control)), Qt::LeftButton);
-  auto* control = qobject_cast<CClass_16view_control*>(page.sub_page());
+  auto* control = qobject_cast<MultiviewerLayoutTab*>(page.sub_page());
   if (control == nullptr) {
     std::fprintf(stderr, "the Control sub-page did not open\n");
     return 1;
@@ -125,7 +125,7 @@ int main(int argc, char** argv) {
   std::vector<double> latencies_ms, click_cpu_ms;
   for (int n = 0; n < kPresses; ++n) {
     // Alternate two layouts: pressing the marked one sends nothing.
-    CButtonST* button = control->layout_button(1 + n % 2);
+    SkinButton* button = control->layout_button(1 + n % 2);
     const double cpu_before = thread_cpu_ms();
     const auto pressed = Clock::now();
     QTest::mouseClick(button, Qt::LeftButton);

@@ -7,7 +7,7 @@
 #include <QImage>
 #include <QPainter>
 
-#include "multiviewer/class_16view_dlg.h"
+#include "multiviewer/multiviewer_page.h"
 #include "multiviewer/multiviewer_preview_painter.h"
 #include "multiviewer_preview.h"
 #include "diagnostics.h"
@@ -49,7 +49,7 @@ void PaintPage(benchmark::State& bench) {
   context.m_link.m_eState = vela::connection_mode::kSerial;  // closed port: no read-back
   context.m_model_window_count = 16;
   context.m_multiviewer = busy_state();
-  CClass_16view_dlg page(nullptr);
+  MultiviewerPage page(nullptr);
   page.resize(1240, 580);
   QImage target(page.size(), QImage::Format_RGB32);
   for (auto _ : bench) {

@@ -28,24 +28,24 @@ QPixmap masked_by_corner(const QPixmap& picture) {
 
 }  // namespace vela
 
-CMemSliderDC::CMemSliderDC(QWidget& window, QSize size) : m_window(window), m_surface(size) {
+SliderCanvas::SliderCanvas(QWidget& window, QSize size) : m_window(window), m_surface(size) {
   m_surface.fill(window.palette().color(window.backgroundRole()));
   m_painter = std::make_unique<QPainter>(&m_surface);
 }
 
-CMemSliderDC::~CMemSliderDC() {
+SliderCanvas::~SliderCanvas() {
   m_painter.reset();
   QPainter screen(&m_window);
   screen.drawPixmap(0, 0, m_surface);
 }
 
-CBitmapSlider::CBitmapSlider(QWidget* parent) : QWidget(parent) {
+BitmapSlider::BitmapSlider(QWidget* parent) : QWidget(parent) {
   // The off-screen copy covers every pixel: no background erase.
   setAttribute(Qt::WA_OpaquePaintEvent);
   setFocusPolicy(Qt::StrongFocus);
 }
 
-bool CBitmapSlider::set_bitmap_channel(int bitmap_id) {
+bool BitmapSlider::set_bitmap_channel(int bitmap_id) {
   const QPixmap channel = vela::Skin::pixmap(bitmap_id);
   if (channel.isNull()) return false;
   m_channel = channel;
@@ -57,7 +57,7 @@ bool CBitmapSlider::set_bitmap_channel(int bitmap_id) {
   return true;
 }
 
-bool CBitmapSlider::set_bitmap_thumb(int bitmap_id, bool transparent) {
+bool BitmapSlider::set_bitmap_thumb(int bitmap_id, bool transparent) {
   const QPixmap thumb = vela::Skin::pixmap(bitmap_id);
   if (thumb.isNull()) return false;
   m_thumb = transparent ? vela::masked_by_corner(thumb) : thumb;
@@ -72,42 +72,42 @@ bool CBitmapSlider::set_bitmap_thumb(int bitmap_id, bool transparent) {
   return true;
 }
 
-void CBitmapSlider::set_margin(int left, int top, int right, int bottom) {
+void BitmapSlider::set_margin(int left, int top, int right, int bottom) {
   m_margin_left = left;
   m_margin_top = top;
   m_margin_right = right;
   m_margin_bottom = bottom;
 }
 
-void CBitmapSlider::set_vertical(bool vertical) { m_vertical = vertical; }
+void BitmapSlider::set_vertical(bool vertical) { m_vertical = vertical; }
 
-void CBitmapSlider::set_range(int minimum, int maximum) {
+void BitmapSlider::set_range(int minimum, int maximum) {
   m_minimum = minimum;
   m_maximum = maximum;
 }
 
-void CBitmapSlider::set_pos(int position) {
+void BitmapSlider::set_pos(int position) {
   store(std::max(std::min(position, m_maximum), m_minimum));
   update();
 }
 
-void CBitmapSlider::store(int position) {
+void BitmapSlider::store(int position) {
   if (position == m_position) return;
   m_position = position;
   emit position_changed(position);
 }
 
-CBitmapSlider::Axis CBitmapSlider::axis() const {
+BitmapSlider::Axis BitmapSlider::axis() const {
   if (m_vertical) return {m_height, m_thumb_height, m_margin_top, m_margin_bottom};
   return {m_width, m_thumb_width, m_margin_left, m_margin_right};
 }
 
-int CBitmapSlider::travel() const {
+int BitmapSlider::travel() const {
   const Axis a = axis();
   return a.length - a.margin_high - a.thumb - a.margin_low;
 }
 
-int CBitmapSlider::pixel_of(int position) const {
+int BitmapSlider::pixel_of(int position) const {
   const Axis a = axis();
   const int span = m_maximum - m_minimum;
   // An empty range keeps the thumb at the low end of its travel.
@@ -115,7 +115,7 @@ int CBitmapSlider::pixel_of(int position) const {
   return a.margin_low + offset + a.thumb / 2;
 }
 
-int CBitmapSlider::position_of(int pixel) const {
+int BitmapSlider::position_of(int pixel) const {
   const Axis a = axis();
   const int way = travel();
   if (way == 0) return m_minimum;
@@ -123,16 +123,16 @@ int CBitmapSlider::position_of(int pixel) const {
                           static_cast<double>(pixel - a.thumb / 2 - a.margin_low) * (m_maximum - m_minimum) / way);
 }
 
-int CBitmapSlider::along(const QPoint& point) const { return m_vertical ? point.y() : point.x(); }
+int BitmapSlider::along(const QPoint& point) const { return m_vertical ? point.y() : point.x(); }
 
-void CBitmapSlider::post(int message) {
+void BitmapSlider::post(int message) {
   const int id = vela::control_id(this);
   const int position = m_position;
   QMetaObject::invokeMethod(
       this, [this, message, id, position] { emit notified(message, id, position); }, Qt::QueuedConnection);
 }
 
-void CBitmapSlider::mousePressEvent(QMouseEvent* event) {
+void BitmapSlider::mousePressEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton || !isEnabled()) return;
   setFocus(Qt::MouseFocusReason);
   m_dragging = true;
@@ -142,7 +142,7 @@ void CBitmapSlider::mousePressEvent(QMouseEvent* event) {
   update();
 }
 
-void CBitmapSlider::mouseMoveEvent(QMouseEvent* event) {
+void BitmapSlider::mouseMoveEvent(QMouseEvent* event) {
   if (!m_dragging || !isEnabled()) return;
   const Axis ax = axis();
   const int low = ax.margin_low + ax.thumb / 2;
@@ -154,20 +154,20 @@ void CBitmapSlider::mouseMoveEvent(QMouseEvent* event) {
   post(kPositionMoving);
 }
 
-void CBitmapSlider::mouseReleaseEvent(QMouseEvent* event) {
+void BitmapSlider::mouseReleaseEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton || !m_dragging || !isEnabled()) return;
   end_drag();
   update();
   post(kPositionSet);
-  QMetaObject::invokeMethod(this, &CBitmapSlider::clicked, Qt::QueuedConnection);
+  QMetaObject::invokeMethod(this, &BitmapSlider::clicked, Qt::QueuedConnection);
 }
 
-void CBitmapSlider::end_drag() {
+void BitmapSlider::end_drag() {
   m_dragging = false;
   if (mouseGrabber() == this) releaseMouse();
 }
 
-void CBitmapSlider::keyPressEvent(QKeyEvent* event) {
+void BitmapSlider::keyPressEvent(QKeyEvent* event) {
   if (!isEnabled()) return;
   int target = m_position;
   switch (event->key()) {
@@ -199,25 +199,25 @@ void CBitmapSlider::keyPressEvent(QKeyEvent* event) {
   post(kPositionSet);
 }
 
-void CBitmapSlider::focusInEvent(QFocusEvent*) {
+void BitmapSlider::focusInEvent(QFocusEvent*) {
   m_focused = true;
   update();
 }
 
-void CBitmapSlider::focusOutEvent(QFocusEvent*) {
+void BitmapSlider::focusOutEvent(QFocusEvent*) {
   m_focused = false;
   update();
 }
 
-void CBitmapSlider::changeEvent(QEvent* event) {
+void BitmapSlider::changeEvent(QEvent* event) {
   // Disabled half way through a drag: the drag ends here, nothing is posted.
   if (event->type() == QEvent::EnabledChange && !isEnabled() && m_dragging) end_drag();
   if (event->type() == QEvent::EnabledChange) update();
   QWidget::changeEvent(event);
 }
 
-void CBitmapSlider::paintEvent(QPaintEvent*) {
-  CMemSliderDC dc(*this, size());
+void BitmapSlider::paintEvent(QPaintEvent*) {
+  SliderCanvas dc(*this, size());
   QPainter& p = dc.painter();
   if (m_channel_set) p.drawPixmap(QRect(0, 0, m_width, m_height), m_channel);
   if (m_thumb_set && isEnabled()) {

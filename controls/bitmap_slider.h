@@ -9,14 +9,14 @@
 #include <QWidget>
 #include <memory>
 
-class CBitmapSlider : public QWidget {
+class BitmapSlider : public QWidget {
   Q_OBJECT
 
  public:
   static constexpr int kPositionMoving = 0x28D1;
   static constexpr int kPositionSet = 0x28D2;
 
-  explicit CBitmapSlider(QWidget* parent = nullptr);
+  explicit BitmapSlider(QWidget* parent = nullptr);
 
   // The channel from the skin: the control takes its size (position kept).
   bool set_bitmap_channel(int bitmap_id);
@@ -100,12 +100,12 @@ class CBitmapSlider : public QWidget {
 
 // The slider's off-screen surface: filled with the window's background
 // colour when made, copied to the screen in one step when it goes.
-class CMemSliderDC {
+class SliderCanvas {
  public:
-  CMemSliderDC(QWidget& window, QSize size);
-  ~CMemSliderDC();
-  CMemSliderDC(const CMemSliderDC&) = delete;
-  CMemSliderDC& operator=(const CMemSliderDC&) = delete;
+  SliderCanvas(QWidget& window, QSize size);
+  ~SliderCanvas();
+  SliderCanvas(const SliderCanvas&) = delete;
+  SliderCanvas& operator=(const SliderCanvas&) = delete;
 
   QPainter& painter() { return *m_painter; }
 

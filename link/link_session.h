@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "cncomm.h"
+#include "serial_port.h"
 #include "device_types.h"
 #include "frame.h"
 #include "reply_scanner.h"
@@ -31,7 +31,7 @@ class LinkSession {
   std::string last_serial_name;
   ReassemblyBuffer reassembly;
   UdpLink udp;
-  CnComm com;
+  SerialPort com;
   // Decoder of the multiviewer state reply, installed by the multiviewer.
   StateReplyDecoder state_decoder;
 

@@ -11,7 +11,7 @@ namespace vela {
 namespace {
 
 // Throws away what is waiting in the input queue now (stale replies).
-void discard_queued_input(CnComm& port) {
+void discard_queued_input(SerialPort& port) {
   int left = port.queued_input().value_or(0);
   std::array<std::uint8_t, 1024> scratch;
   while (left > 0) {
@@ -23,7 +23,7 @@ void discard_queued_input(CnComm& port) {
 
 }  // namespace
 
-SerialExchangeResult exchange_serial(CnComm& port, ReassemblyBuffer& buffer, ByteView request,
+SerialExchangeResult exchange_serial(SerialPort& port, ReassemblyBuffer& buffer, ByteView request,
                                      const ScannerTargets& targets, int window_ms, const QueuedInputHook& on_queued,
                                      const char* purpose) {
   const bool search = request.size() > frame::kCodeOffset && request[frame::kCodeOffset] == code::kSearch;

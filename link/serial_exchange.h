@@ -4,7 +4,7 @@
 // reply scanner over it until it reports a result or the reply window ends.
 #include <functional>
 
-#include "cncomm.h"
+#include "serial_port.h"
 #include "frame.h"
 #include "reply_scanner.h"
 
@@ -29,7 +29,7 @@ using QueuedInputHook = std::function<void(int queued)>;
 // runs with targets after every poll that brought bytes; when the window
 // runs out "time over \n" is written. Waiting for bytes blocks in poll().
 // purpose names the wait for whoever shows it ("state read").
-SerialExchangeResult exchange_serial(CnComm& port, ReassemblyBuffer& buffer, ByteView request,
+SerialExchangeResult exchange_serial(SerialPort& port, ReassemblyBuffer& buffer, ByteView request,
                                      const ScannerTargets& targets, int window_ms,
                                      const QueuedInputHook& on_queued = {}, const char* purpose = "reply");
 

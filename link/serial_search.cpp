@@ -6,7 +6,7 @@
 
 namespace vela {
 
-SerialSearchResult serial_search(CnComm& port, ReassemblyBuffer& buffer, std::uint8_t& serial_device_type,
+SerialSearchResult serial_search(SerialPort& port, ReassemblyBuffer& buffer, std::uint8_t& serial_device_type,
                                  DeviceEntry& entry0, std::string& last_name, int window_ms) {
   const Bytes request = build_search_request(frame::kLinkSerial);
   if (!port.is_open()) {

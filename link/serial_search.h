@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "cncomm.h"
+#include "serial_port.h"
 #include "device_types.h"
 #include "reply_scanner.h"
 
@@ -23,7 +23,7 @@ struct SerialSearchResult {
 // writing "count  %d \n" for every poll that finds bytes waiting. The scanner
 // records the replying device's type in serial_device_type, its type and id
 // in entry0, and each name it finds in last_name.
-SerialSearchResult serial_search(CnComm& port, ReassemblyBuffer& buffer, std::uint8_t& serial_device_type,
+SerialSearchResult serial_search(SerialPort& port, ReassemblyBuffer& buffer, std::uint8_t& serial_device_type,
                                  DeviceEntry& entry0, std::string& last_name, int window_ms = kSerialSearchWindowMs);
 
 }  // namespace vela

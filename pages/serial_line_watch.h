@@ -1,7 +1,7 @@
 #pragma once
 // Keeps a connection page honest about the serial port it opened: while the
 // page shows the port open, a port that closed under it (its line lost, see
-// CnComm) is noticed within a moment; the watch then releases the port and
+// SerialPort) is noticed within a moment; the watch then releases the port and
 // tells the page once, so that it shows the port closed, and whether the
 // line was lost (rather than the port closed elsewhere in the panel).
 #include <QObject>

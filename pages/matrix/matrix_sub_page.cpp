@@ -5,8 +5,8 @@
 
 #include "control_id.h"
 #include "enter_escape.h"
-#include "matrix/class_matrix_control.h"
-#include "my_group_box.h"
+#include "matrix/matrix_page.h"
+#include "skin_group_box.h"
 #include "skin.h"
 #include "skin_paint.h"
 #include "style_sheets.h"
@@ -16,12 +16,12 @@ namespace {
 constexpr QRect kGroupBoxPlace(5, 5, 480, 410);
 }
 
-MatrixSubPageBase::MatrixSubPageBase(CClass_matrix_control* page, int template_id, int background_bitmap,
+MatrixSubPageBase::MatrixSubPageBase(MatrixPage* page, int template_id, int background_bitmap,
                                      int group_box_id)
     : QWidget(page), page_(page), template_id_(template_id), background_bitmap_(background_bitmap) {
   setAttribute(Qt::WA_StyledBackground, false);
   setStyleSheet(caption_label_style() + drop_down_list_style());
-  group_box_ = new CMyGroupBox(this);
+  group_box_ = new SkinGroupBox(this);
   set_control_id(group_box_, group_box_id);
   group_box_->setGeometry(kGroupBoxPlace);
 }

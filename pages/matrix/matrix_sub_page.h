@@ -7,31 +7,31 @@
 #include <QWidget>
 #include <vector>
 
-class CClass_matrix_control;
-class CMyGroupBox;
+class MatrixPage;
+class SkinGroupBox;
 
 namespace vela {
 
 class MatrixSubPageBase : public QWidget {
   Q_OBJECT
  public:
-  MatrixSubPageBase(CClass_matrix_control* page, int template_id, int background_bitmap, int group_box_id);
+  MatrixSubPageBase(MatrixPage* page, int template_id, int background_bitmap, int group_box_id);
 
   int template_id() const { return template_id_; }
-  CMyGroupBox* group_box() const { return group_box_; }
+  SkinGroupBox* group_box() const { return group_box_; }
 
  protected:
-  CClass_matrix_control* page() const { return page_; }
+  MatrixPage* page() const { return page_; }
   void set_separator_lines(std::vector<QLine> lines) { separators_ = std::move(lines); }
 
   void paintEvent(QPaintEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
-  CClass_matrix_control* page_;
+  MatrixPage* page_;
   int template_id_;
   int background_bitmap_;
-  CMyGroupBox* group_box_;
+  SkinGroupBox* group_box_;
   std::vector<QLine> separators_;
 };
 

@@ -1,7 +1,7 @@
 #include "multiviewer/multiviewer_actions.h"
 
 #include "diagnostics.h"
-#include "multiviewer/class_16view_dlg.h"
+#include "multiviewer/multiviewer_page.h"
 #include "multiviewer/multiviewer_link.h"
 #include "multiviewer_protocol.h"
 #include "page_context.h"
@@ -12,9 +12,9 @@ namespace {
 namespace mv = multiviewer;
 
 using DisplaySetter = void (MultiviewerState::*)(std::uint8_t);
-using Recomputation = void (CClass_16view_dlg::*)();
+using Recomputation = void (MultiviewerPage::*)();
 
-void switch_display(CClass_16view_dlg& container, std::uint8_t command_code, DisplaySetter store,
+void switch_display(MultiviewerPage& container, std::uint8_t command_code, DisplaySetter store,
                     Recomputation recompute, std::uint8_t value) {
   PageContext* context = page_context();
   if (context == nullptr) return;
@@ -31,7 +31,7 @@ void set_setting(std::uint8_t MultiviewerSettings::*field, std::uint8_t command_
 
 }  // namespace
 
-void send_layout(CClass_16view_dlg& container, int index) {
+void send_layout(MultiviewerPage& container, int index) {
   PageContext* context = page_context();
   if (context == nullptr) return;
   MultiviewerState& state = context->m_multiviewer;
@@ -57,19 +57,19 @@ void set_output_resolution(int position) {
   multiviewer_link::send(*context, mv::code::kOutputResolution, mv::output_resolution_payload(resolution->code));
 }
 
-void set_resolution_labels(CClass_16view_dlg& container, std::uint8_t value) {
+void set_resolution_labels(MultiviewerPage& container, std::uint8_t value) {
   switch_display(container, mv::code::kResolutionLabelSwitch, &MultiviewerState::set_resolution_display,
-                 &CClass_16view_dlg::recompute_resolution_boxes, value);
+                 &MultiviewerPage::recompute_resolution_boxes, value);
 }
 
-void set_meters(CClass_16view_dlg& container, std::uint8_t value) {
+void set_meters(MultiviewerPage& container, std::uint8_t value) {
   switch_display(container, mv::code::kMeterSwitch, &MultiviewerState::set_meter_display,
-                 &CClass_16view_dlg::recompute_meter_boxes, value);
+                 &MultiviewerPage::recompute_meter_boxes, value);
 }
 
-void switch_labels(CClass_16view_dlg& container, std::uint8_t value) {
+void switch_labels(MultiviewerPage& container, std::uint8_t value) {
   switch_display(container, mv::code::kLabelSwitch, &MultiviewerState::set_label_display,
-                 &CClass_16view_dlg::recompute_label_boxes, value);
+                 &MultiviewerPage::recompute_label_boxes, value);
 }
 
 void set_audio_source(std::uint8_t channel) {

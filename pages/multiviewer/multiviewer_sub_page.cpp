@@ -4,9 +4,9 @@
 #include <QPainter>
 
 #include "control_id.h"
-#include "multiviewer/class_16view_dlg.h"
+#include "multiviewer/multiviewer_page.h"
 #include "enter_escape.h"
-#include "my_group_box.h"
+#include "skin_group_box.h"
 #include "skin_paint.h"
 #include "skin_style.h"
 #include "skin_text.h"
@@ -17,13 +17,13 @@ namespace {
 constexpr QRect kGroupBoxPlace(5, 5, 480, 410);
 }
 
-MultiviewerSubPageBase::MultiviewerSubPageBase(CClass_16view_dlg* container, int template_id, int group_box_id)
+MultiviewerSubPageBase::MultiviewerSubPageBase(MultiviewerPage* container, int template_id, int group_box_id)
     : QWidget(container), container_(container), template_id_(template_id) {
   setAttribute(Qt::WA_StyledBackground, false);
   // Captions and fields read in the accent colour, as on every page.
   setStyleSheet(drop_down_list_style() +
                 QStringLiteral("QLabel { color: %1; background: transparent; }").arg(style::accent.name()));
-  group_box_ = new CMyGroupBox(this);
+  group_box_ = new SkinGroupBox(this);
   set_control_id(group_box_, group_box_id);
   group_box_->setGeometry(kGroupBoxPlace);
 }

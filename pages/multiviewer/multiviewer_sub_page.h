@@ -7,21 +7,21 @@
 #include <QWidget>
 #include <vector>
 
-class CMyGroupBox;
-class CClass_16view_dlg;
+class SkinGroupBox;
+class MultiviewerPage;
 
 namespace vela {
 
 class MultiviewerSubPageBase : public QWidget {
   Q_OBJECT
  public:
-  MultiviewerSubPageBase(CClass_16view_dlg* container, int template_id, int group_box_id);
+  MultiviewerSubPageBase(MultiviewerPage* container, int template_id, int group_box_id);
 
   int template_id() const { return template_id_; }
-  CMyGroupBox* group_box() const { return group_box_; }
+  SkinGroupBox* group_box() const { return group_box_; }
 
  protected:
-  CClass_16view_dlg* container() const { return container_; }
+  MultiviewerPage* container() const { return container_; }
   // Lines painted on every paint, in the page's client pixels.
   void set_separator_lines(std::vector<QLine> lines) { separators_ = std::move(lines); }
   // Section titles painted on every paint, each with its text's baseline
@@ -36,9 +36,9 @@ class MultiviewerSubPageBase : public QWidget {
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
-  CClass_16view_dlg* container_;
+  MultiviewerPage* container_;
   int template_id_;
-  CMyGroupBox* group_box_;
+  SkinGroupBox* group_box_;
   std::vector<QLine> separators_;
   std::vector<Heading> headings_;
 };

@@ -3,11 +3,11 @@
 #include <QKeyEvent>
 #include <QPainter>
 
-#include "button_st.h"
+#include "skin_button.h"
 #include "control_id.h"
 #include "diagnostics.h"
 #include "enter_escape.h"
-#include "my_group_box.h"
+#include "skin_group_box.h"
 #include "page_context.h"
 #include "rk2207/show_mode_pictures.h"
 #include "rk2207/show_mode_preview.h"
@@ -37,12 +37,12 @@ ShowModePage::ShowModePage(const QString& class_name, int template_id, Ids ids, 
   set_control_id(anchor, ids.preview_anchor);
   anchor->setGeometry(QRect(kPreviewPlace.topLeft(), QSize(1, 1)));
   m_rc_kx3318_show_mode_type = kPreviewPlace;
-  m_group_box = new CMyGroupBox(this);
+  m_group_box = new SkinGroupBox(this);
   set_control_id(m_group_box, ids.group_box);
   m_group_box->setGeometry(kGroupBoxPlace);
   m_group_box->set_text(QStringLiteral("SHOW MODE"));
   for (int m = 0; m < rk2207::kModeButtonCount; ++m) {
-    auto* button = new CButtonST(this);
+    auto* button = new SkinButton(this);
     set_control_id(button, kFirstModeButtonId + m);
     button->setup_skinned(show_mode_key_place(m), picture::normal(m));
     button->setToolTip(QString::fromLatin1(rk2207::show_mode_name(static_cast<std::uint8_t>(m))));

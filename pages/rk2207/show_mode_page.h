@@ -11,8 +11,8 @@
 #include "device_page.h"
 #include "rk2207_show_modes.h"
 
-class CButtonST;
-class CMyGroupBox;
+class SkinButton;
+class SkinGroupBox;
 
 namespace vela {
 
@@ -28,7 +28,7 @@ class ShowModePage : public DevicePage {
     int group_box;
   };
 
-  CButtonST* mode_button(int mode) const { return m_mode_buttons[static_cast<std::size_t>(mode)]; }
+  SkinButton* mode_button(int mode) const { return m_mode_buttons[static_cast<std::size_t>(mode)]; }
   // The mode whose key shows its selected picture, or -1 for none.
   int selected_mode_button() const;
   // The canvas composed at the last paint.
@@ -65,8 +65,8 @@ class ShowModePage : public DevicePage {
   void paint_mode_readout(QPainter& p);
   void paint_footer(QPainter& p);
 
-  std::array<CButtonST*, rk2207::kModeButtonCount> m_mode_buttons{};
-  CMyGroupBox* m_group_box = nullptr;
+  std::array<SkinButton*, rk2207::kModeButtonCount> m_mode_buttons{};
+  SkinGroupBox* m_group_box = nullptr;
   QImage m_preview;
 };
 

@@ -7,13 +7,13 @@
 #include <array>
 
 #include "bitmap_slider.h"
-#include "button_st.h"
+#include "skin_button.h"
 #include "control_id.h"
 #include "diagnostics.h"
 #include "lever_link.h"
 #include "lever_rules.h"
 #include "page_context.h"
-#include "switcher/class_switcher_dlg.h"
+#include "switcher/switcher_page.h"
 #include "switcher/switcher_bitmaps.h"
 #include "switcher/switcher_link.h"
 #include "switcher_protocol.h"
@@ -41,9 +41,9 @@ class DurationValidator : public QValidator {
 
 }  // namespace
 
-LeverPanel::LeverPanel(CClass_switcher_dlg& page, QLineEdit& duration_edit)
+LeverPanel::LeverPanel(SwitcherPage& page, QLineEdit& duration_edit)
     : QObject(&page), m_page(page), m_duration_edit(duration_edit) {
-  m_lever = new CBitmapSlider(&page);
+  m_lever = new BitmapSlider(&page);
   set_control_id(m_lever, kLeverId);
   m_lever->move(kLeverAt);
   m_lever->set_bitmap_channel(bitmap::lever_channel);
@@ -53,11 +53,11 @@ LeverPanel::LeverPanel(CClass_switcher_dlg& page, QLineEdit& duration_edit)
   m_lever->set_range(lever::kTop, lever::kBottom);
   m_lever->set_pos(lever::kBottom);
   m_lever->installEventFilter(this);
-  connect(m_lever, &CBitmapSlider::notified, this, &LeverPanel::on_notified);
-  connect(m_lever, &CBitmapSlider::clicked, this, [this] {
-    if (CButtonST* ftb = m_page.button(kFtbId)) ftb->setFocus(Qt::OtherFocusReason);
+  connect(m_lever, &BitmapSlider::notified, this, &LeverPanel::on_notified);
+  connect(m_lever, &BitmapSlider::clicked, this, [this] {
+    if (SkinButton* ftb = m_page.button(kFtbId)) ftb->setFocus(Qt::OtherFocusReason);
   });
-  connect(m_lever, &CBitmapSlider::position_changed, this, [this](int position) {
+  connect(m_lever, &BitmapSlider::position_changed, this, [this](int position) {
     if (m_worker) m_worker->set_position(position);
   });
 
@@ -127,7 +127,7 @@ void LeverPanel::on_press() {
 }
 
 void LeverPanel::on_notified(int message, int, int position) {
-  if (message != CBitmapSlider::kPositionMoving) return;
+  if (message != BitmapSlider::kPositionMoving) return;
   // The record keeps the lever position itself, as the Auto steps do.
   if (PageContext* context = page_context())
     context->m_switcher.transition_position = static_cast<std::uint8_t>(position);

@@ -12,8 +12,8 @@
 
 #include "lever_worker.h"
 
-class CBitmapSlider;
-class CClass_switcher_dlg;
+class BitmapSlider;
+class SwitcherPage;
 class QLineEdit;
 
 namespace vela {
@@ -26,10 +26,10 @@ class LeverPanel : public QObject {
   static constexpr int kLeverId = 1160;
   static constexpr int kAutoTimerId = 1;
 
-  LeverPanel(CClass_switcher_dlg& page, QLineEdit& duration_edit);
+  LeverPanel(SwitcherPage& page, QLineEdit& duration_edit);
   ~LeverPanel() override;
 
-  CBitmapSlider* lever() const { return m_lever; }
+  BitmapSlider* lever() const { return m_lever; }
   // The lever at the start end of the kept direction; a transition left
   // running by an earlier page is over.
   void open(PageContext& context);
@@ -57,9 +57,9 @@ class LeverPanel : public QObject {
   void report(const LeverEvent& event);
   void apply_reports();
 
-  CClass_switcher_dlg& m_page;
+  SwitcherPage& m_page;
   QLineEdit& m_duration_edit;
-  CBitmapSlider* m_lever = nullptr;
+  BitmapSlider* m_lever = nullptr;
   QTimer m_auto_timer;
   std::unique_ptr<LeverWorker> m_worker;
   bool m_worker_started = false;

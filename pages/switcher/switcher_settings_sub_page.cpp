@@ -5,7 +5,7 @@
 
 #include "control_id.h"
 #include "enter_escape.h"
-#include "my_group_box.h"
+#include "skin_group_box.h"
 #include "skin_paint.h"
 #include "switcher/switcher_settings_widgets.h"
 
@@ -19,7 +19,7 @@ SwitcherSettingsSubPage::SwitcherSettingsSubPage(QWidget* parent, int template_i
     : QWidget(parent), template_id_(template_id) {
   resize(kSize);
   setStyleSheet(switcher_widgets::window_style());
-  group_box_ = new CMyGroupBox(this);
+  group_box_ = new SkinGroupBox(this);
   set_control_id(group_box_, group_box_id);
   group_box_->setGeometry(kGroupBoxPlace);
 }

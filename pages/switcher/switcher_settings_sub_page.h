@@ -4,7 +4,7 @@
 // field colours, and the key rule (Enter and Escape never close a sub-page).
 #include <QWidget>
 
-class CMyGroupBox;
+class SkinGroupBox;
 
 namespace vela {
 
@@ -16,7 +16,7 @@ class SwitcherSettingsSubPage : public QWidget {
   SwitcherSettingsSubPage(QWidget* parent, int template_id, int group_box_id);
 
   int template_id() const { return template_id_; }
-  CMyGroupBox* group_box() const { return group_box_; }
+  SkinGroupBox* group_box() const { return group_box_; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -24,7 +24,7 @@ class SwitcherSettingsSubPage : public QWidget {
 
  private:
   int template_id_;
-  CMyGroupBox* group_box_;
+  SkinGroupBox* group_box_;
 };
 
 }  // namespace vela

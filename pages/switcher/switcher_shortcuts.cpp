@@ -9,8 +9,8 @@
 #include <QShortcut>
 #include <QTextEdit>
 
-#include "button_st.h"
-#include "switcher/class_switcher_dlg.h"
+#include "skin_button.h"
+#include "switcher/switcher_page.h"
 #include "switcher/switcher_shortcut_overlay.h"
 
 namespace vela {
@@ -26,7 +26,7 @@ bool text_field_has_focus() {
   return combo != nullptr && combo->isEditable();
 }
 
-SwitcherShortcuts::SwitcherShortcuts(CClass_switcher_dlg& page) : QObject(&page), m_page(page) {
+SwitcherShortcuts::SwitcherShortcuts(SwitcherPage& page) : QObject(&page), m_page(page) {
   m_overlay = new SwitcherShortcutOverlay(&page);
   for (const SwitcherShortcut& shortcut : kSwitcherShortcuts) {
     switch (shortcut.target) {
@@ -40,11 +40,11 @@ SwitcherShortcuts::SwitcherShortcuts(CClass_switcher_dlg& page) : QObject(&page)
         break;
       case SwitcherShortcut::Target::Cut:
         bind(QKeySequence(QKeyCombination(shortcut.modifiers, shortcut.key)),
-             m_page.button(CClass_switcher_dlg::kCutId));
+             m_page.button(SwitcherPage::kCutId));
         break;
       case SwitcherShortcut::Target::Auto:
         bind(QKeySequence(QKeyCombination(shortcut.modifiers, shortcut.key)),
-             m_page.button(CClass_switcher_dlg::kAutoId));
+             m_page.button(SwitcherPage::kAutoId));
         break;
     }
   }

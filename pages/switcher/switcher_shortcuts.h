@@ -8,7 +8,7 @@
 #include <QObject>
 #include <Qt>
 
-class CClass_switcher_dlg;
+class SwitcherPage;
 class QKeySequence;
 class QAbstractButton;
 
@@ -42,14 +42,14 @@ bool text_field_has_focus();
 class SwitcherShortcuts : public QObject {
   Q_OBJECT
  public:
-  explicit SwitcherShortcuts(CClass_switcher_dlg& page);
+  explicit SwitcherShortcuts(SwitcherPage& page);
 
   SwitcherShortcutOverlay* overlay() const { return m_overlay; }
 
  private:
   void bind(const QKeySequence& keys, QAbstractButton* button);
 
-  CClass_switcher_dlg& m_page;
+  SwitcherPage& m_page;
   SwitcherShortcutOverlay* m_overlay = nullptr;
 };
 

@@ -15,7 +15,7 @@
 #include "main_window.h"
 #include "multiviewer/multiviewer_link.h"
 #include "reply_window.h"
-#include "set_configure.h"
+#include "connection_dialog.h"
 #include "sim_process.h"
 #include "status_line.h"
 
@@ -42,7 +42,7 @@ struct LinkStatusTest : ::testing::Test {
   LoopbackRange range = LoopbackRange::for_this_process();
   std::unique_ptr<SimProcess> sim;
   PanelOptions options;
-  std::unique_ptr<CVela_16_VIEWDlg> window;
+  std::unique_ptr<MainWindow> window;
 
   void SetUp() override { take_operator_messages(); }
 
@@ -58,7 +58,7 @@ struct LinkStatusTest : ::testing::Test {
     options.link.local_port = free_udp_port();
     options.link.broadcast = range.address(0);
     options.extra_serial_ports = {QString::fromStdString(sim->pty_path())};
-    window = std::make_unique<CVela_16_VIEWDlg>(options);
+    window = std::make_unique<MainWindow>(options);
     window->initialise();
   }
 
@@ -67,14 +67,14 @@ struct LinkStatusTest : ::testing::Test {
   // The connection dialog opens the simulator's terminal at 115200.
   void open_serial_port_in_the_dialog() {
     window->show_configure();
-    CSetConfigure* dialog = window->m_pSetConfigure;
+    ConnectionDialog* dialog = window->m_pSetConfigure;
     auto* modes = find_control<QComboBox>(dialog, kModeList);
     auto* ports = find_control<QComboBox>(dialog, kPortList);
     auto* bauds = find_control<QComboBox>(dialog, kBaudList);
     auto* connect = find_control<QPushButton>(dialog, kConnect);
     ASSERT_TRUE(modes && ports && bauds && connect);
     QTest::keyClick(modes, Qt::Key_Down);
-    ASSERT_EQ(modes->currentIndex(), CSetConfigure::kSerialPortIndex);
+    ASSERT_EQ(modes->currentIndex(), ConnectionDialog::kSerialPortIndex);
     ports->setCurrentIndex(ports->findText(QString::fromStdString(sim->pty_path())));
     bauds->setCurrentIndex(bauds->findText("115200"));
     ASSERT_EQ(bauds->currentText(), "115200");
@@ -129,7 +129,7 @@ TEST_F(LinkStatusTest, UnansweredPollsAreCountedInARowUntilAnAnswerComes) {
 TEST_F(LinkStatusTest, TheSerialPortOpenedAndClosedInTheConnectionDialog) {
   start({}, "type=0xA3,id=1,name=Lm");
   open_serial_port_in_the_dialog();
-  CSetConfigure* dialog = window->m_pSetConfigure;
+  ConnectionDialog* dialog = window->m_pSetConfigure;
   auto* connect = find_control<QPushButton>(dialog, kConnect);
   EXPECT_EQ(status(), QString("Serial %1 at 115200 open").arg(QString::fromStdString(sim->pty_path())));
   QTest::mouseClick(connect, Qt::LeftButton);

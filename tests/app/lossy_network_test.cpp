@@ -13,21 +13,21 @@
 #include <string>
 #include <vector>
 
-#include "button_st.h"
+#include "skin_button.h"
 #include "device_page.h"
 #include "gui_test_environment.h"
 #include "loopback.h"
 #include "main_window.h"
-#include "matrix/class_matrix_control.h"
+#include "matrix/matrix_page.h"
 #include "matrix/matrix_link.h"
 #include "matrix_protocol.h"
-#include "multiviewer/class_16view_dlg.h"
-#include "multiviewer/class_16view_status.h"
+#include "multiviewer/multiviewer_page.h"
+#include "multiviewer/multiviewer_status_tab.h"
 #include "multiviewer_protocol.h"
 #include "reply_window_recorder.h"
 #include "sim_log.h"
 #include "sim_process.h"
-#include "switcher/class_switcher_dlg.h"
+#include "switcher/switcher_page.h"
 #include "switcher/switcher_link.h"
 #include "udp_peer.h"
 
@@ -64,7 +64,7 @@ struct LossyNetwork : ::testing::TestWithParam<Lossiness> {
   LoopbackRange range = LoopbackRange::for_this_process();
   std::unique_ptr<SimProcess> sim;
   PanelOptions options;
-  std::unique_ptr<CVela_16_VIEWDlg> window;
+  std::unique_ptr<MainWindow> window;
   DiagnosticRecorder diagnostics;
 
   std::string address(int i) const { return range.address(i + 1); }
@@ -99,7 +99,7 @@ struct LossyNetwork : ::testing::TestWithParam<Lossiness> {
     options.link.device_port = port;
     options.link.local_port = free_udp_port();
     options.link.broadcast = range.address(0);
-    window = std::make_unique<CVela_16_VIEWDlg>(options);
+    window = std::make_unique<MainWindow>(options);
     window->initialise();
   }
 
@@ -167,9 +167,9 @@ TEST_P(LossyNetwork, ASessionOnEveryPageShowsOnlyWhatTheDevicesConfirmed) {
 
   // Multiviewer: the page reads the state as it opens, then polls status.
   select(0);
-  auto* multiviewer = page<CClass_16view_dlg>();
+  auto* multiviewer = page<MultiviewerPage>();
   ASSERT_NE(multiviewer, nullptr);
-  auto* status = qobject_cast<CClass_16view_status*>(multiviewer->sub_page());
+  auto* status = qobject_cast<MultiviewerStatusTab*>(multiviewer->sub_page());
   ASSERT_NE(status, nullptr) << "the page opens on its status";
   constexpr int kPolls = 3;
   for (int i = 0; i < kPolls; ++i) status->on_timer();
@@ -186,11 +186,11 @@ TEST_P(LossyNetwork, ASessionOnEveryPageShowsOnlyWhatTheDevicesConfirmed) {
 
   // Switcher: bus keys pressed, camera names sent and answered or not.
   select(1);
-  auto* switcher = page<CClass_switcher_dlg>();
+  auto* switcher = page<SwitcherPage>();
   ASSERT_NE(switcher, nullptr);
   constexpr int kProgram2 = 1033, kPreview4 = 1112, kCut = 1151;
   for (const int id : {kProgram2, kPreview4, kCut}) {
-    CButtonST* key = switcher->button(id);
+    SkinButton* key = switcher->button(id);
     ASSERT_NE(key, nullptr) << id;
     QTest::mouseClick(key, Qt::LeftButton);
   }
@@ -203,7 +203,7 @@ TEST_P(LossyNetwork, ASessionOnEveryPageShowsOnlyWhatTheDevicesConfirmed) {
   // Matrix: a route and the lock set, then the page opened again reads the
   // lock.
   select(2);
-  auto* matrix = page<CClass_matrix_control>();
+  auto* matrix = page<MatrixPage>();
   ASSERT_NE(matrix, nullptr);
   QTest::mouseClick(matrix->input_button(3), Qt::LeftButton);
   QTest::mouseClick(matrix->output_button(5), Qt::LeftButton);
@@ -216,7 +216,7 @@ TEST_P(LossyNetwork, ASessionOnEveryPageShowsOnlyWhatTheDevicesConfirmed) {
   // A late answer to the first page's query may still be on its way; the
   // page opened again must not take it for the answer to its own query.
   select(2);
-  matrix = page<CClass_matrix_control>();
+  matrix = page<MatrixPage>();
   ASSERT_NE(matrix, nullptr);
   const bool lock_confirmed = windows.with_purpose("lock read").back().outcome == ReplyWindowOutcome::Replied;
   const std::uint8_t shown_lock = window->m_matrix.m_matrix_btn_lock;

@@ -11,7 +11,7 @@
 #include <memory>
 
 #include "gui_test_environment.h"
-#include "button_st.h"
+#include "skin_button.h"
 #include "device_network_note.h"
 #include "device_page.h"
 #include "loopback.h"
@@ -19,7 +19,7 @@
 #include "heap_tidy.h"
 #include "main_window.h"
 #include "network_search.h"
-#include "set_configure.h"
+#include "connection_dialog.h"
 #include "sim_process.h"
 #include "udp_peer.h"
 
@@ -41,7 +41,7 @@ bool shows_sign(const QComboBox* list, int index) {
   return false;
 }
 
-QString page_class(const CVela_16_VIEWDlg& window) {
+QString page_class(const MainWindow& window) {
   return window.m_p_mian_show_dlg ? window.m_p_mian_show_dlg->class_name() : QString();
 }
 
@@ -50,7 +50,7 @@ struct MainWindowFixture : ::testing::Test {
   LoopbackRange range = LoopbackRange::for_this_process();
   std::unique_ptr<SimProcess> sim;
   PanelOptions options;
-  std::unique_ptr<CVela_16_VIEWDlg> window;
+  std::unique_ptr<MainWindow> window;
   DiagnosticRecorder diagnostics;
 
   void SetUp() override {
@@ -80,7 +80,7 @@ struct MainWindowFixture : ::testing::Test {
   }
 
   void open_window() {
-    window = std::make_unique<CVela_16_VIEWDlg>(options);
+    window = std::make_unique<MainWindow>(options);
     window->initialise();
   }
 
@@ -124,7 +124,7 @@ struct MainWindowFixture : ::testing::Test {
 TEST_F(MainWindowFixture, NetworkSearchListsDevicesInAnswerOrderAndOpensTheFirstPage) {
   start({"type=0x81,id=2,name=Router,delay=400", "type=0xA1,id=1,name=Gallery", "type=0xA5,id=3,name=Mute,silent",
          "type=0x60,id=4,name=Booth,twice,delay=800"});
-  QTest::mouseClick(window->findChild<CButtonST*>("id1005"), Qt::LeftButton);
+  QTest::mouseClick(window->findChild<SkinButton*>("id1005"), Qt::LeftButton);
   const QString r = QString::fromStdString(device_address(0));
   const QString g = QString::fromStdString(device_address(1));
   const QString b = QString::fromStdString(device_address(3));
@@ -133,7 +133,7 @@ TEST_F(MainWindowFixture, NetworkSearchListsDevicesInAnswerOrderAndOpensTheFirst
   EXPECT_EQ(window->m_link.device_count, 4);
   EXPECT_EQ(window->m_link.m_device_index, 0);
   EXPECT_EQ(window->device_list()->currentIndex(), 0);
-  EXPECT_EQ(page_class(*window), "CClass_16view_dlg");
+  EXPECT_EQ(page_class(*window), "MultiviewerPage");
   EXPECT_EQ(window->m_p_mian_show_dlg->geometry(), QRect(20, 110, 1240, 580));
   EXPECT_EQ(window->m_model_window_count, 16);
   EXPECT_EQ(window->m_multiviewer.m_window_label[0], u"CAM 1") << "the page read the device's state";
@@ -153,7 +153,7 @@ TEST_F(MainWindowFixture, AFullTableOfDevicesAnsweringInOneBurstIsListedWhole) {
   options.link.device_port = studio.device_port();
   options.link.broadcast = studio.listen_address();
   open_window();
-  QTest::mouseClick(window->findChild<CButtonST*>("id1005"), Qt::LeftButton);
+  QTest::mouseClick(window->findChild<SkinButton*>("id1005"), Qt::LeftButton);
   QStringList expected;
   for (const std::string& text : studio.list_texts()) expected << QString::fromStdString(text);
   EXPECT_EQ(list_items(window->device_list()), expected);
@@ -222,7 +222,7 @@ TEST_F(MainWindowFixture, ADeviceOutsideEveryLocalNetworkIsMarkedAndSelectingItS
   }
   EXPECT_TRUE(list->itemData(1, Qt::ToolTipRole).toString().contains(note().body()));
   // Nothing else changes: the page opens for its type as for any device.
-  EXPECT_EQ(page_class(*window), "CClass_matrix_control");
+  EXPECT_EQ(page_class(*window), "MatrixPage");
 
   choose_entry(0);
   EXPECT_FALSE(note().warns());
@@ -283,15 +283,15 @@ TEST_F(MainWindowFixture, ChoosingTheCurrentEntryAgainMakesANewPage) {
   open_window();
   list_devices({0xA5, 0x81});
   choose_entry(0);
-  ASSERT_EQ(page_class(*window), "CClass_switcher_dlg");
+  ASSERT_EQ(page_class(*window), "SwitcherPage");
   const quint64 first = window->m_p_mian_show_dlg->instance_number();
   choose_entry(0);
-  ASSERT_EQ(page_class(*window), "CClass_switcher_dlg");
+  ASSERT_EQ(page_class(*window), "SwitcherPage");
   EXPECT_NE(window->m_p_mian_show_dlg->instance_number(), first);
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   EXPECT_EQ(window->findChildren<DevicePage*>().size(), 1) << "the old page is gone once the event loop ran";
   choose_entry(1);
-  EXPECT_EQ(page_class(*window), "CClass_matrix_control");
+  EXPECT_EQ(page_class(*window), "MatrixPage");
 }
 
 // Pages come and go for hours: a moment after pages closed, the allocator's
@@ -319,11 +319,11 @@ struct DispatchCase {
 
 TEST_F(MainWindowFixture, NetworkPageDispatchAndModelWindowCount) {
   const DispatchCase cases[] = {
-      {0x60, "CClass_rk2207_main_dlg", 0, false}, {0x81, "CClass_matrix_control", 0, false},
-      {0x82, "CClass_matrix_control", 0, false},  {0xA1, "CClass_16view_dlg", 16, false},
-      {0xA3, "CClass_new_lm5530_dlg", 0, false},  {0xA4, "CClass_16view_dlg", 10, false},
-      {0xA5, "CClass_switcher_dlg", 0, false},    {0x77, "CClass_switcher_dlg", 0, true},
-      {0x00, "CClass_switcher_dlg", 0, true},
+      {0x60, "Rk2207Page", 0, false}, {0x81, "MatrixPage", 0, false},
+      {0x82, "MatrixPage", 0, false},  {0xA1, "MultiviewerPage", 16, false},
+      {0xA3, "Lm5530Page", 0, false},  {0xA4, "MultiviewerPage", 10, false},
+      {0xA5, "SwitcherPage", 0, false},    {0x77, "SwitcherPage", 0, true},
+      {0x00, "SwitcherPage", 0, true},
   };
   open_window();
   std::vector<std::uint8_t> types;
@@ -365,7 +365,7 @@ TEST_F(SerialFixture, UnlistedSerialTypeOpensTheLm5530PageAtIdOne) {
   window->serial_search();
   EXPECT_EQ(list_items(window->device_list()), QStringList{"Oddity"});
   EXPECT_EQ(window->m_link.m_main_com_dev_type, 0x77);
-  EXPECT_EQ(page_class(*window), "CClass_new_lm5530_dlg");
+  EXPECT_EQ(page_class(*window), "Lm5530Page");
   EXPECT_EQ(window->m_link.device_table[0].type, 0xA3);
   EXPECT_EQ(window->m_link.device_table[0].id, 0x01);
   EXPECT_EQ(window->m_link.m_device_index, 0);
@@ -376,7 +376,7 @@ TEST_F(SerialFixture, SerialSearchOpensThePageOfTheDeviceThatAnswered) {
   start_serial("type=0xA4,id=2,name=Serial MV10");
   window->serial_search();
   EXPECT_EQ(list_items(window->device_list()), QStringList{"Serial MV10"});
-  EXPECT_EQ(page_class(*window), "CClass_16view_dlg");
+  EXPECT_EQ(page_class(*window), "MultiviewerPage");
   EXPECT_EQ(window->m_model_window_count, 10);
   EXPECT_EQ(window->m_link.device_table[0].id, 2);
 }
@@ -384,7 +384,7 @@ TEST_F(SerialFixture, SerialSearchOpensThePageOfTheDeviceThatAnswered) {
 TEST_F(SerialFixture, SilentSerialDeviceLeavesNoDeviceFoundAndTheLastRecordedPage) {
   start_serial("type=0x81,id=2,name=Router");
   window->serial_search();
-  ASSERT_EQ(page_class(*window), "CClass_matrix_control");
+  ASSERT_EQ(page_class(*window), "MatrixPage");
   window->m_link.com.close();
   sim.reset();
   sim = std::make_unique<SimProcess>(std::vector<std::string>{"--serial", "type=0x81,id=2,name=Router,silent"});
@@ -392,7 +392,7 @@ TEST_F(SerialFixture, SilentSerialDeviceLeavesNoDeviceFoundAndTheLastRecordedPag
   window->serial_search();
   EXPECT_EQ(list_items(window->device_list()), QStringList{"No Device Found"});
   EXPECT_EQ(window->m_link.m_device_index, 0);
-  EXPECT_EQ(page_class(*window), "CClass_matrix_control") << "the type recorded by the last reply";
+  EXPECT_EQ(page_class(*window), "MatrixPage") << "the type recorded by the last reply";
 }
 
 TEST_F(MainWindowFixture, SerialSearchWithThePortClosedAsksToOpenIt) {
@@ -431,8 +431,8 @@ TEST_F(MainWindowFixture, WindowButtons) {
   ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
   EXPECT_EQ(window->windowTitle(), "vela_multiview");
   EXPECT_EQ(window->geometry().size(), QSize(1280, 720));
-  auto* max = window->findChild<CButtonST*>("id1001");
-  auto* close = window->findChild<CButtonST*>("id1002");
+  auto* max = window->findChild<SkinButton*>("id1001");
+  auto* close = window->findChild<SkinButton*>("id1002");
   ASSERT_NE(max, nullptr);
   ASSERT_NE(close, nullptr);
   EXPECT_EQ(max->geometry(), QRect(1200, 0, 34, 35));
@@ -462,7 +462,7 @@ TEST_F(MainWindowFixture, StartUpWritesTheClientRectangleAndPlacesTheControls) {
     QRect place;
   } controls[] = {{"id1000", {1150, 0, 47, 35}}, {"id1005", {560, 55, 138, 50}}, {"id1006", {2, 690, 25, 30}}};
   for (const auto& c : controls) {
-    auto* button = window->findChild<CButtonST*>(c.id);
+    auto* button = window->findChild<SkinButton*>(c.id);
     ASSERT_NE(button, nullptr) << c.id;
     EXPECT_EQ(button->geometry(), c.place) << c.id;
   }
@@ -503,7 +503,7 @@ TEST_F(MainWindowFixture, APageHandlerThatReselectsIsFreedOnlyAfterItReturns) {
     trigger->setText("still here");  // the old page must still be alive
   });
   QTest::mouseClick(trigger, Qt::LeftButton);
-  EXPECT_EQ(page_class(*window), "CClass_matrix_control");
+  EXPECT_EQ(page_class(*window), "MatrixPage");
   ASSERT_FALSE(first.isNull());
   EXPECT_TRUE(first->isHidden());
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

@@ -26,7 +26,7 @@ namespace {
 struct MainWindowWait : ::testing::Test {
   LoopbackRange range = LoopbackRange::for_this_process();
   std::unique_ptr<SimProcess> sim;
-  std::unique_ptr<CVela_16_VIEWDlg> window;
+  std::unique_ptr<MainWindow> window;
   DiagnosticRecorder diagnostics;
 
   // Simulated devices on this test's loopback addresses and a shown window
@@ -42,7 +42,7 @@ struct MainWindowWait : ::testing::Test {
     options.link.device_port = device_port;
     options.link.local_port = free_udp_port();
     options.link.broadcast = range.address(0);
-    window = std::make_unique<CVela_16_VIEWDlg>(options);
+    window = std::make_unique<MainWindow>(options);
     window->initialise();
     window->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));

@@ -7,24 +7,24 @@
 #include <QTest>
 #include <memory>
 
-#include "button_st.h"
+#include "skin_button.h"
 #include "gui_test_environment.h"
 #include "loopback.h"
 #include "main_window.h"
-#include "matrix/class_matrix_child_function.h"
-#include "matrix/class_matrix_control.h"
+#include "matrix/matrix_routing_tab.h"
+#include "matrix/matrix_page.h"
 #include "matrix_protocol.h"
 #include "sim_process.h"
 
 namespace vela::test {
 namespace {
 
-using Action = CClass_matrix_child_function::Action;
+using Action = MatrixRoutingTab::Action;
 
 struct MatrixSelection : ::testing::Test {
   LoopbackRange range = LoopbackRange::for_this_process();
   std::unique_ptr<SimProcess> sim;
-  std::unique_ptr<CVela_16_VIEWDlg> window;
+  std::unique_ptr<MainWindow> window;
   DiagnosticRecorder diagnostics;
 
   // Two matrices; the second never answers its lock query.
@@ -37,7 +37,7 @@ struct MatrixSelection : ::testing::Test {
     options.link.device_port = port;
     options.link.local_port = free_udp_port();
     options.link.broadcast = range.address(0);
-    window = std::make_unique<CVela_16_VIEWDlg>(options);
+    window = std::make_unique<MainWindow>(options);
     window->initialise();
     for (int i = 0; i < 2; ++i) {
       DeviceEntry& entry = window->m_link.device_table[static_cast<std::size_t>(i)];
@@ -51,9 +51,9 @@ struct MatrixSelection : ::testing::Test {
 
   void TearDown() override { window.reset(); }
 
-  CClass_matrix_control* page() const { return qobject_cast<CClass_matrix_control*>(window->m_p_mian_show_dlg); }
-  CClass_matrix_child_function* function_page() const {
-    return qobject_cast<CClass_matrix_child_function*>(page()->sub_page());
+  MatrixPage* page() const { return qobject_cast<MatrixPage*>(window->m_p_mian_show_dlg); }
+  MatrixRoutingTab* function_page() const {
+    return qobject_cast<MatrixRoutingTab*>(page()->sub_page());
   }
   void click(QAbstractButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
 };

@@ -13,7 +13,7 @@
 #include "about_dialog.h"
 #include "main_window.h"
 #include "panel_options.h"
-#include "set_configure.h"
+#include "connection_dialog.h"
 #include "skin.h"
 #include "skin/shell_bitmaps.h"
 
@@ -102,15 +102,15 @@ TEST(ShellRender, WritesPicturesAndTheMainWindow) {
   for (int id : {shell_bitmap::status_disconnected, shell_bitmap::status_connected, shell_bitmap::program_icon})
     ASSERT_TRUE(Skin::pixmap(id).save(QDir(dir).filePath(QStringLiteral("shell_%1.png").arg(id))));
 
-  CVela_16_VIEWDlg window{PanelOptions{}};
+  MainWindow window{PanelOptions{}};
   window.initialise();
   window.grab().save(QDir(dir).filePath(QStringLiteral("main_window_idle.png")));
   window.device_list()->addItem(QStringLiteral("Gallery  MV16  192.168.1.20"));
   window.show_configure();
   window.grab().save(QDir(dir).filePath(QStringLiteral("main_window_configure.png")));
-  if (auto* dialog = window.findChild<CSetConfigure*>())
+  if (auto* dialog = window.findChild<ConnectionDialog*>())
     dialog->grab().save(QDir(dir).filePath(QStringLiteral("connection_dialog.png")));
-  CAboutDlg about(&window);
+  AboutDialog about(&window);
   about.adjustSize();
   about.grab().save(QDir(dir).filePath(QStringLiteral("about_box.png")));
 }

@@ -42,7 +42,7 @@ TEST(TraceRender, TraceWindowAfterADemoSessionAndTheStatusLineInThreeStates) {
   options.demo = true;
   DemoSimulator demo;
   ASSERT_TRUE(demo.start(DemoSimulator::locate({}), options.link)) << demo.error().toStdString();
-  CVela_16_VIEWDlg window(options);
+  MainWindow window(options);
   window.initialise();
   window.show();
 

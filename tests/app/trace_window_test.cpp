@@ -121,7 +121,7 @@ TEST_F(TraceWindowTest, SavingWritesTheShownRecordsAsJsonLines) {
 
 TEST(TraceWindowOpening, TheTraceButtonAndCtrlTOpenTheOneTraceWindow) {
   PanelOptions options;
-  CVela_16_VIEWDlg window(options);
+  MainWindow window(options);
   window.initialise();
   window.show();
   window.activateWindow();

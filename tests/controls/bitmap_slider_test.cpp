@@ -42,13 +42,13 @@ void PrintTo(const Notice& n, std::ostream* os) {
 
 struct BitmapSliderTest : ::testing::Test {
   QWidget window;
-  CBitmapSlider* slider = nullptr;
+  BitmapSlider* slider = nullptr;
   std::unique_ptr<QSignalSpy> notices;
 
   void SetUp() override {
     register_pictures();
     window.resize(300, 500);
-    slider = new CBitmapSlider(&window);
+    slider = new BitmapSlider(&window);
     vela::set_control_id(slider, kId);
     slider->move(20, 10);
     ASSERT_TRUE(slider->set_bitmap_channel(kChannel));
@@ -58,7 +58,7 @@ struct BitmapSliderTest : ::testing::Test {
     slider->set_range(0, 129);
     slider->set_pos(129);
     window.show();
-    notices = std::make_unique<QSignalSpy>(slider, &CBitmapSlider::notified);
+    notices = std::make_unique<QSignalSpy>(slider, &BitmapSlider::notified);
   }
 
   // Posted notifications, once the event loop delivered them.
@@ -73,7 +73,7 @@ struct BitmapSliderTest : ::testing::Test {
   static QPoint at_y(int y) { return QPoint(80, y); }
 };
 
-constexpr int kMoving = CBitmapSlider::kPositionMoving, kSet = CBitmapSlider::kPositionSet;
+constexpr int kMoving = BitmapSlider::kPositionMoving, kSet = BitmapSlider::kPositionSet;
 
 TEST_F(BitmapSliderTest, PositionsAndPixelsOfTheLever) {
   EXPECT_EQ(slider->size(), QSize(164, 420));
@@ -116,7 +116,7 @@ TEST_F(BitmapSliderTest, DragKeepsItsGripAndStopsAtBothEnds) {
 }
 
 TEST_F(BitmapSliderTest, ClickAwayFromTheThumbJumpsThereAndNotifiesAfterItsOwnHandling) {
-  QSignalSpy clicked(slider, &CBitmapSlider::clicked);
+  QSignalSpy clicked(slider, &BitmapSlider::clicked);
   QTest::mousePress(slider, Qt::LeftButton, {}, at_y(100));
   EXPECT_EQ(slider->get_pos(), 20);
   EXPECT_EQ(notices->size(), 0) << "posted, not sent";

@@ -1,10 +1,10 @@
 // Writes pictures of the skinned controls to $VELA_RENDER_DIR for a person to
 // look at; skipped when the variable is not set.
 
-#include "button_st.h"
+#include "skin_button.h"
 #include "gui_test_environment.h"
-#include "my_group_box.h"
-#include "shade_button_st.h"
+#include "skin_group_box.h"
+#include "shade_button.h"
 #include "skin.h"
 #include "skin_glyphs.h"
 #include "skin_keys.h"
@@ -51,10 +51,10 @@ struct Key {
 int next_id = 920000;
 
 // Registers a sample key picture with the skin and shows it on a button.
-CButtonST* place_key(QWidget* parent, QPoint at, const Key& key) {
+SkinButton* place_key(QWidget* parent, QPoint at, const Key& key) {
   const int id = next_id++;
   vela::register_key(id, key.size, key.caption, key.look, key.lamp);
-  auto* button = new CButtonST(parent);
+  auto* button = new SkinButton(parent);
   button->setup_skinned(QRect(at, key.size), id);
   return button;
 }
@@ -113,32 +113,32 @@ TEST(RenderSheet, SkinnedControls) {
              {"Auto", {80, 80}, ButtonLook::lit, red}},
             10);
 
-  auto* group = new CMyGroupBox(&surface);
+  auto* group = new SkinGroupBox(&surface);
   group->setGeometry(24, 400, 270, 210);
   group->set_text(QStringLiteral("Transition"));
   auto* disabled = place_key(&surface, {44, 430}, {"KEY 2", key, ButtonLook::lit, yellow});
   disabled->setEnabled(false);
   place_key(&surface, {124, 430}, {"KEY 2", key, ButtonLook::normal, yellow});
-  auto* text_only = new CButtonST(&surface);
+  auto* text_only = new SkinButton(&surface);
   text_only->setText(QStringLiteral("caption only"));
-  text_only->set_colour(CButtonST::colour_fg_out, vela::style::caption);
+  text_only->set_colour(SkinButton::colour_fg_out, vela::style::caption);
   text_only->setGeometry(44, 520, 150, 30);
   text_only->set_draw_transparent(true);
 
-  auto* shade = new CShadeButtonST(&surface);
+  auto* shade = new ShadeButton(&surface);
   QPalette pal = shade->palette();
   pal.setColor(QPalette::Light, QColor(0x6a, 0x71, 0x7b));
   pal.setColor(QPalette::Button, QColor(0x3b, 0x40, 0x48));
   pal.setColor(QPalette::Dark, QColor(0x1a, 0x1c, 0x21));
   shade->setPalette(pal);
   shade->setText(QStringLiteral("Connect"));
-  shade->set_colour(CButtonST::colour_fg_out, vela::style::caption);
+  shade->set_colour(SkinButton::colour_fg_out, vela::style::caption);
   shade->setGeometry(320, 420, 120, 34);
   shade->set_shade();
-  auto* pressed = new CShadeButtonST(&surface);
+  auto* pressed = new ShadeButton(&surface);
   pressed->setPalette(pal);
   pressed->setText(QStringLiteral("Pressed"));
-  pressed->set_colour(CButtonST::colour_fg_in, vela::style::caption);
+  pressed->set_colour(SkinButton::colour_fg_in, vela::style::caption);
   pressed->setGeometry(320, 470, 120, 34);
   pressed->set_shade();
   pressed->setDown(true);

@@ -1,4 +1,4 @@
-#include "button_st.h"
+#include "skin_button.h"
 #include "gui_test_environment.h"
 #include "pixel_probe.h"
 #include "skin.h"
@@ -72,7 +72,7 @@ TEST_F(SkinRegistry, OverridePngReplacesTheDrawingUntilTheDirectoryIsCleared) {
   EXPECT_EQ(rgb_at(stretched, 32, 24), qRgb(10, 220, 40));
 
   // A button set up afterwards shows the file.
-  CButtonST button;
+  SkinButton button;
   button.resize(16, 12);
   button.set_bitmap(test_id);
   EXPECT_EQ(button.bitmap_in_id(), test_id);
@@ -103,10 +103,10 @@ TEST(SkinBitmapConvention, UnpaintedIsTheBlackKeyAndPaintedBlackStaysVisible) {
   EXPECT_EQ(rgb_at(picture, 6, 6), qRgb(50, 90, 130));
 
   // On a button: the unpainted corner shows the face colour, the black square does not.
-  CButtonST button;
+  SkinButton button;
   button.resize(20, 20);
   const QColor face(70, 140, 70);
-  button.set_colour(CButtonST::colour_bk_out, face);
+  button.set_colour(SkinButton::colour_bk_out, face);
   button.set_draw_border(false);
   button.set_bitmap(keyed_id);
   const QImage shot = vela::test::render(button);

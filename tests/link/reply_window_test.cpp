@@ -69,7 +69,7 @@ TEST_F(ReplyWindows, AnExchangeIsAnnouncedWithItsDeviceAndEndsAsItsReplyDid) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.answer_after_reports);
     log = {};
-    settings.device_port = test::free_udp_port(range.addresses(LoopbackRange::kSize));
+    settings.device_port = test::free_udp_port(range.addresses(test::LoopbackRange::kSize));
     settings.local_port = test::free_udp_port();
     test::UdpPeer device(device_address(0), settings.device_port);
     if (c.answer_after_reports > 0) {

@@ -72,7 +72,7 @@ class SerialExchangeTest : public ::testing::Test {
   bool wrote(const std::string& line) const { return std::find(lines_.begin(), lines_.end(), line) != lines_.end(); }
 
   PtyPeer peer_;
-  CnComm port_;
+  SerialPort port_;
   ReassemblyBuffer buffer_;
   std::uint8_t serial_type_ = 0;
   DeviceEntry entry0_;

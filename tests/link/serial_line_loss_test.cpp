@@ -6,7 +6,7 @@
 #include <string>
 #include <thread>
 
-#include "cncomm.h"
+#include "serial_port.h"
 #include "frame.h"
 #include "loopback.h"
 #include "reply_scanner.h"
@@ -30,7 +30,7 @@ struct SerialLineLoss : ::testing::Test {
   SimProcess sim{{"--port", std::to_string(test::free_udp_port({net_address})), "--device",
                   "type=0xA4,id=2,name=Net,addr=" + net_address, "--serial", "type=0xA1,id=4,name=Cut,silent"}};
   DiagnosticRecorder diagnostics;
-  CnComm port;
+  SerialPort port;
   ReassemblyBuffer buffer;
   const Bytes request = build_frame(frame::kLinkSerial, 0xA1, 4, code::kMultiviewerState);
 

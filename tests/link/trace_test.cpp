@@ -187,7 +187,7 @@ TEST_F(TracedLan, AReadBackIsTheRequestAndTheAcceptedReplyAndASilentDeviceLeaves
 
 TEST(TraceSerial, WritesAndChunksCarryThePortNameAndAnUnansweredSearchLeavesOneNoReply) {
   test::PtyPeer device;
-  CnComm port;
+  SerialPort port;
   ASSERT_TRUE(port.open(device.path(), 115200));
   ReassemblyBuffer buffer;
   std::uint8_t serial_type = 0;

@@ -1,6 +1,6 @@
 // The LM5530 page against the simulated device, over the network and over
 // the simulator's serial line: no read on opening, show modes on the wire.
-#include "lm5530/class_new_lm5530_dlg.h"
+#include "lm5530/lm5530_page.h"
 #include "lm5530_protocol.h"
 #include "rk2207_fixture.h"
 #include "rk2207_show_modes.h"
@@ -8,13 +8,13 @@
 namespace vela::test {
 namespace {
 
-using Lm5530Page = ShowModePageFixture<CClass_new_lm5530_dlg>;
+using Lm5530PageTest = ShowModePageFixture<Lm5530Page>;
 
 constexpr std::uint8_t kShowMode = lm5530::code::kShowMode;
 
 std::uint16_t checksum_of(const Bytes& frame) { return frame[frame.size() - 3] | (frame[frame.size() - 2] << 8); }
 
-TEST_F(Lm5530Page, OpensInTheQuadSplitWithoutSendingAndComesBackToIt) {
+TEST_F(Lm5530PageTest, OpensInTheQuadSplitWithoutSendingAndComesBackToIt) {
   start_device(device_type::kLm5530);
   context->m_lm5530.show_mode = 7;
   open_page();
@@ -49,7 +49,7 @@ TEST_F(Lm5530Page, OpensInTheQuadSplitWithoutSendingAndComesBackToIt) {
   EXPECT_EQ(frames_with_code(kShowMode).size(), 2u) << "modes 11 and 7, nothing for key 0 or on opening";
 }
 
-TEST_F(Lm5530Page, OverTheSerialLineTheLinkFlagIsZeroAndTheChecksumOneLower) {
+TEST_F(Lm5530PageTest, OverTheSerialLineTheLinkFlagIsZeroAndTheChecksumOneLower) {
   sim = std::make_unique<SimProcess>(std::vector<std::string>{"--serial", "type=0xA3,id=1,name=Booth"});
   make_context({}, device_type::kLm5530);
   context->m_link.m_eState = connection_mode::kSerial;
@@ -70,7 +70,7 @@ TEST_F(Lm5530Page, OverTheSerialLineTheLinkFlagIsZeroAndTheChecksumOneLower) {
   EXPECT_EQ(diagnostics.count("net \n"), 0u);
 }
 
-TEST_F(Lm5530Page, WithTheSerialPortClosedTheChoiceIsShownButNothingSent) {
+TEST_F(Lm5530PageTest, WithTheSerialPortClosedTheChoiceIsShownButNothingSent) {
   start_device(device_type::kLm5530);
   context->m_link.m_eState = connection_mode::kSerial;
   open_page();

@@ -10,8 +10,8 @@
 namespace vela::test {
 namespace {
 
-using MatrixPage = MatrixPageFixture;
-using Action = CClass_matrix_child_function::Action;
+using MatrixPageTest = MatrixPageFixture;
+using Action = MatrixRoutingTab::Action;
 
 MatrixRoutes routes_of(std::initializer_list<std::uint8_t> entries) {
   MatrixRoutes routes{};
@@ -19,7 +19,7 @@ MatrixRoutes routes_of(std::initializer_list<std::uint8_t> entries) {
   return routes;
 }
 
-TEST_F(MatrixPage, OpeningReadsTheLockShowsEveryKeyGreyAndTheControlTab) {
+TEST_F(MatrixPageTest, OpeningReadsTheLockShowsEveryKeyGreyAndTheControlTab) {
   start();
   // A selection and table from an earlier visit stay in the record but are
   // not shown until an input is pressed.
@@ -39,7 +39,7 @@ TEST_F(MatrixPage, OpeningReadsTheLockShowsEveryKeyGreyAndTheControlTab) {
 
   EXPECT_EQ(inputs(), "--------");
   EXPECT_EQ(outputs(), "--------");
-  EXPECT_EQ(page->current_tab(), CClass_matrix_control::kControlTab);
+  EXPECT_EQ(page->current_tab(), MatrixPage::kControlTab);
   ASSERT_NE(function_page(), nullptr);
   EXPECT_EQ(function_page()->geometry(), QRect(750, 105, 490, 420));
   EXPECT_EQ(page->tab_button(1)->shown_bitmap_id(), matrix_bitmap::control_tab_active);
@@ -64,7 +64,7 @@ TEST_F(MatrixPage, OpeningReadsTheLockShowsEveryKeyGreyAndTheControlTab) {
   EXPECT_TRUE(texts().empty()) << "input presses send nothing";
 }
 
-TEST_F(MatrixPage, ApplySendsTheRouteTextOfTheSelectedInput) {
+TEST_F(MatrixPageTest, ApplySendsTheRouteTextOfTheSelectedInput) {
   start();
   struct Case {
     int input;
@@ -101,7 +101,7 @@ TEST_F(MatrixPage, ApplySendsTheRouteTextOfTheSelectedInput) {
   EXPECT_EQ(diagnostics.count("re draw  ok \n"), 4u);
 }
 
-TEST_F(MatrixPage, OutputPressesEditOnlyTheSelectedInputsRoutesAndApplyNeedsOne) {
+TEST_F(MatrixPageTest, OutputPressesEditOnlyTheSelectedInputsRoutesAndApplyNeedsOne) {
   start();
   context->m_matrix.m_matrix_route = routes_of({0, 2, 0, 0, 0, 0, 0, 0});
   open_page();
@@ -129,7 +129,7 @@ TEST_F(MatrixPage, OutputPressesEditOnlyTheSelectedInputsRoutesAndApplyNeedsOne)
   ASSERT_EQ(texts(), std::vector<std::string>{"2V3."});
 }
 
-TEST_F(MatrixPage, OneToAllAndOneToOneRouteEveryOutput) {
+TEST_F(MatrixPageTest, OneToAllAndOneToOneRouteEveryOutput) {
   start();
   open_page();
   press(Action::kOneToAll);  // no input chosen yet this run
@@ -161,7 +161,7 @@ TEST_F(MatrixPage, OneToAllAndOneToOneRouteEveryOutput) {
   EXPECT_EQ(outputs(), "---G----");
 }
 
-TEST_F(MatrixPage, WithTheLockOnOnlyLockAndTheTabsWork) {
+TEST_F(MatrixPageTest, WithTheLockOnOnlyLockAndTheTabsWork) {
   start();
   open_page();
   press_input(2);
@@ -187,8 +187,8 @@ TEST_F(MatrixPage, WithTheLockOnOnlyLockAndTheTabsWork) {
   EXPECT_EQ(outputs(), "--------");
 
   // The tabs are not gated, and the lock shows again when CONTROL comes back.
-  choose_tab(CClass_matrix_control::kSettingTab);
-  choose_tab(CClass_matrix_control::kControlTab);
+  choose_tab(MatrixPage::kSettingTab);
+  choose_tab(MatrixPage::kControlTab);
   EXPECT_EQ(function_page()->action_button(Action::kLock)->shown_bitmap_id(), matrix_bitmap::lock_on);
   press(Action::kLock);
   ASSERT_EQ(wait_for_code(matrix::code::kLockSet, 2).size(), 2u);
@@ -200,7 +200,7 @@ TEST_F(MatrixPage, WithTheLockOnOnlyLockAndTheTabsWork) {
   EXPECT_EQ(device_view().lock, 0);
 }
 
-TEST_F(MatrixPage, TheDevicesLockShowsOnReopeningAndTheRecordOutlivesThePage) {
+TEST_F(MatrixPageTest, TheDevicesLockShowsOnReopeningAndTheRecordOutlivesThePage) {
   start();
   open_page();
   press_input(7);
@@ -220,15 +220,15 @@ TEST_F(MatrixPage, TheDevicesLockShowsOnReopeningAndTheRecordOutlivesThePage) {
   EXPECT_EQ(outputs(), "--------");
 }
 
-TEST_F(MatrixPage, EnterAndEscapeReachNoControlOnThePageOrEitherTab) {
+TEST_F(MatrixPageTest, EnterAndEscapeReachNoControlOnThePageOrEitherTab) {
   start();
   open_page();
   page->show();
   press_input(6);  // so that ONE TO ALL, were it pressed by a key, would send
-  for (const int t : {CClass_matrix_control::kControlTab, CClass_matrix_control::kSettingTab}) {
+  for (const int t : {MatrixPage::kControlTab, MatrixPage::kSettingTab}) {
     SCOPED_TRACE(t);
     choose_tab(t);
-    QWidget* focused = t == CClass_matrix_control::kControlTab
+    QWidget* focused = t == MatrixPage::kControlTab
                            ? static_cast<QWidget*>(function_page()->action_button(Action::kOneToAll))
                            : static_cast<QWidget*>(setting_page()->mode_list());
     focused->setFocus();

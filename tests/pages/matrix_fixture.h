@@ -9,12 +9,12 @@
 #include <string>
 #include <vector>
 
-#include "button_st.h"
+#include "skin_button.h"
 #include "device_page_fixture.h"
 #include "device_types.h"
-#include "matrix/class_matrix_child_function.h"
-#include "matrix/class_matrix_child_setting.h"
-#include "matrix/class_matrix_control.h"
+#include "matrix/matrix_routing_tab.h"
+#include "matrix/matrix_connection_tab.h"
+#include "matrix/matrix_page.h"
 #include "matrix/matrix_bitmaps.h"
 #include "matrix_protocol.h"
 #include "udp_peer.h"
@@ -22,8 +22,8 @@
 namespace vela::test {
 
 struct MatrixPageFixture : DevicePageFixture {
-  using Action = CClass_matrix_child_function::Action;
-  std::unique_ptr<CClass_matrix_control> page;
+  using Action = MatrixRoutingTab::Action;
+  std::unique_ptr<MatrixPage> page;
 
   // A simulated matrix at the device address; extra simulator arguments
   // (a serial matrix, say) after it.
@@ -38,15 +38,15 @@ struct MatrixPageFixture : DevicePageFixture {
 
   void open_page() {
     page.reset();
-    page = std::make_unique<CClass_matrix_control>(nullptr);
+    page = std::make_unique<MatrixPage>(nullptr);
     page->resize(1240, 580);
   }
 
-  CClass_matrix_child_function* function_page() const {
-    return qobject_cast<CClass_matrix_child_function*>(page->sub_page());
+  MatrixRoutingTab* function_page() const {
+    return qobject_cast<MatrixRoutingTab*>(page->sub_page());
   }
-  CClass_matrix_child_setting* setting_page() const {
-    return qobject_cast<CClass_matrix_child_setting*>(page->sub_page());
+  MatrixConnectionTab* setting_page() const {
+    return qobject_cast<MatrixConnectionTab*>(page->sub_page());
   }
 
   void press_input(int n) { QTest::mouseClick(page->input_button(n), Qt::LeftButton); }

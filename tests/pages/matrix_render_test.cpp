@@ -5,7 +5,7 @@
 
 #include "list_clicks.h"
 #include "matrix_fixture.h"
-#include "shade_button_st.h"
+#include "shade_button.h"
 
 namespace vela::test {
 namespace {
@@ -27,10 +27,10 @@ TEST_F(MatrixPageRender, ControlAndSettingPictures) {
   press(Action::kApply);
   press(Action::kLock);
   EXPECT_TRUE(page->grab().save(dir + "/matrix-control.png"));
-  choose_tab(CClass_matrix_control::kSettingTab);
+  choose_tab(MatrixPage::kSettingTab);
   EXPECT_TRUE(page->grab().save(dir + "/matrix-setting.png"));
-  CClass_matrix_child_setting* setting = setting_page();
-  ASSERT_TRUE(click_list_item(setting->mode_list(), CClass_matrix_child_setting::kSerialPortIndex));
+  MatrixConnectionTab* setting = setting_page();
+  ASSERT_TRUE(click_list_item(setting->mode_list(), MatrixConnectionTab::kSerialPortIndex));
   ASSERT_TRUE(click_list_item(setting->port_list(), setting->port_list()->findText(sim->pty_path().c_str())));
   QTest::mouseClick(setting->connect_button(), Qt::LeftButton);
   EXPECT_TRUE(page->grab().save(dir + "/matrix-setting-connected.png"));

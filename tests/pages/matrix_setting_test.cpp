@@ -10,7 +10,7 @@
 #include "ipv4_address_edit.h"
 #include "list_clicks.h"
 #include "matrix_fixture.h"
-#include "shade_button_st.h"
+#include "shade_button.h"
 
 namespace vela::test {
 namespace {
@@ -21,26 +21,26 @@ struct MatrixSetting : MatrixPageFixture {
     context->m_extra_serial_ports << QString::fromStdString(sim->pty_path()) << QStringLiteral("/nonexistent/ttyVELA");
   }
 
-  CClass_matrix_child_setting* open_setting() {
+  MatrixConnectionTab* open_setting() {
     open_page();
-    choose_tab(CClass_matrix_control::kSettingTab);
+    choose_tab(MatrixPage::kSettingTab);
     return setting_page();
   }
 
-  void choose_port(CClass_matrix_child_setting* setting, const QString& path) {
+  void choose_port(MatrixConnectionTab* setting, const QString& path) {
     const int item = setting->port_list()->findText(path);
     ASSERT_GE(item, 0) << path.toStdString();
     ASSERT_TRUE(click_list_item(setting->port_list(), item));
   }
 
-  int icon(CClass_matrix_child_setting* setting) const { return setting->status_icon()->property("iconId").toInt(); }
+  int icon(MatrixConnectionTab* setting) const { return setting->status_icon()->property("iconId").toInt(); }
 };
 
 TEST_F(MatrixSetting, OpeningFillsTheListsAndLeavesTheSerialControlsOffInEitherMode) {
   for (const std::int32_t mode : {connection_mode::kNetwork, connection_mode::kSerial}) {
     SCOPED_TRACE(mode);
     context->m_link.m_eState = mode;
-    CClass_matrix_child_setting* setting = open_setting();
+    MatrixConnectionTab* setting = open_setting();
     ASSERT_NE(setting, nullptr);
     EXPECT_EQ(setting->geometry(), QRect(750, 105, 490, 420));
     EXPECT_EQ(page->tab_button(2)->shown_bitmap_id(), matrix_bitmap::setting_tab_active);
@@ -69,8 +69,8 @@ TEST_F(MatrixSetting, OpeningFillsTheListsAndLeavesTheSerialControlsOffInEitherM
 }
 
 TEST_F(MatrixSetting, TheModeListSetsTheConnectionModeAndLeavesThePortAsItIs) {
-  CClass_matrix_child_setting* setting = open_setting();
-  ASSERT_TRUE(click_list_item(setting->mode_list(), CClass_matrix_child_setting::kSerialPortIndex));
+  MatrixConnectionTab* setting = open_setting();
+  ASSERT_TRUE(click_list_item(setting->mode_list(), MatrixConnectionTab::kSerialPortIndex));
   EXPECT_EQ(context->m_link.m_eState, connection_mode::kSerial);
   EXPECT_TRUE(setting->port_list()->isEnabled());
   EXPECT_TRUE(setting->baud_list()->isEnabled());
@@ -81,7 +81,7 @@ TEST_F(MatrixSetting, TheModeListSetsTheConnectionModeAndLeavesThePortAsItIs) {
   QTest::mouseClick(setting->connect_button(), Qt::LeftButton);
   ASSERT_TRUE(context->m_link.com.is_open());
 
-  ASSERT_TRUE(click_list_item(setting->mode_list(), CClass_matrix_child_setting::kLanPortIndex));
+  ASSERT_TRUE(click_list_item(setting->mode_list(), MatrixConnectionTab::kLanPortIndex));
   EXPECT_EQ(context->m_link.m_eState, connection_mode::kNetwork);
   EXPECT_TRUE(context->m_link.com.is_open()) << "the mode list neither opens nor closes the port";
   EXPECT_TRUE(setting->connected());
@@ -90,11 +90,11 @@ TEST_F(MatrixSetting, TheModeListSetsTheConnectionModeAndLeavesThePortAsItIs) {
 }
 
 TEST_F(MatrixSetting, ConnectAndDisconnectOpenAndCloseThePortWithTheChosenRate) {
-  CClass_matrix_child_setting* setting = open_setting();
-  ASSERT_TRUE(click_list_item(setting->mode_list(), CClass_matrix_child_setting::kSerialPortIndex));
+  MatrixConnectionTab* setting = open_setting();
+  ASSERT_TRUE(click_list_item(setting->mode_list(), MatrixConnectionTab::kSerialPortIndex));
   choose_port(setting, QString::fromStdString(sim->pty_path()));
   ASSERT_TRUE(click_list_item(setting->baud_list(), 4));
-  CShadeButtonST* connect = setting->connect_button();
+  ShadeButton* connect = setting->connect_button();
 
   QStringList captions{connect->text()};
   QTest::mouseClick(connect, Qt::LeftButton);
@@ -128,12 +128,12 @@ TEST_F(MatrixSetting, ConnectAndDisconnectOpenAndCloseThePortWithTheChosenRate) 
 
 TEST_F(MatrixSetting, BackOnTheTabWithThePortOpenAFailedConnectLeavesItClosedAndTheTabUnchanged) {
   ASSERT_TRUE(context->m_link.com.open(sim->pty_path(), 9600));
-  CClass_matrix_child_setting* setting = open_setting();
+  MatrixConnectionTab* setting = open_setting();
   EXPECT_FALSE(setting->connected()) << "the flag belongs to one visit";
   EXPECT_EQ(setting->connect_button()->text(), "Connect");
   EXPECT_EQ(icon(setting), matrix_bitmap::status_disconnected);
 
-  ASSERT_TRUE(click_list_item(setting->mode_list(), CClass_matrix_child_setting::kSerialPortIndex));
+  ASSERT_TRUE(click_list_item(setting->mode_list(), MatrixConnectionTab::kSerialPortIndex));
   choose_port(setting, QStringLiteral("/nonexistent/ttyVELA"));
   QTest::mouseClick(setting->connect_button(), Qt::LeftButton);
   EXPECT_FALSE(context->m_link.com.is_open()) << "closed before the failed open";
@@ -145,8 +145,8 @@ TEST_F(MatrixSetting, BackOnTheTabWithThePortOpenAFailedConnectLeavesItClosedAnd
 }
 
 TEST_F(MatrixSetting, ALineThatGoesAwayIsShownClosedAndFreesThePort) {
-  CClass_matrix_child_setting* setting = open_setting();
-  ASSERT_TRUE(click_list_item(setting->mode_list(), CClass_matrix_child_setting::kSerialPortIndex));
+  MatrixConnectionTab* setting = open_setting();
+  ASSERT_TRUE(click_list_item(setting->mode_list(), MatrixConnectionTab::kSerialPortIndex));
   choose_port(setting, QString::fromStdString(sim->pty_path()));
   QTest::mouseClick(setting->connect_button(), Qt::LeftButton);
   ASSERT_TRUE(setting->connected());
@@ -162,13 +162,13 @@ TEST_F(MatrixSetting, ALineThatGoesAwayIsShownClosedAndFreesThePort) {
 }
 
 TEST_F(MatrixSetting, TextsFollowTheModeChosenHere) {
-  CClass_matrix_child_setting* setting = open_setting();
-  ASSERT_TRUE(click_list_item(setting->mode_list(), CClass_matrix_child_setting::kSerialPortIndex));
+  MatrixConnectionTab* setting = open_setting();
+  ASSERT_TRUE(click_list_item(setting->mode_list(), MatrixConnectionTab::kSerialPortIndex));
   choose_port(setting, QString::fromStdString(sim->pty_path()));
   QTest::mouseClick(setting->connect_button(), Qt::LeftButton);
   ASSERT_TRUE(context->m_link.com.is_open());
   // Leaving the tab leaves the port open.
-  choose_tab(CClass_matrix_control::kControlTab);
+  choose_tab(MatrixPage::kControlTab);
   ASSERT_TRUE(context->m_link.com.is_open());
   press_input(2);
   press(Action::kOneToAll);

@@ -1,8 +1,8 @@
 // The COLOR sub-page against the simulated multiviewer: one window's or all
 // windows' colours, the channel lists sized by the layout, and the preview.
 #include "drop_down_list.h"
-#include "multiviewer/class_16view_color.h"
-#include "multiviewer/class_16view_control.h"
+#include "multiviewer/multiviewer_colours_tab.h"
+#include "multiviewer/multiviewer_layout_tab.h"
 #include "multiviewer_fixture.h"
 #include "multiviewer_protocol.h"
 
@@ -19,10 +19,10 @@ constexpr int kBackground = 1;
 using ColourArray = std::uint8_t (MultiviewerSettings::*)[16];
 
 struct MultiviewerColor : MultiviewerPageFixture {
-  CClass_16view_color* open_color() {
+  MultiviewerColoursTab* open_color() {
     open_page();
     choose_sub_page(MultiviewerSubPage::Color);
-    return sub_page<CClass_16view_color>();
+    return sub_page<MultiviewerColoursTab>();
   }
   const MultiviewerSettings& settings() const { return context->m_multiviewer.m_all_16_view_page_data; }
 };
@@ -50,7 +50,7 @@ TEST_F(MultiviewerColor, AColourGoesToTheChosenChannelOrToEveryWindow) {
   start();
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    CClass_16view_color* color = open_color();
+    MultiviewerColoursTab* color = open_color();
     ASSERT_TRUE(click_list_item(color->channel_list(c.section), c.channel_item));
     std::uint8_t expected[16];
     std::copy(std::begin(settings().*c.colours), std::end(settings().*c.colours), expected);
@@ -70,7 +70,7 @@ TEST_F(MultiviewerColor, AColourGoesToTheChosenChannelOrToEveryWindow) {
 
 TEST_F(MultiviewerColor, ALabelGroundForOneWindowIsPaintedInThePreview) {
   start();
-  CClass_16view_color* color = open_color();
+  MultiviewerColoursTab* color = open_color();
   ASSERT_TRUE(click_list_item(color->channel_list(kLabels), 3));
   EXPECT_EQ(settings().umd_color_channel, 3);
   ASSERT_TRUE(click_list_item(color->colour_list(kLabels, kBackground), 6));
@@ -88,7 +88,7 @@ TEST_F(MultiviewerColor, ChoosingAChannelShowsItsColoursAndSendsNothing) {
   start();
   tell_device(mv::code::kLabelTextColour, mv::colour_payload(7, 11));
   tell_device(mv::code::kResolutionBackColour, mv::colour_payload(0, 4));
-  CClass_16view_color* color = open_color();
+  MultiviewerColoursTab* color = open_color();
   EXPECT_EQ(color->channel_list(kLabels)->currentText(), "CH_1") << "1 after every device selection";
   EXPECT_EQ(color->colour_list(kLabels, kText)->currentText(), "White");
   EXPECT_EQ(color->colour_list(kResolution, kBackground)->currentText(), "Green");
@@ -106,20 +106,20 @@ TEST_F(MultiviewerColor, ChoosingAChannelShowsItsColoursAndSendsNothing) {
 
 TEST_F(MultiviewerColor, ChannelListsFollowTheWindowCountAndALostChannelFallsBackToAll) {
   start();
-  CClass_16view_color* color = open_color();
+  MultiviewerColoursTab* color = open_color();
   ASSERT_EQ(color->channel_list(kLabels)->count(), 17);
   EXPECT_EQ(color->channel_list(kLabels)->itemText(16), "CH_16");
   ASSERT_TRUE(click_list_item(color->channel_list(kLabels), 16));
   ASSERT_TRUE(click_list_item(color->channel_list(kResolution), 12));
   choose_sub_page(MultiviewerSubPage::Status);
   choose_sub_page(MultiviewerSubPage::Color);
-  color = sub_page<CClass_16view_color>();
+  color = sub_page<MultiviewerColoursTab>();
   EXPECT_EQ(color->channel_list(kLabels)->currentText(), "CH_16");
 
   choose_sub_page(MultiviewerSubPage::Control);
-  QTest::mouseClick(sub_page<CClass_16view_control>()->layout_button(1), Qt::LeftButton);
+  QTest::mouseClick(sub_page<MultiviewerLayoutTab>()->layout_button(1), Qt::LeftButton);
   choose_sub_page(MultiviewerSubPage::Color);
-  color = sub_page<CClass_16view_color>();
+  color = sub_page<MultiviewerColoursTab>();
   for (const int section : {kLabels, kResolution}) {
     DropDownList* channels = color->channel_list(section);
     ASSERT_EQ(channels->count(), 5) << "All Channel and CH_1 to CH_4";
@@ -135,7 +135,7 @@ TEST_F(MultiviewerColor, ChannelListsFollowTheWindowCountAndALostChannelFallsBac
 // picture painted, holds each square once however often the sub-page opens.
 TEST_F(MultiviewerColor, ColourSquaresAreTheSamePicturesEveryTimeTheSubPageOpens) {
   start();
-  CClass_16view_color* color = open_color();
+  MultiviewerColoursTab* color = open_color();
   const auto square_key = [](DropDownList* list, int item) {
     return list->itemIcon(item).pixmap(QSize(12, 12)).cacheKey();
   };
@@ -144,7 +144,7 @@ TEST_F(MultiviewerColor, ColourSquaresAreTheSamePicturesEveryTimeTheSubPageOpens
   EXPECT_NE(square_key(color->colour_list(kLabels, kText), 4), magenta) << "each colour its own square";
   choose_sub_page(MultiviewerSubPage::Status);
   choose_sub_page(MultiviewerSubPage::Color);
-  color = sub_page<CClass_16view_color>();
+  color = sub_page<MultiviewerColoursTab>();
   EXPECT_EQ(square_key(color->colour_list(kLabels, kText), 3), magenta) << "and the same when the sub-page opens again";
 }
 
@@ -154,7 +154,7 @@ TEST_F(MultiviewerColor, OverAClosedSerialPortTheLabelGroundIsStoredAndPainted) 
   context->m_multiviewer.m_all_16_view_page_data.mode_type = 6;
   context->m_multiviewer.m_cur_window_count = 16;
   context->m_multiviewer.set_label_display(1);
-  CClass_16view_color* color = open_color();
+  MultiviewerColoursTab* color = open_color();
   ASSERT_TRUE(click_list_item(color->colour_list(kLabels, kBackground), 2));
   EXPECT_EQ(settings().umd_back_color[0], 2);
   EXPECT_EQ(context->m_multiviewer.m_umd_rgb[0], (mv::Rgb{255, 0, 0}));

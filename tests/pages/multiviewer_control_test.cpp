@@ -2,8 +2,8 @@
 // the Control sub-page's layout and window sources on the wire.
 #include <QLabel>
 
-#include "multiviewer/class_16view_control.h"
-#include "multiviewer/class_16view_status.h"
+#include "multiviewer/multiviewer_layout_tab.h"
+#include "multiviewer/multiviewer_status_tab.h"
 #include "multiviewer_fixture.h"
 #include "multiviewer_protocol.h"
 
@@ -12,13 +12,13 @@ namespace {
 
 namespace mv = multiviewer;
 
-using MultiviewerPage = MultiviewerPageFixture;
+using MultiviewerPageTest = MultiviewerPageFixture;
 
-TEST_F(MultiviewerPage, OpeningReadsTheDeviceStateAndShowsStatusFirst) {
+TEST_F(MultiviewerPageTest, OpeningReadsTheDeviceStateAndShowsStatusFirst) {
   start();
   open_page();
   EXPECT_EQ(page->shown_sub_page(), static_cast<int>(MultiviewerSubPage::Status));
-  EXPECT_NE(sub_page<CClass_16view_status>(), nullptr);
+  EXPECT_NE(sub_page<MultiviewerStatusTab>(), nullptr);
   ASSERT_EQ(wait_for_code(mv::code::kState).size(), 1u);
   const MultiviewerState& state = context->m_multiviewer;
   EXPECT_EQ(state.state_read, 1);
@@ -28,11 +28,11 @@ TEST_F(MultiviewerPage, OpeningReadsTheDeviceStateAndShowsStatusFirst) {
   EXPECT_EQ(diagnostics.count("wait time over \n"), 0u);
 }
 
-TEST_F(MultiviewerPage, OpeningControlMarksTheDeviceLayoutAndSendsNothing) {
+TEST_F(MultiviewerPageTest, OpeningControlMarksTheDeviceLayoutAndSendsNothing) {
   start();
   open_page();
   choose_sub_page(MultiviewerSubPage::Control);
-  auto* control = sub_page<CClass_16view_control>();
+  auto* control = sub_page<MultiviewerLayoutTab>();
   ASSERT_NE(control, nullptr);
   EXPECT_EQ(control->layout_selection(), 7);
   EXPECT_EQ(control->layout_button(6)->shown_bitmap_id(), multiviewer_bitmap::layout_selected(6));
@@ -47,11 +47,11 @@ TEST_F(MultiviewerPage, OpeningControlMarksTheDeviceLayoutAndSendsNothing) {
   for (const LogRecord& r : SimLog(sim->log_path()).records()) EXPECT_EQ(r.code, mv::code::kState);
 }
 
-TEST_F(MultiviewerPage, PressingTheFourWindowLayoutSendsItAndEnablesWindowsOneToFour) {
+TEST_F(MultiviewerPageTest, PressingTheFourWindowLayoutSendsItAndEnablesWindowsOneToFour) {
   start();
   open_page();
   choose_sub_page(MultiviewerSubPage::Control);
-  auto* control = sub_page<CClass_16view_control>();
+  auto* control = sub_page<MultiviewerLayoutTab>();
   QTest::mouseClick(control->layout_button(1), Qt::LeftButton);
 
   const auto layouts = wait_for_code(mv::code::kLayout);
@@ -79,11 +79,11 @@ TEST_F(MultiviewerPage, PressingTheFourWindowLayoutSendsItAndEnablesWindowsOneTo
   EXPECT_EQ(frames_with_code(mv::code::kLayout).size(), 1u);
 }
 
-TEST_F(MultiviewerPage, AWindowSourceGoesOutAndComesBackOnReopening) {
+TEST_F(MultiviewerPageTest, AWindowSourceGoesOutAndComesBackOnReopening) {
   start();
   open_page();
   choose_sub_page(MultiviewerSubPage::Control);
-  ASSERT_TRUE(click_list_item(sub_page<CClass_16view_control>()->source_list(5), 2));
+  ASSERT_TRUE(click_list_item(sub_page<MultiviewerLayoutTab>()->source_list(5), 2));
   const auto sources = wait_for_code(mv::code::kWindowSource);
   ASSERT_EQ(sources.size(), 1u);
   const Bytes frame = sources[0].bytes();
@@ -95,14 +95,14 @@ TEST_F(MultiviewerPage, AWindowSourceGoesOutAndComesBackOnReopening) {
 
   choose_sub_page(MultiviewerSubPage::Status);
   choose_sub_page(MultiviewerSubPage::Control);
-  EXPECT_EQ(sub_page<CClass_16view_control>()->source_list(5)->currentText(), "SDI 3");
+  EXPECT_EQ(sub_page<MultiviewerLayoutTab>()->source_list(5)->currentText(), "SDI 3");
 }
 
-TEST_F(MultiviewerPage, LayoutAndSourcesSetOnThePageComeBackFromTheDevice) {
+TEST_F(MultiviewerPageTest, LayoutAndSourcesSetOnThePageComeBackFromTheDevice) {
   start();
   open_page();
   choose_sub_page(MultiviewerSubPage::Control);
-  auto* control = sub_page<CClass_16view_control>();
+  auto* control = sub_page<MultiviewerLayoutTab>();
   QTest::mouseClick(control->layout_button(2), Qt::LeftButton);
   ASSERT_TRUE(click_list_item(control->source_list(2), 10));
   wait_for_code(mv::code::kWindowSource);
@@ -115,20 +115,20 @@ TEST_F(MultiviewerPage, LayoutAndSourcesSetOnThePageComeBackFromTheDevice) {
   EXPECT_EQ(context->m_multiviewer.m_cur_window_count, 6);
   EXPECT_EQ(context->m_multiviewer.m_window_source[1], 11);
   choose_sub_page(MultiviewerSubPage::Control);
-  control = sub_page<CClass_16view_control>();
+  control = sub_page<MultiviewerLayoutTab>();
   EXPECT_EQ(control->layout_selection(), 3);
   EXPECT_EQ(control->source_list(2)->currentText(), "SDI 11");
 }
 
-TEST_F(MultiviewerPage, TheTenWindowModelHidesWhatItHasNot) {
+TEST_F(MultiviewerPageTest, TheTenWindowModelHidesWhatItHasNot) {
   start(device_type::kMultiviewer10);
   open_page();
-  auto* status = sub_page<CClass_16view_status>();
+  auto* status = sub_page<MultiviewerStatusTab>();
   for (int number = 11; number <= 16; ++number) {
     EXPECT_TRUE(find_control<QLabel>(status, 1237 + number)->isHidden()) << number;
   }
   choose_sub_page(MultiviewerSubPage::Control);
-  auto* control = sub_page<CClass_16view_control>();
+  auto* control = sub_page<MultiviewerLayoutTab>();
   EXPECT_TRUE(control->layout_button(6)->isHidden());
   EXPECT_FALSE(control->layout_button(5)->isHidden());
   for (int w = 1; w <= 16; ++w) {
@@ -138,7 +138,7 @@ TEST_F(MultiviewerPage, TheTenWindowModelHidesWhatItHasNot) {
   }
 }
 
-TEST_F(MultiviewerPage, BeforeAnyReadBackALockedDeviceRefusesLayouts) {
+TEST_F(MultiviewerPageTest, BeforeAnyReadBackALockedDeviceRefusesLayouts) {
   // Serial mode with the port closed: no read-back happens, nothing is sent.
   make_context({}, device_type::kMultiviewer16);
   context->m_link.m_eState = connection_mode::kSerial;
@@ -147,23 +147,23 @@ TEST_F(MultiviewerPage, BeforeAnyReadBackALockedDeviceRefusesLayouts) {
   open_page();
   EXPECT_EQ(context->m_multiviewer.state_read, 0);
   choose_sub_page(MultiviewerSubPage::Control);
-  auto* control = sub_page<CClass_16view_control>();
-  EXPECT_EQ(control->layout_selection(), CClass_16view_control::kNoSelection);
+  auto* control = sub_page<MultiviewerLayoutTab>();
+  EXPECT_EQ(control->layout_selection(), MultiviewerLayoutTab::kNoSelection);
   QTest::mouseClick(control->layout_button(1), Qt::LeftButton);
   EXPECT_EQ(context->m_multiviewer.m_cur_window_count, 4) << "the button's count is taken all the same";
-  EXPECT_EQ(control->layout_selection(), CClass_16view_control::kNoSelection);
+  EXPECT_EQ(control->layout_selection(), MultiviewerLayoutTab::kNoSelection);
   EXPECT_EQ(control->layout_button(1)->shown_bitmap_id(), multiviewer_bitmap::layout_normal(1));
   EXPECT_EQ(context->m_multiviewer.m_all_16_view_page_data.mode_type, 6);
 }
 
-TEST_F(MultiviewerPage, OverAClosedSerialPortTheLayoutIsStoredButThePreviewWaits) {
+TEST_F(MultiviewerPageTest, OverAClosedSerialPortTheLayoutIsStoredButThePreviewWaits) {
   make_context({}, device_type::kMultiviewer16);
   context->m_link.m_eState = connection_mode::kSerial;
   context->m_multiviewer.m_all_16_view_page_data.mode_type = 6;
   context->m_multiviewer.m_cur_window_count = 16;
   open_page();
   choose_sub_page(MultiviewerSubPage::Control);
-  auto* control = sub_page<CClass_16view_control>();
+  auto* control = sub_page<MultiviewerLayoutTab>();
   ASSERT_EQ(control->layout_selection(), 7);
   QTest::mouseClick(control->layout_button(0), Qt::LeftButton);
   EXPECT_EQ(context->m_multiviewer.m_all_16_view_page_data.mode_type, 0);
@@ -171,11 +171,11 @@ TEST_F(MultiviewerPage, OverAClosedSerialPortTheLayoutIsStoredButThePreviewWaits
   EXPECT_EQ(context->m_multiviewer.m_window_rect[15].number, 16) << "no recomputation after a dropped frame";
 }
 
-TEST_F(MultiviewerPage, WithoutAContextHandlersDoNothing) {
+TEST_F(MultiviewerPageTest, WithoutAContextHandlersDoNothing) {
   start();
   open_page();
   choose_sub_page(MultiviewerSubPage::Control);
-  auto* control = sub_page<CClass_16view_control>();
+  auto* control = sub_page<MultiviewerLayoutTab>();
   m_p_glo_main_set_or_get_dlg = nullptr;
   QTest::mouseClick(control->layout_button(1), Qt::LeftButton);
   EXPECT_EQ(diagnostics.count("main dlg p is null ,return \n"), 1u);

@@ -10,17 +10,17 @@
 #include <string>
 #include <vector>
 
-#include "button_st.h"
+#include "skin_button.h"
 #include "control_id.h"
 #include "device_page_fixture.h"
 #include "device_types.h"
 #include "list_clicks.h"
-#include "multiviewer/class_16view_dlg.h"
+#include "multiviewer/multiviewer_page.h"
 
 namespace vela::test {
 
 struct MultiviewerPageFixture : DevicePageFixture {
-  std::unique_ptr<CClass_16view_dlg> page;
+  std::unique_ptr<MultiviewerPage> page;
 
   // A simulated multiviewer (extra device options after its address) and a
   // context whose current device it is.
@@ -41,7 +41,7 @@ struct MultiviewerPageFixture : DevicePageFixture {
 
   void open_page() {
     page.reset();
-    page = std::make_unique<CClass_16view_dlg>(nullptr);
+    page = std::make_unique<MultiviewerPage>(nullptr);
     page->resize(1240, 580);
   }
 

@@ -3,8 +3,8 @@
 #include <QDir>
 #include <QImage>
 
-#include "multiviewer/class_16view_control.h"
-#include "multiviewer/class_16view_status.h"
+#include "multiviewer/multiviewer_layout_tab.h"
+#include "multiviewer/multiviewer_status_tab.h"
 #include "multiviewer/multiviewer_preview_painter.h"
 #include "multiviewer_fixture.h"
 #include "multiviewer_preview.h"
@@ -71,7 +71,7 @@ TEST_F(MultiviewerPageRender, StatusAndControlPictures) {
   page->show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(page.get()));
   // Wait for one status poll, so the lamps show what the device reports.
-  sub_page<CClass_16view_status>()->on_timer();
+  sub_page<MultiviewerStatusTab>()->on_timer();
   EXPECT_TRUE(page->grab().save(dir + "/multiviewer-status.png"));
   choose_sub_page(MultiviewerSubPage::Control);
   EXPECT_TRUE(page->grab().save(dir + "/multiviewer-control.png"));

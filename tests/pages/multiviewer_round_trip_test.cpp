@@ -1,9 +1,9 @@
 // Labels, display switches, colours and settings made on the page come back
 // from the simulated device when the page is opened afresh.
 #include "drop_down_list.h"
-#include "multiviewer/class_16view_color.h"
-#include "multiviewer/class_16view_set.h"
-#include "multiviewer/class_16view_umd.h"
+#include "multiviewer/multiviewer_colours_tab.h"
+#include "multiviewer/multiviewer_settings_tab.h"
+#include "multiviewer/multiviewer_labels_tab.h"
 #include "multiviewer/label_edit.h"
 #include "multiviewer_fixture.h"
 #include "multiviewer_protocol.h"
@@ -12,7 +12,7 @@ namespace vela::test {
 namespace {
 
 namespace mv = multiviewer;
-using Set = CClass_16view_set;
+using Set = MultiviewerSettingsTab;
 
 using MultiviewerRoundTrip = MultiviewerPageFixture;
 
@@ -22,7 +22,7 @@ TEST_F(MultiviewerRoundTrip, WhatThePageSetComesBackFromTheDevice) {
   show_active();
 
   choose_sub_page(MultiviewerSubPage::Umd);
-  auto* umd = sub_page<CClass_16view_umd>();
+  auto* umd = sub_page<MultiviewerLabelsTab>();
   umd->label_field(4)->setFocus();
   umd->label_field(4)->clear();
   QTest::keyClicks(umd->label_field(4), QStringLiteral("GOAL CAM"));
@@ -30,7 +30,7 @@ TEST_F(MultiviewerRoundTrip, WhatThePageSetComesBackFromTheDevice) {
   ASSERT_TRUE(click_list_item(umd->display_list(), 0));
 
   choose_sub_page(MultiviewerSubPage::Color);
-  auto* color = sub_page<CClass_16view_color>();
+  auto* color = sub_page<MultiviewerColoursTab>();
   ASSERT_TRUE(click_list_item(color->channel_list(0), 5));
   ASSERT_TRUE(click_list_item(color->colour_list(0, 0), 3));
   ASSERT_TRUE(click_list_item(color->channel_list(1), 0));
@@ -65,10 +65,10 @@ TEST_F(MultiviewerRoundTrip, WhatThePageSetComesBackFromTheDevice) {
   EXPECT_EQ(settings.resolution_color_channel, 1);
 
   choose_sub_page(MultiviewerSubPage::Umd);
-  EXPECT_EQ(sub_page<CClass_16view_umd>()->label_field(4)->text(), "GOAL CAM");
-  EXPECT_EQ(sub_page<CClass_16view_umd>()->display_list()->currentText(), "UMD OFF");
+  EXPECT_EQ(sub_page<MultiviewerLabelsTab>()->label_field(4)->text(), "GOAL CAM");
+  EXPECT_EQ(sub_page<MultiviewerLabelsTab>()->display_list()->currentText(), "UMD OFF");
   choose_sub_page(MultiviewerSubPage::Color);
-  color = sub_page<CClass_16view_color>();
+  color = sub_page<MultiviewerColoursTab>();
   EXPECT_EQ(color->channel_list(0)->currentText(), "CH_1");
   EXPECT_EQ(color->colour_list(1, 1)->currentText(), "Green");
   choose_sub_page(MultiviewerSubPage::Setting);

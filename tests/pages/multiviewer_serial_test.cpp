@@ -1,6 +1,6 @@
 // The state read-back over the simulator's serial line: the 16-window
 // model's reply is decoded, the 10-window model's is not.
-#include "multiviewer/class_16view_control.h"
+#include "multiviewer/multiviewer_layout_tab.h"
 #include "multiviewer_fixture.h"
 #include "multiviewer_protocol.h"
 
@@ -36,7 +36,7 @@ TEST_F(MultiviewerSerial, TheSixteenWindowModelIsReadBackWithoutItsWindowStatus)
 
   // Commands travel over the line too.
   choose_sub_page(MultiviewerSubPage::Control);
-  QTest::mouseClick(sub_page<CClass_16view_control>()->layout_button(4), Qt::LeftButton);
+  QTest::mouseClick(sub_page<MultiviewerLayoutTab>()->layout_button(4), Qt::LeftButton);
   const auto layouts = wait_for_code(mv::code::kLayout);
   ASSERT_EQ(layouts.size(), 1u);
   EXPECT_EQ(layouts[0].bytes()[17], 9);

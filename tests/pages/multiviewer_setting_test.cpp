@@ -1,10 +1,10 @@
 // The SETTING sub-page against the simulated multiviewer: the output-wide
 // settings, the defaults, and the device's new address.
-#include "button_st.h"
+#include "skin_button.h"
 #include "drop_down_list.h"
 #include "ipv4_address_edit.h"
-#include "multiviewer/class_16view_set.h"
-#include "multiviewer/class_16view_status.h"
+#include "multiviewer/multiviewer_settings_tab.h"
+#include "multiviewer/multiviewer_status_tab.h"
 #include "multiviewer_fixture.h"
 #include "multiviewer_protocol.h"
 
@@ -12,15 +12,15 @@ namespace vela::test {
 namespace {
 
 namespace mv = multiviewer;
-using Set = CClass_16view_set;
+using Set = MultiviewerSettingsTab;
 
 struct MultiviewerSetting : MultiviewerPageFixture {
   OperatorMessageRecorder messages;
 
-  CClass_16view_set* open_setting() {
+  MultiviewerSettingsTab* open_setting() {
     open_page();
     choose_sub_page(MultiviewerSubPage::Setting);
-    return sub_page<CClass_16view_set>();
+    return sub_page<MultiviewerSettingsTab>();
   }
   const MultiviewerSettings& settings() const { return context->m_multiviewer.m_all_16_view_page_data; }
 
@@ -141,7 +141,7 @@ TEST_F(MultiviewerSetting, UdpCommandsRefuseAnAddressThatIsNotOneDevice) {
     context->m_link.device_table[0].set_address(address);
     diagnostics.clear();
     open_page();
-    sub_page<CClass_16view_status>()->on_timer();
+    sub_page<MultiviewerStatusTab>()->on_timer();
     choose_sub_page(MultiviewerSubPage::Setting);
     auto* set = sub_page<Set>();
     fill_addresses(set, "10.0.0.5", "255.0.0.0", "10.0.0.1");

@@ -2,7 +2,7 @@
 // replies that are too short to read.
 #include <QLabel>
 
-#include "multiviewer/class_16view_status.h"
+#include "multiviewer/multiviewer_status_tab.h"
 #include "multiviewer_fixture.h"
 #include "multiviewer_protocol.h"
 #include "scripted_device.h"
@@ -15,7 +15,7 @@ namespace bitmap = multiviewer_bitmap;
 
 using MultiviewerStatus = MultiviewerPageFixture;
 
-std::vector<int> green_lamps(const CClass_16view_status& status, int count) {
+std::vector<int> green_lamps(const MultiviewerStatusTab& status, int count) {
   std::vector<int> green;
   for (int w = 1; w <= count; ++w) {
     if (status.lamp_icon(w) == bitmap::lamp_signal) green.push_back(w);
@@ -26,7 +26,7 @@ std::vector<int> green_lamps(const CClass_16view_status& status, int count) {
 TEST_F(MultiviewerStatus, LampsFollowTheDeviceWithinOnePollAndTurnRedWhenItFallsSilent) {
   start(device_type::kMultiviewer16, ",signal=1-4");
   open_page();
-  auto* status = sub_page<CClass_16view_status>();
+  auto* status = sub_page<MultiviewerStatusTab>();
   ASSERT_NE(status, nullptr);
   EXPECT_TRUE(status->polling());
   EXPECT_EQ(green_lamps(*status, 16), (std::vector<int>{1, 2, 3, 4})) << "the read-back carries the status";
@@ -50,7 +50,7 @@ TEST_F(MultiviewerStatus, LampsFollowTheDeviceWithinOnePollAndTurnRedWhenItFalls
 TEST_F(MultiviewerStatus, TheTimerStopsWithTheSubPage) {
   start();
   open_page();
-  QPointer<CClass_16view_status> status = sub_page<CClass_16view_status>();
+  QPointer<MultiviewerStatusTab> status = sub_page<MultiviewerStatusTab>();
   ASSERT_TRUE(status->polling());
   choose_sub_page(MultiviewerSubPage::Setting);
   EXPECT_TRUE(status.isNull()) << "destroyed before the next sub-page was made";
@@ -61,7 +61,7 @@ TEST_F(MultiviewerStatus, TheTimerStopsWithTheSubPage) {
 TEST_F(MultiviewerStatus, TheTenWindowModelUpdatesTenLamps) {
   start(device_type::kMultiviewer10, ",signal=all");
   open_page();
-  auto* status = sub_page<CClass_16view_status>();
+  auto* status = sub_page<MultiviewerStatusTab>();
   EXPECT_EQ(green_lamps(*status, 16).size(), 10u);
   EXPECT_EQ(status->lamp_icon(11), 0) << "lamps 11 to 16 show nothing";
 }
@@ -117,7 +117,7 @@ TEST_F(MultiviewerShortReplies, AShortStatusReplyLeavesTheLampsRed) {
   start_scripted(
       {{mv::code::kState, {state_reply(16)}}, {mv::code::kStatus, {Bytes(whole.begin(), whole.begin() + 49)}}});
   open_page();
-  auto* status = sub_page<CClass_16view_status>();
+  auto* status = sub_page<MultiviewerStatusTab>();
   status->on_timer();
   EXPECT_TRUE(green_lamps(*status, 16).empty());
   EXPECT_EQ(diagnostics.count("recv len is 49 \n"), 1u);

@@ -7,7 +7,7 @@
 #include <QLabel>
 
 #include "drop_down_list.h"
-#include "multiviewer/class_16view_umd.h"
+#include "multiviewer/multiviewer_labels_tab.h"
 #include "multiviewer/label_edit.h"
 #include "multiviewer_fixture.h"
 #include "multiviewer_protocol.h"
@@ -18,16 +18,16 @@ namespace {
 namespace mv = multiviewer;
 
 struct MultiviewerUmd : MultiviewerPageFixture {
-  CClass_16view_umd* open_umd() {
+  MultiviewerLabelsTab* open_umd() {
     open_page();
     show_active();
     choose_sub_page(MultiviewerSubPage::Umd);
-    return sub_page<CClass_16view_umd>();
+    return sub_page<MultiviewerLabelsTab>();
   }
 
   // Enters `text` in the field of `window` over what it holds and presses
   // Enter.
-  void confirm(CClass_16view_umd* umd, int window, const QString& text) {
+  void confirm(MultiviewerLabelsTab* umd, int window, const QString& text) {
     LabelEdit* field = umd->label_field(window);
     field->setFocus();
     field->selectAll();
@@ -48,7 +48,7 @@ TEST_F(MultiviewerUmd, EnterSendsTheFocusedFieldsLabel) {
   };
   const Case cases[] = {{3, QStringLiteral("CAM 1"), 38}, {16, QString(), 28}, {9, QStringLiteral("机位 9"), 28 + 8}};
   start();
-  CClass_16view_umd* umd = open_umd();
+  MultiviewerLabelsTab* umd = open_umd();
   for (const Case& c : cases) confirm(umd, c.window, c.text);
 
   const std::vector<Bytes> frames = sent_with_code(mv::code::kLabelText);
@@ -79,7 +79,7 @@ TEST_F(MultiviewerUmd, TypingStopsAtTenCharactersButTheDevicesLongerLabelStaysWh
   const std::u16string sixteen = u"STUDIO-A CAM-12X";
   start();
   tell_device(mv::code::kLabelText, mv::label_text_payload(5, sixteen));
-  CClass_16view_umd* umd = open_umd();
+  MultiviewerLabelsTab* umd = open_umd();
   ASSERT_EQ(context->m_multiviewer.m_window_label[4], sixteen) << "read back from the device";
 
   LabelEdit* longer = umd->label_field(5);
@@ -112,7 +112,7 @@ TEST_F(MultiviewerUmd, TypingStopsAtTenCharactersButTheDevicesLongerLabelStaysWh
 
 TEST_F(MultiviewerUmd, EnterOutsideTheLabelFieldsSendsNothingAndNoKeyClosesThePage) {
   start();
-  CClass_16view_umd* umd = open_umd();
+  MultiviewerLabelsTab* umd = open_umd();
   umd->display_list()->setFocus();
   for (const auto key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape}) QTest::keyClick(umd->display_list(), key);
   EXPECT_EQ(umd->umd_string_index(), -1);
@@ -125,7 +125,7 @@ TEST_F(MultiviewerUmd, EnterOutsideTheLabelFieldsSendsNothingAndNoKeyClosesThePa
 
 TEST_F(MultiviewerUmd, TheLabelSwitchTurnsTheLabelBoxesOffAndOn) {
   start();
-  CClass_16view_umd* umd = open_umd();
+  MultiviewerLabelsTab* umd = open_umd();
   ASSERT_EQ(umd->display_list()->currentText(), "UMD ON") << "the device shows its labels";
   const PreviewBox box = context->m_multiviewer.m_umd_rect[0];
   const auto label_box_painted = [&] {
@@ -141,7 +141,7 @@ TEST_F(MultiviewerUmd, TheLabelSwitchTurnsTheLabelBoxesOffAndOn) {
   EXPECT_EQ(context->m_multiviewer.m_umd_visible, 1);
   EXPECT_TRUE(label_box_painted());
   // The hidden buttons switch the same way.
-  find_control<QPushButton>(umd, CClass_16view_umd::kAllOffButtonId)->click();
+  find_control<QPushButton>(umd, MultiviewerLabelsTab::kAllOffButtonId)->click();
   EXPECT_EQ(context->m_multiviewer.m_all_16_view_page_data.umd_enable, 0);
 
   const std::vector<Bytes> frames = sent_with_code(mv::code::kLabelSwitch);
@@ -154,7 +154,7 @@ TEST_F(MultiviewerUmd, TheLabelSwitchTurnsTheLabelBoxesOffAndOn) {
 
 TEST_F(MultiviewerUmd, TheTenWindowModelHidesWindowsElevenToSixteen) {
   start(device_type::kMultiviewer10);
-  CClass_16view_umd* umd = open_umd();
+  MultiviewerLabelsTab* umd = open_umd();
   for (int w = 1; w <= 16; ++w) {
     EXPECT_EQ(umd->label_field(w)->isHidden(), w > 10) << w;
     EXPECT_EQ(umd->window_caption(w)->isHidden(), w > 10) << w;

@@ -6,8 +6,8 @@
 #include <QElapsedTimer>
 
 #include "live_wait.h"
-#include "multiviewer/class_16view_control.h"
-#include "multiviewer/class_16view_status.h"
+#include "multiviewer/multiviewer_layout_tab.h"
+#include "multiviewer/multiviewer_status_tab.h"
 #include "multiviewer/multiviewer_link.h"
 #include "multiviewer_fixture.h"
 #include "multiviewer_protocol.h"
@@ -46,7 +46,7 @@ struct PageWait : MultiviewerPageFixture {
   }
 
   void open_page_in_host() {
-    page = std::make_unique<CClass_16view_dlg>(host.get());
+    page = std::make_unique<MultiviewerPage>(host.get());
     page->setGeometry(host->rect());
     page->show();
   }
@@ -135,7 +135,7 @@ TEST_F(PageWait, ClicksMadeDuringAWaitRunAfterItInTheirOrder) {
   start(device_type::kMultiviewer16);
   open_page_in_host();
   choose_sub_page(MultiviewerSubPage::Control);
-  auto* control = sub_page<CClass_16view_control>();
+  auto* control = sub_page<MultiviewerLayoutTab>();
   ASSERT_NE(control, nullptr);
   sim->control("silent Gallery on");
 
@@ -190,7 +190,7 @@ TEST_F(PageWait, AStatusPollDueDuringAnotherWaitRunsAfterItOnce) {
   start_device(device_type::kMultiviewer16, "", {"--serial", "type=0xA1,id=2,name=Line,silent"});
   ASSERT_TRUE(context->m_link.com.open(sim->pty_path(), 115200));
   open_page_in_host();
-  ASSERT_TRUE(sub_page<CClass_16view_status>()->polling());
+  ASSERT_TRUE(sub_page<MultiviewerStatusTab>()->polling());
   // A second into the poll's period, so that its tick, however coarse the
   // timer, falls inside the wait that follows.
   run_until([] { return false; }, 1000);

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "button_st.h"
+#include "skin_button.h"
 #include "device_page_fixture.h"
 #include "rk2207/show_mode_pictures.h"
 #include "scripted_device.h"

@@ -3,7 +3,7 @@
 #include <QKeyEvent>
 
 #include "control_id.h"
-#include "rk2207/class_rk2207_main_dlg.h"
+#include "rk2207/rk2207_page.h"
 #include "rk2207/show_mode_preview.h"
 #include "rk2207_fixture.h"
 #include "rk2207_protocol.h"
@@ -14,7 +14,7 @@ namespace {
 
 namespace rk = rk2207;
 
-using Rk2207Page = ShowModePageFixture<CClass_rk2207_main_dlg>;
+using Rk2207PageTest = ShowModePageFixture<Rk2207Page>;
 
 Bytes state_reply(std::uint8_t show_mode, std::array<std::uint8_t, 2> pip = {2, 3}) {
   rk::StateReply reply;
@@ -45,14 +45,14 @@ void expect_show_mode_frame(const LogRecord& record, std::uint8_t mode) {
   EXPECT_EQ(record.carrier, "udp");
 }
 
-TEST_F(Rk2207Page, OpeningShowsTheDeviceModeAndAKeySendsTheNext) {
+TEST_F(Rk2207PageTest, OpeningShowsTheDeviceModeAndAKeySendsTheNext) {
   start_device(device_type::kRk2207);
   ASSERT_TRUE(context->m_link.send_command(rk::code::kShowMode, rk::show_mode_payload(3), true));
   ASSERT_EQ(wait_for_code(rk::code::kShowMode).size(), 1u);
   open_page();
   ASSERT_EQ(frames_with_code(rk::code::kState).size(), 1u);
   EXPECT_EQ(context->m_all_rk2207_page_data.show_mode, 3);
-  EXPECT_EQ(find_control<CButtonST>(page.get(), 1035), page->mode_button(3));
+  EXPECT_EQ(find_control<SkinButton>(page.get(), 1035), page->mode_button(3));
   expect_keys(3);
   EXPECT_EQ(context->m_rk2207_window_slots, rk::show_mode_slots(3));
   EXPECT_EQ(context->m_all_rk2207_page_data.pip_child_ch, (std::array<std::uint8_t, 2>{2, 3}));
@@ -89,7 +89,7 @@ struct ReplyCase {
   std::vector<std::pair<std::string, std::size_t>> lines;  // console line, times
 };
 
-TEST_F(Rk2207Page, StateRepliesAreShownAndNeverSentBack) {
+TEST_F(Rk2207PageTest, StateRepliesAreShownAndNeverSentBack) {
   const Bytes whole = state_reply(3);
   const Bytes foreign = build_frame(frame::kLinkUdp, device_type::kRk2207, 1, 0x40);
   const std::string wrong = "umdNameLen is wrong,please check the recv data. \n";
@@ -150,7 +150,7 @@ TEST_F(Rk2207Page, StateRepliesAreShownAndNeverSentBack) {
   }
 }
 
-TEST_F(Rk2207Page, AfterAReplyOfMode255TheNextChoiceIsSent) {
+TEST_F(Rk2207PageTest, AfterAReplyOfMode255TheNextChoiceIsSent) {
   start_scripted(device_type::kRk2207, {{rk::code::kState, {state_reply(0xFF)}}});
   context->m_rk2207_window_slots = rk::show_mode_slots(6);
   open_page();
@@ -164,7 +164,7 @@ TEST_F(Rk2207Page, AfterAReplyOfMode255TheNextChoiceIsSent) {
   EXPECT_EQ(device->frames_received(), 2) << "the show-mode set left";
 }
 
-TEST_F(Rk2207Page, AFailedReadLeavesNoKeySelectedAndTheRecordsModeDoesNothing) {
+TEST_F(Rk2207PageTest, AFailedReadLeavesNoKeySelectedAndTheRecordsModeDoesNothing) {
   start_device(device_type::kRk2207, ",silent");
   context->m_rk2207_window_slots = rk::show_mode_slots(2);
   open_page();
@@ -181,7 +181,7 @@ TEST_F(Rk2207Page, AFailedReadLeavesNoKeySelectedAndTheRecordsModeDoesNothing) {
   expect_keys(12);
 }
 
-TEST_F(Rk2207Page, ChoosingAFullScreenModeWithOneSmallWindowAppliesThePipRule) {
+TEST_F(Rk2207PageTest, ChoosingAFullScreenModeWithOneSmallWindowAppliesThePipRule) {
   start_scripted(device_type::kRk2207);
   open_page();
   struct Case {
@@ -198,7 +198,7 @@ TEST_F(Rk2207Page, ChoosingAFullScreenModeWithOneSmallWindowAppliesThePipRule) {
   EXPECT_EQ(device->frames_received(), 4) << "one state request and three show-mode sets, nothing for the channels";
 }
 
-TEST_F(Rk2207Page, EveryExchangeUsesTheNetworkInSerialMode) {
+TEST_F(Rk2207PageTest, EveryExchangeUsesTheNetworkInSerialMode) {
   start_device(device_type::kRk2207);
   context->m_link.m_eState = connection_mode::kSerial;
   open_page();
@@ -212,7 +212,7 @@ TEST_F(Rk2207Page, EveryExchangeUsesTheNetworkInSerialMode) {
   expect_show_mode_frame(sets[0], 6);
 }
 
-TEST_F(Rk2207Page, EnterAndEscapeAreSwallowed) {
+TEST_F(Rk2207PageTest, EnterAndEscapeAreSwallowed) {
   start_scripted(device_type::kRk2207);
   open_page();
   diagnostics.clear();

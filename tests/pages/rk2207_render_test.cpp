@@ -3,8 +3,8 @@
 #include <QDir>
 #include <QImage>
 
-#include "lm5530/class_new_lm5530_dlg.h"
-#include "rk2207/class_rk2207_main_dlg.h"
+#include "lm5530/lm5530_page.h"
+#include "rk2207/rk2207_page.h"
 #include "rk2207/show_mode_pictures.h"
 #include "rk2207/show_mode_preview.h"
 #include "rk2207_fixture.h"
@@ -62,8 +62,8 @@ TEST(ShowModePictures, EveryModeKeyShowsItsOwnArrangement) {
   }
 }
 
-using Rk2207PageRender = ShowModePageFixture<CClass_rk2207_main_dlg>;
-using Lm5530PageRender = ShowModePageFixture<CClass_new_lm5530_dlg>;
+using Rk2207PageRender = ShowModePageFixture<Rk2207Page>;
+using Lm5530PageRender = ShowModePageFixture<Lm5530Page>;
 
 QString render_dir() {
   const QString dir = qEnvironmentVariable("VELA_RENDER_DIR");

@@ -7,17 +7,17 @@
 #include <string>
 #include <vector>
 
-#include "button_st.h"
+#include "skin_button.h"
 #include "device_page_fixture.h"
 #include "device_types.h"
 #include "hex_text.h"
-#include "switcher/class_switcher_dlg.h"
+#include "switcher/switcher_page.h"
 #include "switcher/switcher_link.h"
 
 namespace vela::test {
 
 struct SwitcherPageFixture : DevicePageFixture {
-  std::unique_ptr<CClass_switcher_dlg> page;
+  std::unique_ptr<SwitcherPage> page;
 
   // A simulated switcher (extra device options after its address).
   void start(const std::string& options = "") { start_device(device_type::kSwitcher, options); }
@@ -29,12 +29,12 @@ struct SwitcherPageFixture : DevicePageFixture {
 
   void open_page() {
     page.reset();
-    page = std::make_unique<CClass_switcher_dlg>(nullptr);
+    page = std::make_unique<SwitcherPage>(nullptr);
     page->resize(1240, 580);
   }
 
   void press(int id) {
-    CButtonST* key = page->button(id);
+    SkinButton* key = page->button(id);
     ASSERT_NE(key, nullptr) << id;
     QTest::mouseClick(key, Qt::LeftButton);
   }

@@ -20,12 +20,12 @@ struct SwitcherLeverFixture : SwitcherPageFixture {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(page.get()));
   }
 
-  CBitmapSlider& lever() const { return *page->lever_panel()->lever(); }
+  BitmapSlider& lever() const { return *page->lever_panel()->lever(); }
 
   // Takes the thumb at its centre and drags it to `to` a few pixels at a
   // time; released there unless `release` is false.
   void drag_lever(int to, bool release = true) {
-    CBitmapSlider& slider = lever();
+    BitmapSlider& slider = lever();
     const int from_y = slider.pixel_of(slider.get_pos());
     const int to_y = slider.pixel_of(to);
     const int step = from_y < to_y ? 7 : -7;

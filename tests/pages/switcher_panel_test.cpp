@@ -7,12 +7,12 @@
 #include <algorithm>
 #include <functional>
 
-#include "switcher/class_switcher_aux_rate_dlg.h"
-#include "switcher/class_switcher_chorma.h"
-#include "switcher/class_switcher_effect.h"
-#include "switcher/class_switcher_function.h"
-#include "switcher/class_switcher_umd_dlg.h"
-#include "switcher/class_switcher_wd_pip.h"
+#include "switcher/switcher_setup_dialog.h"
+#include "switcher/chroma_key_panel.h"
+#include "switcher/luma_key_panel.h"
+#include "switcher/wipe_pattern_panel.h"
+#include "switcher/camera_names_dialog.h"
+#include "switcher/pip_panel.h"
 #include "switcher/switcher_bitmaps.h"
 #include "switcher_fixture.h"
 
@@ -28,7 +28,7 @@ constexpr int kPip = 1131, kKey1 = 1144, kKey2 = 1145, kBkgd = 1135, kOnAir = 11
 constexpr int kMix = 1136, kDip = 1162, kWipe = 1132, kCut = 1151, kFtb = 1152;
 constexpr int kSetup = 1039, kNames = 1210;
 
-using SwitcherPage = SwitcherPageFixture;
+using SwitcherPageTest = SwitcherPageFixture;
 
 struct PressCase {
   const char* label;
@@ -207,7 +207,7 @@ INSTANTIATE_TEST_SUITE_P(
                                 SettingsSubPage::Transition,
                                 {}}));
 
-TEST_F(SwitcherPage, OpeningLightsBkgdAndMixShowsTheTransitionSubPageAndKeepsASocket) {
+TEST_F(SwitcherPageTest, OpeningLightsBkgdAndMixShowsTheTransitionSubPageAndKeepsASocket) {
   start();
   context->m_switcher.settings_sub_page = SettingsSubPage::Pip;
   open_page();
@@ -215,9 +215,9 @@ TEST_F(SwitcherPage, OpeningLightsBkgdAndMixShowsTheTransitionSubPageAndKeepsASo
   EXPECT_EQ(state.background_flag, 1);
   EXPECT_EQ(state.transition_type, TransitionType::Mix);
   EXPECT_EQ(state.settings_sub_page, SettingsSubPage::Transition);
-  auto* sub_page = qobject_cast<CClass_switcher_function*>(page->settings_sub_page());
+  auto* sub_page = qobject_cast<WipePatternPanel*>(page->settings_sub_page());
   ASSERT_NE(sub_page, nullptr);
-  EXPECT_EQ(sub_page->geometry(), CClass_switcher_dlg::kSettingsArea);
+  EXPECT_EQ(sub_page->geometry(), SwitcherPage::kSettingsArea);
   EXPECT_EQ(picture(kBkgd), bitmap::bkgd_lit);
   EXPECT_EQ(picture(kMix), bitmap::mix_lit);
   EXPECT_EQ(picture(kFtb), bitmap::ftb_normal);
@@ -237,7 +237,7 @@ TEST_F(SwitcherPage, OpeningLightsBkgdAndMixShowsTheTransitionSubPageAndKeepsASo
   EXPECT_EQ(diagnostics.count("close the switcher socket \n"), 1u);
 }
 
-TEST_F(SwitcherPage, WithoutACurrentDeviceNoSocketIsMadeAndPressesStillChangeTheRecord) {
+TEST_F(SwitcherPageTest, WithoutACurrentDeviceNoSocketIsMadeAndPressesStillChangeTheRecord) {
   make_context({}, device_type::kSwitcher);
   context->m_link.m_device_index = -1;
   open_page();
@@ -250,7 +250,7 @@ TEST_F(SwitcherPage, WithoutACurrentDeviceNoSocketIsMadeAndPressesStillChangeThe
   EXPECT_EQ(diagnostics.count("close the switcher socket \n"), 0u);
 }
 
-TEST_F(SwitcherPage, FtbTwiceBlinksInBetweenAndRestsAfterwards) {
+TEST_F(SwitcherPageTest, FtbTwiceBlinksInBetweenAndRestsAfterwards) {
   start();
   open_page();
   press(kFtb);
@@ -271,7 +271,7 @@ TEST_F(SwitcherPage, FtbTwiceBlinksInBetweenAndRestsAfterwards) {
   EXPECT_EQ(commands_so_far(), (std::vector<std::string>{"85", "85"}));
 }
 
-TEST_F(SwitcherPage, WipeWhileTheTransitionSubPageShowsKeepsIt) {
+TEST_F(SwitcherPageTest, WipeWhileTheTransitionSubPageShowsKeepsIt) {
   start();
   open_page();
   QWidget* shown = page->settings_sub_page();
@@ -281,26 +281,26 @@ TEST_F(SwitcherPage, WipeWhileTheTransitionSubPageShowsKeepsIt) {
   EXPECT_FALSE(watch.isNull()) << "not made anew";
   // From another sub-page WIPE brings the transition sub-page back.
   press(kPip);
-  EXPECT_NE(qobject_cast<CClass_switcher_wd_pip*>(page->settings_sub_page()), nullptr);
+  EXPECT_NE(qobject_cast<PipPanel*>(page->settings_sub_page()), nullptr);
   EXPECT_TRUE(watch.isNull()) << "the old sub-page went";
   press(kWipe);
-  EXPECT_NE(qobject_cast<CClass_switcher_function*>(page->settings_sub_page()), nullptr);
+  EXPECT_NE(qobject_cast<WipePatternPanel*>(page->settings_sub_page()), nullptr);
   EXPECT_EQ(commands_so_far(), (std::vector<std::string>{"8F", "86", "8F"}));
 }
 
-TEST_F(SwitcherPage, EachLayerKeyShowsItsSubPage) {
+TEST_F(SwitcherPageTest, EachLayerKeyShowsItsSubPage) {
   start();
   open_page();
   press(kKey1);
-  EXPECT_NE(qobject_cast<CClass_switcher_effect*>(page->settings_sub_page()), nullptr);
+  EXPECT_NE(qobject_cast<LumaKeyPanel*>(page->settings_sub_page()), nullptr);
   press(kKey2);
-  EXPECT_NE(qobject_cast<CClass_switcher_chorma*>(page->settings_sub_page()), nullptr);
+  EXPECT_NE(qobject_cast<ChromaKeyPanel*>(page->settings_sub_page()), nullptr);
   press(kPip);
-  EXPECT_NE(qobject_cast<CClass_switcher_wd_pip*>(page->settings_sub_page()), nullptr);
+  EXPECT_NE(qobject_cast<PipPanel*>(page->settings_sub_page()), nullptr);
   EXPECT_EQ(page->findChildren<SwitcherSettingsSubPage*>().size(), 1u) << "one sub-page at a time";
 }
 
-TEST_F(SwitcherPage, AReopenedPageShowsWhatTheRecordKeeps) {
+TEST_F(SwitcherPageTest, AReopenedPageShowsWhatTheRecordKeeps) {
   start();
   open_page();
   press(kProgram2);
@@ -318,7 +318,7 @@ TEST_F(SwitcherPage, AReopenedPageShowsWhatTheRecordKeeps) {
   EXPECT_EQ(state.lit_layer, SwitcherLayer::Pip);
   EXPECT_EQ(state.transition_type, TransitionType::Mix) << "every page opens with MIX";
   EXPECT_EQ(state.settings_sub_page, SettingsSubPage::Transition);
-  EXPECT_NE(qobject_cast<CClass_switcher_function*>(page->settings_sub_page()), nullptr);
+  EXPECT_NE(qobject_cast<WipePatternPanel*>(page->settings_sub_page()), nullptr);
   const std::pair<int, int> pictures[] = {
       {kProgram2, bitmap::bus_red(2)}, {kPreview5, bitmap::bus_green(5)}, {kPip, bitmap::pip_lit},
       {kKey1, bitmap::key1_normal},    {kOnAir, bitmap::on_air_lit},      {kMix, bitmap::mix_lit},
@@ -329,7 +329,7 @@ TEST_F(SwitcherPage, AReopenedPageShowsWhatTheRecordKeeps) {
   EXPECT_EQ(commands_so_far().size(), 7u) << "opening sends nothing";
 }
 
-TEST_F(SwitcherPage, DialogsAreMadeOnceBesideThePageAndHiddenByTheirKeys) {
+TEST_F(SwitcherPageTest, DialogsAreMadeOnceBesideThePageAndHiddenByTheirKeys) {
   start();
   open_page();
   page->move(100, 50);
@@ -354,14 +354,14 @@ TEST_F(SwitcherPage, DialogsAreMadeOnceBesideThePageAndHiddenByTheirKeys) {
     }
     EXPECT_EQ(diagnostics.count("m_pSetConfigure = null \n"), 1u) << "made once";
   }
-  EXPECT_EQ(qobject_cast<CClass_switcher_aux_rate_dlg*>(page->configuration_dialog())->template_id(), 378);
-  EXPECT_EQ(qobject_cast<CClass_switcher_umd_dlg*>(page->camera_names_dialog())->template_id(), 381);
+  EXPECT_EQ(qobject_cast<SwitcherSetupDialog*>(page->configuration_dialog())->template_id(), 378);
+  EXPECT_EQ(qobject_cast<CameraNamesDialog*>(page->camera_names_dialog())->template_id(), 381);
 
   open_page();
   EXPECT_EQ(page->configuration_dialog(), nullptr) << "a new page makes its dialogs afresh";
 }
 
-TEST_F(SwitcherPage, EnterAndEscapeNeverCloseThePage) {
+TEST_F(SwitcherPageTest, EnterAndEscapeNeverCloseThePage) {
   start();
   open_page();
   page->show();

@@ -4,8 +4,8 @@
 #include <QComboBox>
 #include <QPushButton>
 
-#include "switcher/class_switcher_aux_rate_dlg.h"
-#include "switcher/class_switcher_umd_dlg.h"
+#include "switcher/switcher_setup_dialog.h"
+#include "switcher/camera_names_dialog.h"
 #include "switcher_settings_fixture.h"
 
 namespace vela::test {
@@ -23,7 +23,7 @@ TEST_F(SwitcherConfigureDialog, EachResolutionSendsItsCodeNotItsIndex) {
   const Item items[] = {{"1080p60", 0x07}, {"1080p50", 0x0B}, {"1080i60", 0x09}, {"1080i50", 0x01}, {"1080p30", 0x03},
                         {"1080p25", 0x0D}, {"1080p24", 0x05}, {"720p60", 0x0E},  {"720p50", 0x06}};
   start();
-  auto* dialog = open<CClass_switcher_aux_rate_dlg>();
+  auto* dialog = open<SwitcherSetupDialog>();
   QComboBox* list = dialog->resolution_list();
   ASSERT_EQ(list->count(), 9);
   for (int i = 0; i < 9; ++i) {
@@ -37,7 +37,7 @@ TEST_F(SwitcherConfigureDialog, EachResolutionSendsItsCodeNotItsIndex) {
 
 TEST_F(SwitcherConfigureDialog, RatesStepByATenthAndStopAtTheirEnds) {
   start();
-  auto* dialog = open<CClass_switcher_aux_rate_dlg>();
+  auto* dialog = open<SwitcherSetupDialog>();
   for (int r = 1; r <= 3; ++r) EXPECT_EQ(dialog->rate_edit(r)->text(), "0.1") << r;
 
   QTest::mouseClick(dialog->rate_button(2, true), Qt::LeftButton);
@@ -63,7 +63,7 @@ TEST_F(SwitcherConfigureDialog, RatesStepByATenthAndStopAtTheirEnds) {
 
 TEST_F(SwitcherConfigureDialog, WindowInputsSendTheWindowAndTheSourceIndex) {
   start();
-  auto* dialog = open<CClass_switcher_aux_rate_dlg>();
+  auto* dialog = open<SwitcherSetupDialog>();
   EXPECT_EQ(dialog->window_input_list(1)->itemText(0), "Cam_01");
   EXPECT_EQ(dialog->window_input_list(1)->itemText(10), "MP");
   ASSERT_TRUE(click_list_item(dialog->window_input_list(8), 10));
@@ -73,12 +73,12 @@ TEST_F(SwitcherConfigureDialog, WindowInputsSendTheWindowAndTheSourceIndex) {
 
 TEST_F(SwitcherConfigureDialog, EnterEscapeAndTheCloseBoxOnlyHideIt) {
   start();
-  auto* dialog = open<CClass_switcher_aux_rate_dlg>();
+  auto* dialog = open<SwitcherSetupDialog>();
   EXPECT_EQ(dialog->windowTitle(), "Switcher Configure");
   EXPECT_FALSE(dialog->isModal());
   EXPECT_TRUE(dialog->isWindow());
   QTest::mouseClick(dialog->rate_button(1, true), Qt::LeftButton);
-  const QPointer<CClass_switcher_aux_rate_dlg> alive(dialog);
+  const QPointer<SwitcherSetupDialog> alive(dialog);
 
   dialog->rate_button(1, true)->setFocus();
   QTest::keyClick(dialog->rate_button(1, true), Qt::Key_Return);
@@ -117,7 +117,7 @@ TEST_F(SwitcherCameraNames, CamForCameraTwoAsSeenFromTheDialog) {
     SCOPED_TRACE(c.answer);
     TearDown();
     start(std::string(",names=") + c.answer);
-    auto* dialog = open<CClass_switcher_umd_dlg>();
+    auto* dialog = open<CameraNamesDialog>();
     dialog->name_edit(1)->setText("CAM");
     diagnostics.clear();
     QTest::mouseClick(dialog->set_button(1), Qt::LeftButton);
@@ -131,7 +131,7 @@ TEST_F(SwitcherCameraNames, CamForCameraTwoAsSeenFromTheDialog) {
 
 TEST_F(SwitcherCameraNames, MpOneWithAnEmptyFieldAndTheTenCharacterLimit) {
   start();
-  auto* dialog = open<CClass_switcher_umd_dlg>();
+  auto* dialog = open<CameraNamesDialog>();
   EXPECT_EQ(dialog->windowTitle(), "Switcher UMD");
   QTest::mouseClick(dialog->set_button(10), Qt::LeftButton);
   const auto names = wait_for_code(code::kCameraName);

@@ -3,8 +3,8 @@
 // their presets.
 #include <QComboBox>
 
-#include "switcher/class_switcher_chorma.h"
-#include "switcher/class_switcher_effect.h"
+#include "switcher/chroma_key_panel.h"
+#include "switcher/luma_key_panel.h"
 #include "switcher_settings_fixture.h"
 
 namespace vela::test {
@@ -26,7 +26,7 @@ TEST_F(SwitcherLumaKey, OpensAtSixteenWithoutTouchingTheRecord) {
   start();
   context->m_switcher.luma_key_green = 99;
   context->m_switcher.luma_key_source = 4;
-  auto* page = open<CClass_switcher_effect>();
+  auto* page = open<LumaKeyPanel>();
   EXPECT_EQ(bar_values(page->colour_bars()), (std::vector<int>{16, 16, 16}));
   EXPECT_EQ(edit_texts(page->colour_bars()), (std::vector<QString>{"16", "16", "16"}));
   EXPECT_EQ(page->source_list()->currentIndex(), 0);
@@ -49,7 +49,7 @@ TEST_F(SwitcherLumaKey, ReleasingAColourBarSendsItsValueOnce) {
       {2, 255, code::kKeyBlue, "255"},
   };
   start();
-  auto* page = open<CClass_switcher_effect>();
+  auto* page = open<LumaKeyPanel>();
   for (const ReleaseCase& c : cases) {
     release_at(page->colour_bars().bars[c.channel], c.position);
     EXPECT_EQ(payloads_of(c.code), std::vector<Bytes>{{static_cast<std::uint8_t>(c.position)}}) << c.channel;
@@ -64,7 +64,7 @@ TEST_F(SwitcherLumaKey, ReleasingAColourBarSendsItsValueOnce) {
 
 TEST_F(SwitcherLumaKey, KeysAndCodeMoveTheBarSilentlyAGrooveClickSends) {
   start();
-  auto* page = open<CClass_switcher_effect>();
+  auto* page = open<LumaKeyPanel>();
   TrackBar* red = page->colour_bars().bars[0];
   red->setFocus();
   QTest::keyClick(red, Qt::Key_Right);
@@ -86,7 +86,7 @@ TEST_F(SwitcherLumaKey, KeysAndCodeMoveTheBarSilentlyAGrooveClickSends) {
 
 TEST_F(SwitcherLumaKey, ChoosingMpSendsSourceTen) {
   start();
-  auto* page = open<CClass_switcher_effect>();
+  auto* page = open<LumaKeyPanel>();
   ASSERT_TRUE(click_list_item(page->source_list(), 10));
   EXPECT_EQ(payloads_of(code::kLumaKeySource), std::vector<Bytes>{{10}});
   EXPECT_EQ(context->m_switcher.luma_key_source, 10);
@@ -96,7 +96,7 @@ using SwitcherChromaKey = SwitcherSettingsFixture;
 
 TEST_F(SwitcherChromaKey, OnAFreshRecordKeyLightGreenMovesTheBarsAndSendsOnlyTheType) {
   start();
-  auto* page = open<CClass_switcher_chorma>();
+  auto* page = open<ChromaKeyPanel>();
   EXPECT_EQ(page->type_list()->currentText(), "Key Light Blue");
   EXPECT_EQ(bar_values(page->colour_bars()), (std::vector<int>{32, 32, 220}));
   const SwitcherState& state = context->m_switcher;
@@ -114,7 +114,7 @@ TEST_F(SwitcherChromaKey, OnAFreshRecordKeyLightGreenMovesTheBarsAndSendsOnlyThe
 
 TEST_F(SwitcherChromaKey, EachKeyColourKeepsItsOwnValues) {
   start();
-  auto* page = open<CClass_switcher_chorma>();
+  auto* page = open<ChromaKeyPanel>();
   ASSERT_TRUE(click_list_item(page->type_list(), 1));
   release_at(page->colour_bars().bars[0], 90);
   EXPECT_EQ(payloads_of(code::kKeyRed), std::vector<Bytes>{{90}});
@@ -135,7 +135,7 @@ TEST_F(SwitcherChromaKey, OpensOnTheKeptKeyColourAndStoresReleasesUnderIt) {
   state.chroma_key_type = 1;
   state.chroma_key_source = 6;
   state.chroma_key_blue = {7, 7};  // replaced by the presets on opening
-  auto* page = open<CClass_switcher_chorma>();
+  auto* page = open<ChromaKeyPanel>();
   EXPECT_EQ(page->type_list()->currentText(), "Key Light Green");
   EXPECT_EQ(bar_values(page->colour_bars()), (std::vector<int>{32, 220, 32}));
   EXPECT_EQ(state.chroma_key_blue, (std::array<std::uint8_t, 2>{220, 32}));
@@ -151,7 +151,7 @@ TEST_F(SwitcherChromaKey, OpensOnTheKeptKeyColourAndStoresReleasesUnderIt) {
 
 TEST_F(SwitcherChromaKey, ChoosingMpSendsSourceTen) {
   start();
-  auto* page = open<CClass_switcher_chorma>();
+  auto* page = open<ChromaKeyPanel>();
   ASSERT_TRUE(click_list_item(page->source_list(), 10));
   EXPECT_EQ(payloads_of(code::kChromaKeySource), std::vector<Bytes>{{10}});
   EXPECT_EQ(context->m_switcher.chroma_key_source, 10);

@@ -4,14 +4,14 @@
 #include <QDir>
 #include <QPushButton>
 
-#include "button_st.h"
+#include "skin_button.h"
 
-#include "switcher/class_switcher_aux_rate_dlg.h"
-#include "switcher/class_switcher_chorma.h"
-#include "switcher/class_switcher_effect.h"
-#include "switcher/class_switcher_function.h"
-#include "switcher/class_switcher_umd_dlg.h"
-#include "switcher/class_switcher_wd_pip.h"
+#include "switcher/switcher_setup_dialog.h"
+#include "switcher/chroma_key_panel.h"
+#include "switcher/luma_key_panel.h"
+#include "switcher/wipe_pattern_panel.h"
+#include "switcher/camera_names_dialog.h"
+#include "switcher/pip_panel.h"
 #include "switcher_settings_fixture.h"
 #include "wait_indication.h"
 #include "wait_watch.h"
@@ -34,34 +34,34 @@ TEST_F(SwitcherSettingsRender, SubPagesAndDialogs) {
   start();
   host->show();
 
-  auto* wipe = open<CClass_switcher_function>();
+  auto* wipe = open<WipePatternPanel>();
   QTest::mouseClick(wipe->pattern_button(4), Qt::LeftButton);
   save(wipe, dir + "/switcher-transition.png");
   delete wipe;
 
-  auto* luma = open<CClass_switcher_effect>();
+  auto* luma = open<LumaKeyPanel>();
   release_at(luma->colour_bars().bars[1], 200);
   save(luma, dir + "/switcher-luma-key.png");
   delete luma;
 
-  auto* chroma = open<CClass_switcher_chorma>();
+  auto* chroma = open<ChromaKeyPanel>();
   ASSERT_TRUE(click_list_item(chroma->type_list(), 1));
   save(chroma, dir + "/switcher-chroma-key.png");
   delete chroma;
 
-  auto* pip = open<CClass_switcher_wd_pip>();
+  auto* pip = open<PipPanel>();
   release_at(pip->window_bar(0), 30);
   release_at(pip->window_bar(1), 60);
   release_at(pip->window_bar(2), 40);
   save(pip, dir + "/switcher-pip.png");
   delete pip;
 
-  auto* configure = new CClass_switcher_aux_rate_dlg(host.get());
+  auto* configure = new SwitcherSetupDialog(host.get());
   configure->show();
   QTest::mouseClick(configure->rate_button(2, true), Qt::LeftButton);
   save(configure, dir + "/switcher-configure.png");
 
-  auto* names = new CClass_switcher_umd_dlg(host.get());
+  auto* names = new CameraNamesDialog(host.get());
   names->show();
   names->name_edit(0)->setText("Stage L");
   names->name_edit(1)->setText("CAM");
@@ -78,7 +78,7 @@ TEST_F(SwitcherSettingsRender, CameraNameWaitOverTheDialog) {
   auto* card = new WaitIndication(WaitIndication::Shows::DeviceReplies, host.get());
   card->place_centred(host->rect());
   host->show();
-  auto* names = new CClass_switcher_umd_dlg(host.get());
+  auto* names = new CameraNamesDialog(host.get());
   names->show();
   names->activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(names));

@@ -2,11 +2,11 @@
 // wipe patterns, the PIP lists and the window track bars on the wire.
 #include <QComboBox>
 
-#include "button_st.h"
-#include "switcher/class_switcher_chorma.h"
-#include "switcher/class_switcher_effect.h"
-#include "switcher/class_switcher_function.h"
-#include "switcher/class_switcher_wd_pip.h"
+#include "skin_button.h"
+#include "switcher/chroma_key_panel.h"
+#include "switcher/luma_key_panel.h"
+#include "switcher/wipe_pattern_panel.h"
+#include "switcher/pip_panel.h"
 #include "switcher/switcher_settings_bitmaps.h"
 #include "switcher_settings_fixture.h"
 
@@ -20,9 +20,9 @@ using SwitcherWipePatterns = SwitcherSettingsFixture;
 TEST_F(SwitcherWipePatterns, PatternFourAfterOpeningIsSentAndLitTheLitOneSendsNothing) {
   start();
   context->m_switcher.wipe_pattern = 7;  // chosen on an earlier visit
-  auto* page = open<CClass_switcher_function>();
+  auto* page = open<WipePatternPanel>();
   EXPECT_EQ(context->m_switcher.wipe_pattern, 0) << "the sub-page opens on pattern 0";
-  for (int t = 0; t < CClass_switcher_function::kPatternCount; ++t) {
+  for (int t = 0; t < WipePatternPanel::kPatternCount; ++t) {
     const WipePattern& pattern = kWipePatterns[static_cast<std::size_t>(t)];
     EXPECT_EQ(page->pattern_button(t)->shown_bitmap_id(), t == 0 ? pattern.lit_bitmap : pattern.normal_bitmap) << t;
   }
@@ -41,10 +41,10 @@ TEST_F(SwitcherWipePatterns, PatternFourAfterOpeningIsSentAndLitTheLitOneSendsNo
 
 TEST_F(SwitcherWipePatterns, ButtonsSitOnTheGridWithTheirIds) {
   start();
-  auto* page = open<CClass_switcher_function>();
-  for (int t = 0; t < CClass_switcher_function::kPatternCount; ++t) {
+  auto* page = open<WipePatternPanel>();
+  for (int t = 0; t < WipePatternPanel::kPatternCount; ++t) {
     const WipePattern& pattern = kWipePatterns[static_cast<std::size_t>(t)];
-    EXPECT_EQ(find_control<CButtonST>(page, pattern.control_id), page->pattern_button(t)) << t;
+    EXPECT_EQ(find_control<SkinButton>(page, pattern.control_id), page->pattern_button(t)) << t;
     EXPECT_EQ(page->pattern_button(t)->geometry(), QRect(pattern.place, QSize(50, 50))) << t;
   }
 }
@@ -64,8 +64,8 @@ TEST_F(SwitcherSettingsKeys, EverySubPageSwallowsEnterAndEscape) {
   start();
   KeyCounter counter;
   host->installEventFilter(&counter);
-  const std::vector<QWidget*> pages = {open<CClass_switcher_function>(), open<CClass_switcher_effect>(),
-                                       open<CClass_switcher_chorma>(), open<CClass_switcher_wd_pip>()};
+  const std::vector<QWidget*> pages = {open<WipePatternPanel>(), open<LumaKeyPanel>(),
+                                       open<ChromaKeyPanel>(), open<PipPanel>()};
   for (QWidget* page : pages) {
     diagnostics.clear();
     for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape}) QTest::keyClick(page, key);
@@ -93,7 +93,7 @@ TEST_F(SwitcherPipWindow, ReleasingAWindowBarSendsItsScaledValue) {
       {0, 3, code::kPipX, {0x30, 0x00}, "48"},
   };
   start();
-  auto* page = open<CClass_switcher_wd_pip>();
+  auto* page = open<PipPanel>();
   std::size_t sent = 0;
   for (const PipBarCase& c : cases) {
     SCOPED_TRACE(c.edit);
@@ -127,7 +127,7 @@ TEST_F(SwitcherPipWindow, ChoosingFromAListSendsTheIndex) {
       {3, 15, code::kPipBorderWidth},  // "15"
   };
   start();
-  auto* page = open<CClass_switcher_wd_pip>();
+  auto* page = open<PipPanel>();
   EXPECT_EQ(page->list(0)->itemText(0), "Cam 01");
   EXPECT_EQ(page->list(0)->itemText(10), "MP");
   EXPECT_EQ(page->list(2)->itemText(3), "Green");
@@ -145,7 +145,7 @@ TEST_F(SwitcherPipWindow, ChoosingFromAListSendsTheIndex) {
 
 TEST_F(SwitcherPipWindow, AKeyboardMoveSendsNothingAndReopeningShowsZeroEverywhere) {
   start();
-  auto* page = open<CClass_switcher_wd_pip>();
+  auto* page = open<PipPanel>();
   TrackBar* x = page->window_bar(0);
   x->setFocus();
   QTest::keyClick(x, Qt::Key_Right);
@@ -161,9 +161,9 @@ TEST_F(SwitcherPipWindow, AKeyboardMoveSendsNothingAndReopeningShowsZeroEverywhe
   ASSERT_TRUE(click_list_item(page->list(2), 1));
   payloads_of(code::kPipBorderColour);
   delete page;
-  page = open<CClass_switcher_wd_pip>();
-  for (int i = 0; i < CClass_switcher_wd_pip::kListCount; ++i) EXPECT_EQ(page->list(i)->currentIndex(), 0) << i;
-  for (int v = 0; v < CClass_switcher_wd_pip::kWindowValueCount; ++v) {
+  page = open<PipPanel>();
+  for (int i = 0; i < PipPanel::kListCount; ++i) EXPECT_EQ(page->list(i)->currentIndex(), 0) << i;
+  for (int v = 0; v < PipPanel::kWindowValueCount; ++v) {
     EXPECT_EQ(page->window_bar(v)->value(), 0) << v;
     EXPECT_EQ(page->window_edit(v)->text(), "0") << v;
   }

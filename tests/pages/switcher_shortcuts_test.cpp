@@ -56,7 +56,7 @@ struct SwitcherKeyboard : SwitcherPageFixture {
               context->m_switcher.program_source,
               context->m_switcher.preview_source,
               context->m_switcher.transition_running};
-    for (const CButtonST* key : page->findChildren<CButtonST*>())
+    for (const SkinButton* key : page->findChildren<SkinButton*>())
       o.pictures[key->objectName()] = key->shown_bitmap_id();
     return o;
   }

@@ -33,7 +33,7 @@
 #include "trace.h"
 #include "main_window.h"
 #include "operator_message.h"
-#include "set_configure.h"
+#include "connection_dialog.h"
 
 namespace {
 
@@ -76,7 +76,7 @@ void choose_by_keys(QComboBox* list, int index) {
 
 class SoakScript {
  public:
-  SoakScript(CVela_16_VIEWDlg& window, QString serial_path, unsigned seed)
+  SoakScript(MainWindow& window, QString serial_path, unsigned seed)
       : window_(window), serial_path_(std::move(serial_path)), random_(seed) {}
 
   void step() {
@@ -111,7 +111,7 @@ class SoakScript {
 
  private:
   void search() {
-    set_mode(CSetConfigure::kLanPortIndex);
+    set_mode(ConnectionDialog::kLanPortIndex);
     QTest::mouseClick(vela::find_control<QAbstractButton>(&window_, kScanId), Qt::LeftButton);
     ++counts_["searches"];
   }
@@ -153,8 +153,8 @@ class SoakScript {
   // Through the connection dialog: serial mode, the demo's terminal, Connect,
   // a serial search, Disconnect, back to the network.
   void serial_round() {
-    CSetConfigure* dialog = configure();
-    set_mode(CSetConfigure::kSerialPortIndex);
+    ConnectionDialog* dialog = configure();
+    set_mode(ConnectionDialog::kSerialPortIndex);
     auto* ports = vela::find_control<QComboBox>(dialog, kPortListId);
     choose_by_keys(ports, ports->findText(serial_path_));
     auto* connect = vela::find_control<QAbstractButton>(dialog, kConnectId);
@@ -162,22 +162,22 @@ class SoakScript {
     if (window_.m_link.com.is_open()) ++counts_["serial connects"];
     QTest::mouseClick(vela::find_control<QAbstractButton>(&window_, kScanId), Qt::LeftButton);
     QTest::mouseClick(connect, Qt::LeftButton);
-    set_mode(CSetConfigure::kLanPortIndex);
+    set_mode(ConnectionDialog::kLanPortIndex);
     dialog->hide();
   }
 
-  CSetConfigure* configure() {
+  ConnectionDialog* configure() {
     if (window_.m_pSetConfigure == nullptr || !window_.m_pSetConfigure->isVisible()) window_.show_configure();
     return window_.m_pSetConfigure;
   }
 
   void set_mode(int index) {
-    CSetConfigure* dialog = configure();
+    ConnectionDialog* dialog = configure();
     choose_by_keys(vela::find_control<QComboBox>(dialog, kModeListId), index);
     dialog->hide();
   }
 
-  CVela_16_VIEWDlg& window_;
+  MainWindow& window_;
   QString serial_path_;
   std::mt19937 random_;
   int steps_ = 0;
@@ -219,7 +219,7 @@ int main(int argc, char** argv) {
 
   int status = 0;
   {
-    CVela_16_VIEWDlg window(panel);
+    MainWindow window(panel);
     window.initialise();
     window.show();
     SoakScript script(window, demo.serial_path(), options.seed);

@@ -1,0 +1,72 @@
+#pragma once
+// The connection dialog: chooses the connection mode, opens and closes the
+// serial port, and gives the current device a new IPv4 address. A modeless
+// tool window of the main window, created on first use and then only hidden
+// and shown again; it reaches the main window through
+// m_p_glo_main_set_or_get_dlg.
+#include <QDialog>
+#include <QRect>
+
+class QComboBox;
+class QLabel;
+class QPushButton;
+class Ipv4AddressEdit;
+namespace vela {
+class SerialLineWatch;
+}
+
+class ConnectionDialog : public QDialog {
+  Q_OBJECT
+ public:
+  static constexpr int kTemplateId = 142;
+  static constexpr int kWidth = 480;
+  static constexpr int kHeight = 400;
+
+  // Mode list entries, by index.
+  static constexpr int kLanPortIndex = 0;
+  static constexpr int kSerialPortIndex = 1;
+
+  explicit ConnectionDialog(QWidget* parent);
+  ~ConnectionDialog() override;
+
+  // True after this dialog opened the serial port.
+  bool connected() const { return m_connected; }
+
+ public slots:
+  void accept() override;
+  void reject() override;
+
+ signals:
+  // The operator's connect (opened or not) and disconnect.
+  void serial_port_opened(const QString& port, int baud, bool opened);
+  void serial_port_closed(const QString& port);
+  // The open port's line went away (a cable pulled, an adapter unplugged).
+  void serial_line_lost(const QString& port);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  void create_controls();
+  void initialise();
+  void on_mode_selected(int index);
+  void on_connect();
+  void on_change_ip();
+  void set_connected(bool connected);
+  // Connect again offered, port and baud lists free.
+  void show_port_closed();
+  void hide_dialog();
+
+  bool m_connected = false;
+  QRect m_status_rect;
+
+  QComboBox* m_mode_list = nullptr;
+  Ipv4AddressEdit* m_address = nullptr;
+  QPushButton* m_change_ip = nullptr;
+  QComboBox* m_port_list = nullptr;
+  QComboBox* m_baud_list = nullptr;
+  QPushButton* m_connect = nullptr;
+  QLabel* m_status_icon = nullptr;
+  vela::SerialLineWatch* m_line_watch = nullptr;
+};

@@ -1,0 +1,134 @@
+#include "matrix/matrix_routing_tab.h"
+
+#include "skin_button.h"
+#include "control_id.h"
+#include "diagnostics.h"
+#include "matrix/matrix_page.h"
+#include "matrix/matrix_bitmaps.h"
+#include "matrix/matrix_link.h"
+#include "matrix_protocol.h"
+#include "page_context.h"
+
+namespace {
+
+namespace bitmap = vela::matrix_bitmap;
+using Action = MatrixRoutingTab::Action;
+
+constexpr int kGroupBoxId = 1100;
+
+struct ActionKey {
+  int id;
+  QRect place;
+  int bitmap;
+  const char* caption;
+};
+// Indexed by Action. LOCK's picture follows the lock when the page opens.
+constexpr ActionKey kActionKeys[] = {
+    {1032, QRect(QPoint(200, 100), bitmap::one_to_all_size), bitmap::one_to_all, "ONE TO ALL"},
+    {1033, QRect(QPoint(200, 195), bitmap::one_to_one_size), bitmap::one_to_one, "ONE TO ONE"},
+    {1011, QRect(QPoint(272, 300), bitmap::lock_size), bitmap::lock_off, "LOCK"},
+    {1097, QRect(QPoint(100, 300), bitmap::apply_size), bitmap::apply, "APPLY"},
+};
+
+int lock_picture(std::uint8_t lock) { return lock != 0 ? bitmap::lock_on : bitmap::lock_off; }
+
+// The trace written before every text leaves, and whether it can.
+bool ready_to_send(const vela::PageContext& context) {
+  vela::diag("m_eState = %d \n", context.m_link.m_eState);
+  return vela::matrix_link::text_carrier_ready(context);
+}
+
+}  // namespace
+
+MatrixRoutingTab::MatrixRoutingTab(MatrixPage* page)
+    : MatrixSubPageBase(page, kTemplateId, bitmap::control_background, kGroupBoxId) {
+  create_controls();
+  if (const vela::PageContext* context = vela::page_context()) {
+    m_buttons[kLock]->set_bitmap(lock_picture(context->m_matrix.m_matrix_btn_lock));
+  }
+}
+
+void MatrixRoutingTab::create_controls() {
+  for (int a = 0; a < kActionCount; ++a) {
+    const ActionKey& key = kActionKeys[a];
+    auto* button = new SkinButton(this);
+    vela::set_control_id(button, key.id);
+    button->setup_skinned(key.place, key.bitmap);
+    button->setToolTip(QString::fromLatin1(key.caption));
+    const auto action = static_cast<Action>(a);
+    connect(button, &QAbstractButton::clicked, this, [this, action] { on_action(action); });
+    m_buttons[a] = button;
+  }
+}
+
+void MatrixRoutingTab::on_action(Action action) {
+  if (vela::page_context() == nullptr) return;
+  switch (action) {
+    case kOneToAll:
+      return one_to_all();
+    case kOneToOne:
+      return one_to_one();
+    case kLock:
+      return toggle_lock();
+    case kApply:
+      return apply();
+    case kActionCount:
+      break;
+  }
+}
+
+void MatrixRoutingTab::apply() {
+  vela::PageContext& context = *m_p_glo_main_set_or_get_dlg;
+  const vela::MatrixState& state = context.m_matrix;
+  if (state.m_matrix_btn_lock != 0) return;
+  vela::diag("m_eMatrixState = %d \n", state.m_eMatrixState);
+  if (state.m_matrix_input == 0 || state.m_eMatrixState != 1) return;
+  const std::string text = vela::matrix::route_text(state.m_matrix_input, state.m_matrix_route);
+  if (text.empty()) return;
+  vela::diag("nomoral  sendLen = %d \n", static_cast<int>(text.size()));
+  if (!ready_to_send(context)) return;
+  vela::matrix_link::send_text(context, text);
+  vela::diag("send data ok \n");
+  vela::diag("re draw  ok \n");
+}
+
+void MatrixRoutingTab::one_to_all() {
+  vela::PageContext& context = *m_p_glo_main_set_or_get_dlg;
+  vela::MatrixState& state = context.m_matrix;
+  if (state.m_matrix_btn_lock != 0) return;
+  vela::diag("m_eMatrixState = %d \n", state.m_eMatrixState);
+  if (state.m_matrix_input == 0 || state.m_eMatrixState != 1) return;
+  const std::string text = vela::matrix::one_to_all_text(state.m_matrix_input);
+  vela::diag("nomoral sendLen = %d  \n", static_cast<int>(text.size()));
+  // The table records only routes that left: with the serial port closed
+  // nothing changes.
+  if (!ready_to_send(context)) return;
+  state.m_matrix_route.fill(state.m_matrix_input);
+  vela::matrix_link::send_text(context, text);
+  vela::diag("send data ok \n");
+  page()->redraw_outputs(state.m_matrix_input);
+}
+
+void MatrixRoutingTab::one_to_one() {
+  vela::PageContext& context = *m_p_glo_main_set_or_get_dlg;
+  vela::MatrixState& state = context.m_matrix;
+  if (state.m_matrix_btn_lock != 0) return;
+  vela::diag("m_p_glo_main_set_or_get_dlg->m_matrix_input = %d \n ", state.m_matrix_input);
+  vela::diag("ch = %d \n ", 200);
+  if (!ready_to_send(context)) return;
+  for (int j = 1; j <= vela::matrix::kOutputCount; ++j) state.m_matrix_route[j - 1] = static_cast<std::uint8_t>(j);
+  vela::matrix_link::send_text(context, vela::matrix::kOneToOneText);
+  page()->show_input(state.m_matrix_input, false);
+  page()->redraw_outputs(0);
+  state.m_matrix_input = 0;
+}
+
+void MatrixRoutingTab::toggle_lock() {
+  vela::PageContext& context = *m_p_glo_main_set_or_get_dlg;
+  vela::MatrixState& state = context.m_matrix;
+  const std::uint8_t value = state.m_matrix_btn_lock == 0 ? 1 : 0;
+  m_buttons[kLock]->set_bitmap(lock_picture(value));
+  state.m_matrix_btn_lock = value;
+  vela::matrix_link::set_lock(context, value);
+  vela::diag(" m_p_glo_main_set_or_get_dlg->m_matrix_btn_lock %d\n", value);
+}

@@ -1,0 +1,163 @@
+#include "multiviewer/multiviewer_colours_tab.h"
+
+#include <algorithm>
+
+#include "drop_down_list.h"
+#include "multiviewer/multiviewer_page.h"
+#include "multiviewer/multiviewer_fields.h"
+#include "multiviewer/multiviewer_link.h"
+#include "multiviewer_protocol.h"
+#include "page_context.h"
+
+namespace {
+
+namespace mv = vela::multiviewer;
+namespace fields = vela::multiviewer_fields;
+using vela::MultiviewerSettings;
+
+constexpr int kGroupBoxId = 1027;
+constexpr int kAllChannels = 0;
+
+using ColourArray = std::uint8_t (MultiviewerSettings::*)[mv::kWindowCount];
+
+struct ColourList {
+  int id;
+  const char* caption;
+  ColourArray colours;
+  std::uint8_t command_code;
+};
+
+struct Section {
+  const char* heading;
+  int top;  // baseline of the heading; the separator lies 20 pixels below
+  int channel_list_id;
+  const char* channel_caption;
+  std::uint8_t MultiviewerSettings::*channel;
+  std::array<ColourList, 2> colour_lists;  // text, background
+};
+
+const std::array<Section, 2> kSections = {{
+    {"The UMD",
+     40,
+     1060,
+     "Source Channel",
+     &MultiviewerSettings::umd_color_channel,
+     {{{1044, "UMD Text Color", &MultiviewerSettings::umd_text_color, mv::code::kLabelTextColour},
+       {1015, "UMD Background Color", &MultiviewerSettings::umd_back_color, mv::code::kLabelBackColour}}}},
+    {"The Resolution",
+     220,
+     1061,
+     "Window Channel",
+     &MultiviewerSettings::resolution_color_channel,
+     {{{1031, "Resolution Text Color", &MultiviewerSettings::resolution_text_color, mv::code::kResolutionTextColour},
+       {1039, "Resolution Background Color", &MultiviewerSettings::resolution_back_color,
+        mv::code::kResolutionBackColour}}}},
+}};
+
+constexpr int kCaptionX = 40;
+constexpr int kListX = 250;
+constexpr QSize kCaptionSize(200, 26);
+constexpr QSize kListSize(200, 26);
+constexpr int kFirstRowBelowHeading = 38;
+constexpr int kRowPitch = 42;
+
+QRect row_place(const Section& section, int row, int x, QSize size) {
+  return QRect(QPoint(x, section.top + kFirstRowBelowHeading + row * kRowPitch), size);
+}
+
+}  // namespace
+
+MultiviewerColoursTab::MultiviewerColoursTab(MultiviewerPage* container)
+    : MultiviewerSubPageBase(container, kTemplateId, kGroupBoxId) {
+  std::vector<QLine> lines;
+  std::vector<Heading> headings;
+  for (const Section& section : kSections) {
+    lines.emplace_back(20, section.top + 20, 470, section.top + 20);
+    headings.push_back({QPoint(30, section.top), QString::fromLatin1(section.heading)});
+  }
+  set_separator_lines(std::move(lines));
+  set_headings(std::move(headings));
+  create_controls();
+
+  vela::PageContext* context = vela::page_context();
+  if (context == nullptr) return;
+  MultiviewerSettings& settings = context->m_multiviewer.m_all_16_view_page_data;
+  const int window_count = std::min<int>(context->m_multiviewer.m_cur_window_count, mv::kWindowCount);
+  for (std::size_t s = 0; s < kSections.size(); ++s) {
+    DropDownList* list = m_channel_lists[s];
+    list->addItem(QStringLiteral("All Channel"));
+    list->addItems(fields::channel_items(window_count));
+    // A channel left over from a layout with more windows means all windows.
+    std::uint8_t& channel = settings.*kSections[s].channel;
+    if (channel > window_count) channel = kAllChannels;
+    fields::select_quietly(list, channel);
+    show_colours(static_cast<int>(s));
+  }
+}
+
+void MultiviewerColoursTab::create_controls() {
+  for (std::size_t s = 0; s < kSections.size(); ++s) {
+    const Section& section = kSections[s];
+    const int index = static_cast<int>(s);
+    fields::make_caption(this, QString::fromLatin1(section.channel_caption),
+                         row_place(section, 0, kCaptionX, kCaptionSize));
+    DropDownList* channels =
+        fields::make_list(this, section.channel_list_id, row_place(section, 0, kListX, kListSize), {});
+    connect(channels, &QComboBox::activated, this, [this, index](int item) { on_channel_chosen(index, item); });
+    m_channel_lists[s] = channels;
+    for (int which = 0; which < 2; ++which) {
+      const ColourList& entry = section.colour_lists[static_cast<std::size_t>(which)];
+      fields::make_caption(this, QString::fromLatin1(entry.caption),
+                           row_place(section, which + 1, kCaptionX, kCaptionSize));
+      DropDownList* colours =
+          fields::make_list(this, entry.id, row_place(section, which + 1, kListX, kListSize), fields::colour_items());
+      fields::add_colour_swatches(colours);
+      connect(colours, &QComboBox::activated, this,
+              [this, index, which](int item) { on_colour_chosen(index, which, item); });
+      m_colour_lists[s][static_cast<std::size_t>(which)] = colours;
+    }
+  }
+}
+
+void MultiviewerColoursTab::show_colours(int section) {
+  const vela::PageContext* context = m_p_glo_main_set_or_get_dlg;
+  if (context == nullptr) return;
+  const MultiviewerSettings& settings = context->m_multiviewer.m_all_16_view_page_data;
+  const Section& entry = kSections[static_cast<std::size_t>(section)];
+  const int channel = settings.*entry.channel;
+  const int window = channel == kAllChannels ? 1 : std::min(channel, mv::kWindowCount);
+  for (int which = 0; which < 2; ++which) {
+    const ColourArray colours = entry.colour_lists[static_cast<std::size_t>(which)].colours;
+    fields::select_quietly(colour_list(section, which), (settings.*colours)[window - 1]);
+  }
+}
+
+void MultiviewerColoursTab::on_channel_chosen(int section, int item) {
+  vela::PageContext* context = vela::page_context();
+  if (context == nullptr || item < 0) return;
+  context->m_multiviewer.m_all_16_view_page_data.*kSections[static_cast<std::size_t>(section)].channel =
+      static_cast<std::uint8_t>(item);
+  show_colours(section);
+}
+
+void MultiviewerColoursTab::on_colour_chosen(int section, int which, int colour) {
+  vela::PageContext* context = vela::page_context();
+  if (context == nullptr || colour < 0) return;
+  MultiviewerSettings& settings = context->m_multiviewer.m_all_16_view_page_data;
+  const Section& entry = kSections[static_cast<std::size_t>(section)];
+  const ColourList& list = entry.colour_lists[static_cast<std::size_t>(which)];
+  const std::uint8_t channel = settings.*entry.channel;
+  const auto k = static_cast<std::uint8_t>(colour);
+  std::uint8_t(&colours)[mv::kWindowCount] = settings.*list.colours;
+  if (channel == kAllChannels) {
+    std::fill(std::begin(colours), std::end(colours), k);
+  } else if (channel <= mv::kWindowCount) {
+    colours[channel - 1] = k;
+  }
+  // The label boxes take their colour before the command goes, sent or not.
+  if (list.command_code == mv::code::kLabelBackColour) container()->recompute_label_boxes();
+  const bool left = vela::multiviewer_link::send(*context, list.command_code, mv::colour_payload(channel, k));
+  if (left && list.command_code == mv::code::kResolutionBackColour) container()->recompute_resolution_boxes();
+  // Label text is drawn in its colour too.
+  container()->request_preview_repaint();
+}

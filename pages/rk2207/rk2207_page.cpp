@@ -1,0 +1,98 @@
+#include "rk2207/rk2207_page.h"
+
+#include "diagnostics.h"
+#include "page_context.h"
+#include "rk2207/rk2207_link.h"
+#include "rk2207_show_modes.h"
+
+namespace {
+
+QString output_format_text(std::uint8_t code) {
+  switch (code) {
+    case 0:
+      return QStringLiteral("1080P60");
+    case 1:
+      return QStringLiteral("1080P50");
+    case 2:
+      return QStringLiteral("1080P30");
+    case 3:
+      return QStringLiteral("1080P25");
+    case 7:
+      return QStringLiteral("720P60");
+    case 8:
+      return QStringLiteral("720P50");
+    default:
+      return QStringLiteral("CODE %1").arg(code);
+  }
+}
+
+QString channel_text(std::uint8_t channel) {
+  return channel == 0 ? QStringLiteral("\u2014") : QStringLiteral("CH %1").arg(channel);
+}
+
+}  // namespace
+
+Rk2207Page::Rk2207Page(QWidget* parent)
+    : vela::ShowModePage(QStringLiteral("Rk2207Page"), kTemplateId, {kPreviewAnchorId, kGroupBoxId},
+                         parent) {
+  m_enter_is_silent = true;
+  show_all_keys_unselected();
+  read_back();
+}
+
+void Rk2207Page::read_back() {
+  vela::PageContext* context = vela::page_context();
+  if (context == nullptr) return;
+  const std::optional<std::uint8_t> mode = vela::rk2207_link::read_state(*context);
+  if (!mode) return;
+  m_suppress_send = true;
+  // The received mode always counts as a change.
+  context->m_all_rk2207_page_data.show_mode = 0xFF;
+  apply_show_mode(*mode);
+  // A mode equal to the marker applied nothing and left the flag set.
+  m_suppress_send = false;
+}
+
+void Rk2207Page::on_mode_button(int mode) { apply_show_mode(static_cast<std::uint8_t>(mode)); }
+
+void Rk2207Page::apply_show_mode(std::uint8_t mode) {
+  vela::PageContext* context = vela::page_context();
+  if (context == nullptr) return;
+  vela::Rk2207State& record = context->m_all_rk2207_page_data;
+  if (mode == record.show_mode) return;
+  show_mode_key(record.show_mode, false);
+  show_mode_key(mode, true);
+  record.show_mode = mode;
+  vela::rk2207::apply_pip_rule(record, mode);
+  if (m_suppress_send) {
+    m_suppress_send = false;
+  } else {
+    vela::rk2207_link::send_show_mode(*context, mode);
+  }
+  context->m_rk2207_window_slots = vela::rk2207::show_mode_slots(mode);
+  redraw_preview();
+}
+
+const vela::WindowSlots* Rk2207Page::window_slots() const {
+  const vela::PageContext* context = m_p_glo_main_set_or_get_dlg;
+  return context ? &context->m_rk2207_window_slots : nullptr;
+}
+
+int Rk2207Page::shown_mode() const {
+  const vela::PageContext* context = m_p_glo_main_set_or_get_dlg;
+  return context ? context->m_all_rk2207_page_data.show_mode : -1;
+}
+
+QString Rk2207Page::device_caption() const { return QStringLiteral("RK2207   \u00b7   4 CHANNELS"); }
+
+QStringList Rk2207Page::device_facts() const {
+  const vela::PageContext* context = m_p_glo_main_set_or_get_dlg;
+  if (context == nullptr) return {};
+  const vela::Rk2207State& record = context->m_all_rk2207_page_data;
+  const vela::DeviceEntry* device = context->m_link.current_device();
+  return {
+      QStringLiteral("DEVICE   %1").arg(device ? QString::fromStdString(device->address_text()) : "\u2014"),
+      QStringLiteral("OUTPUT   %1").arg(output_format_text(record.output_format)),
+      QStringLiteral("PIP   %1  /  %2").arg(channel_text(record.pip_child_ch[0]), channel_text(record.pip_child_ch[1])),
+      QStringLiteral("LOOP   %1").arg(record.loop_state ? "ON" : "OFF")};
+}

@@ -1,0 +1,94 @@
+#pragma once
+// The page of the production switcher: program and preview buses, Cut,
+// Auto, FTB, the effect and transition keys, the lever, the settings area
+// with one settings sub-page, and the configuration and camera names
+// dialogs. Every press changes the switcher record, redraws the keys from
+// it and sends one command on the socket the page keeps open.
+#include <QTimer>
+#include <vector>
+
+#include "device_page.h"
+#include "switcher_state.h"
+
+class SkinButton;
+class QDialog;
+class QLineEdit;
+
+namespace vela {
+class LeverPanel;
+class PageContext;
+class SwitcherShortcuts;
+}  // namespace vela
+
+class SwitcherPage : public vela::DevicePage {
+  Q_OBJECT
+ public:
+  static constexpr int kTemplateId = 237;
+  static constexpr int kFtbBlinkTimerId = 2;
+  static constexpr int kFtbBlinkMs = 500;
+  static constexpr QRect kSettingsArea{930, 100, 250, 400};
+  // Where the dialogs open, from the page's top left corner on the screen.
+  static constexpr QPoint kDialogOffset{340, 20};
+  static constexpr QSize kDialogSize{320, 550};
+  static constexpr int kCutId = 1151;
+  static constexpr int kAutoId = 1118;
+
+  explicit SwitcherPage(QWidget* parent);
+  ~SwitcherPage() override;
+
+  // The page's key with control id `id`; nullptr for any other id.
+  SkinButton* button(int id) const;
+  // The key of source `source` (1..8, 12) on the program or the preview bus.
+  SkinButton* bus_button(bool program_bus, std::uint8_t source) const;
+  vela::SwitcherShortcuts* shortcuts() const { return m_shortcuts; }
+  QWidget* settings_sub_page() const { return m_settings_sub_page; }
+  QDialog* configuration_dialog() const { return m_configuration_dialog; }
+  QDialog* camera_names_dialog() const { return m_camera_names_dialog; }
+  QLineEdit* duration_edit() const { return m_duration_edit; }
+  vela::LeverPanel* lever_panel() const { return m_lever_panel; }
+  bool ftb_blinking() const { return m_ftb_blink_timer.isActive(); }
+
+  // Shows settings sub-page `kind` unless it is the one the record names.
+  void show_settings_sub_page(vela::SettingsSubPage kind);
+  // After Cut and at the end of a transition: program and preview change
+  // places, without a command.
+  void swap_program_preview();
+  // One FTB blink: the normal and the lit picture in turn.
+  void on_ftb_blink();
+  // Every key's picture from the record (FTB while it blinks excepted).
+  void show_record();
+
+  void close_page() override;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  void create_controls();
+  void open_with(vela::PageContext& context);
+  // One handler for every key, by its row in the page's key table.
+  void on_key(std::size_t row);
+  void on_program(vela::PageContext& context, std::uint8_t source);
+  void on_preview(vela::PageContext& context, std::uint8_t source);
+  void on_layer(vela::PageContext& context, vela::SwitcherLayer layer);
+  void on_background(vela::PageContext& context);
+  void on_on_air(vela::PageContext& context);
+  void on_transition_type(vela::PageContext& context, vela::TransitionType type);
+  void on_cut(vela::PageContext& context);
+  void on_ftb(vela::PageContext& context);
+  void on_dialog(QDialog*& dialog, bool configuration);
+  void select_layer(vela::SwitcherState& state, vela::SwitcherLayer layer);
+  void release();
+
+  std::vector<std::pair<int, SkinButton*>> m_buttons;
+  QWidget* m_settings_sub_page = nullptr;
+  QDialog* m_configuration_dialog = nullptr;
+  QDialog* m_camera_names_dialog = nullptr;
+  QLineEdit* m_duration_edit = nullptr;
+  vela::LeverPanel* m_lever_panel = nullptr;
+  vela::SwitcherShortcuts* m_shortcuts = nullptr;
+  QTimer m_ftb_blink_timer;
+  std::int32_t m_ftb_blink_phase = 0;
+  bool m_released = false;
+};
