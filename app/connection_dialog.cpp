@@ -51,12 +51,12 @@ QPushButton* make_button(QWidget* parent, int id, const QString& caption, const 
 
 }  // namespace
 
-ConnectionDialog::ConnectionDialog(QWidget* parent) : QDialog(parent) {
+ConnectionDialog::ConnectionDialog(vela::PageContext& context, QWidget* parent) : QDialog(parent), m_context(context) {
   setWindowFlags(Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
   setWindowTitle(QStringLiteral("Configure"));
   setFont(vela::skin_font(12, false));
   resize(kWidth, kHeight);
-  m_line_watch = new vela::SerialLineWatch(this, [this](bool line_lost) {
+  m_line_watch = new vela::SerialLineWatch(this, m_context.m_link.com, [this](bool line_lost) {
     if (line_lost) emit serial_line_lost(m_port_list->currentText());
     show_port_closed();
   });
@@ -72,7 +72,7 @@ void ConnectionDialog::create_controls() {
   add_caption(this, QStringLiteral("Connection Mode"), kModeCaption);
   m_mode_list = add_list(this, kModeListId, kModeList);
   connect(m_mode_list, &QComboBox::activated, this, &ConnectionDialog::on_mode_selected);
-  new vela::SearchCoverageLine(this);
+  new vela::SearchCoverageLine(m_context.m_link.udp, this);
 
   add_caption(this, QStringLiteral("Dev IP"), kAddressCaption);
   m_address = new Ipv4AddressEdit(this);
@@ -96,7 +96,7 @@ void ConnectionDialog::create_controls() {
 }
 
 void ConnectionDialog::initialise() {
-  vela::PageContext* main = m_p_glo_main_set_or_get_dlg;
+  vela::PageContext* main = &m_context;
   m_status_rect = m_status_icon->geometry();
 
   m_port_list->addItems(vela::serial_port_names(main->m_extra_serial_ports));
@@ -120,7 +120,7 @@ void ConnectionDialog::initialise() {
 }
 
 void ConnectionDialog::on_mode_selected(int index) {
-  vela::LinkSession& link = m_p_glo_main_set_or_get_dlg->m_link;
+  vela::LinkSession& link = m_context.m_link;
   const bool serial = index == kSerialPortIndex;
   m_connect->setEnabled(serial);
   m_port_list->setEnabled(serial);
@@ -137,7 +137,7 @@ void ConnectionDialog::on_mode_selected(int index) {
 }
 
 void ConnectionDialog::on_connect() {
-  vela::SerialPort& com = m_p_glo_main_set_or_get_dlg->m_link.com;
+  vela::SerialPort& com = m_context.m_link.com;
   if (m_connected) {
     com.close(vela::SerialPort::kDefaultCloseWaitMs);
     emit serial_port_closed(m_port_list->currentText());
@@ -160,7 +160,7 @@ void ConnectionDialog::on_connect() {
 }
 
 void ConnectionDialog::on_change_ip() {
-  vela::PageContext* main = m_p_glo_main_set_or_get_dlg;
+  vela::PageContext* main = &m_context;
   vela::LinkSession& link = main->m_link;
   if (link.m_eState != vela::connection_mode::kSerial && link.device_count == 0) return;
   main->m_set_address_payload.fill(0);

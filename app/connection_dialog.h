@@ -2,8 +2,7 @@
 // The connection dialog: chooses the connection mode, opens and closes the
 // serial port, and gives the current device a new IPv4 address. A modeless
 // tool window of the main window, created on first use and then only hidden
-// and shown again; it reaches the main window through
-// m_p_glo_main_set_or_get_dlg.
+// and shown again; it is handed the page context it works on.
 #include <QDialog>
 #include <QRect>
 
@@ -12,8 +11,9 @@ class QLabel;
 class QPushButton;
 class Ipv4AddressEdit;
 namespace vela {
+class PageContext;
 class SerialLineWatch;
-}
+}  // namespace vela
 
 class ConnectionDialog : public QDialog {
   Q_OBJECT
@@ -26,7 +26,7 @@ class ConnectionDialog : public QDialog {
   static constexpr int kLanPortIndex = 0;
   static constexpr int kSerialPortIndex = 1;
 
-  explicit ConnectionDialog(QWidget* parent);
+  ConnectionDialog(vela::PageContext& context, QWidget* parent);
   ~ConnectionDialog() override;
 
   // True after this dialog opened the serial port.
@@ -58,6 +58,7 @@ class ConnectionDialog : public QDialog {
   void show_port_closed();
   void hide_dialog();
 
+  vela::PageContext& m_context;
   bool m_connected = false;
   QRect m_status_rect;
 

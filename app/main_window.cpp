@@ -79,7 +79,6 @@ MainWindow::~MainWindow() {
 
 void MainWindow::initialise() {
   vela::register_shell_bitmaps();
-  make_current();
   const QIcon icon(vela::Skin::pixmap(bitmap::program_icon));
   setWindowIcon(icon);
   setGeometry(0, 0, kWidth, kHeight);

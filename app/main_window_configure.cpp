@@ -10,7 +10,7 @@ constexpr QPoint kConfigureOffset(340, 100);
 void MainWindow::show_configure() {
   if (m_pSetConfigure == nullptr) {
     vela::diag("m_pSetConfigure = null \n");
-    m_pSetConfigure = new ConnectionDialog(this);
+    m_pSetConfigure = new ConnectionDialog(*this, this);
     m_pSetConfigure->move(frameGeometry().topLeft() + kConfigureOffset);
     m_pSetConfigure->resize(ConnectionDialog::kWidth, ConnectionDialog::kHeight);
     watch_serial_port(m_pSetConfigure);

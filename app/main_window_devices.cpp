@@ -27,15 +27,15 @@ void MainWindow::close_current_page() {
 vela::DevicePage* MainWindow::create_page(vela::PageKind kind) {
   switch (kind) {
     case vela::PageKind::Rk2207:
-      return new Rk2207Page(this);
+      return new Rk2207Page(*this, this);
     case vela::PageKind::Matrix:
-      return new MatrixPage(this);
+      return new MatrixPage(*this, this);
     case vela::PageKind::Multiviewer:
-      return new MultiviewerPage(this);
+      return new MultiviewerPage(*this, this);
     case vela::PageKind::Lm5530:
-      return new Lm5530Page(this);
+      return new Lm5530Page(*this, this);
     case vela::PageKind::Switcher:
-      return new SwitcherPage(this);
+      return new SwitcherPage(*this, this);
     case vela::PageKind::None:
       break;
   }

@@ -1,13 +1,13 @@
 #include "search_coverage_line.h"
 
-#include "page_context.h"
 #include "search_plan.h"
+#include "udp_link.h"
 #include "skin_style.h"
 #include "skin_text.h"
 
 namespace vela {
 
-SearchCoverageLine::SearchCoverageLine(QWidget* parent) : QLabel(parent) {
+SearchCoverageLine::SearchCoverageLine(const UdpLink& link, QWidget* parent) : QLabel(parent), m_link(link) {
   setObjectName(QStringLiteral("search_coverage"));
   setGeometry(kPlace);
   setFont(skin_font(11, false));
@@ -16,9 +16,7 @@ SearchCoverageLine::SearchCoverageLine(QWidget* parent) : QLabel(parent) {
 }
 
 void SearchCoverageLine::refresh() {
-  const PageContext* context = m_p_glo_main_set_or_get_dlg;
-  if (context == nullptr) return;
-  const SearchPlan plan = plan_search(context->m_link.udp.settings());
+  const SearchPlan plan = plan_search(m_link.settings());
   QString destinations =
       QString::fromStdString(plan.coverage_text()).replace(QStringLiteral(", "), QStringLiteral("  \u00b7  "));
   if (plan.destinations.size() == 1) destinations += QStringLiteral(" only");

@@ -5,6 +5,8 @@
 
 namespace vela {
 
+class UdpLink;
+
 class SearchCoverageLine : public QLabel {
   Q_OBJECT
  public:
@@ -12,13 +14,17 @@ class SearchCoverageLine : public QLabel {
   // band's separator.
   static constexpr QRect kPlace{30, 57, 430, 20};
 
-  explicit SearchCoverageLine(QWidget* parent);
+  // Shows where a scan with the link settings of `link` goes.
+  SearchCoverageLine(const UdpLink& link, QWidget* parent);
 
   // Reads this computer's networks and the link's settings again.
   void refresh();
 
  protected:
   void showEvent(QShowEvent* event) override;
+
+ private:
+  const UdpLink& m_link;
 };
 
 }  // namespace vela

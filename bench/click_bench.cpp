@@ -96,7 +96,6 @@ int main(int argc, char** argv) {
   settings.local_port = test::free_udp_port();
   settings.broadcast = range.address(0);
   PageContext context(settings);
-  context.make_current();
   DeviceEntry& device = context.m_link.device_table[0];
   device.type = device_type::kMultiviewer16;
   device.id = 1;
@@ -106,7 +105,7 @@ int main(int argc, char** argv) {
   context.m_model_window_count = 16;
   context.m_multiviewer.reset_labels();
 
-  MultiviewerPage page(nullptr);
+  MultiviewerPage page(context, nullptr);
   page.resize(1240, 580);
   page.show();
   QTest::mouseClick(page.sub_page_button(static_cast<int>(MultiviewerSubPage::Control)), Qt::LeftButton);

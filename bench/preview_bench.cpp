@@ -45,11 +45,10 @@ BENCHMARK(ComposePreview)->Unit(benchmark::kMicrosecond);
 // multiviewer's sub-page is not part of it.
 void PaintPage(benchmark::State& bench) {
   vela::PageContext context;
-  context.make_current();
   context.m_link.m_eState = vela::connection_mode::kSerial;  // closed port: no read-back
   context.m_model_window_count = 16;
   context.m_multiviewer = busy_state();
-  MultiviewerPage page(nullptr);
+  MultiviewerPage page(context, nullptr);
   page.resize(1240, 580);
   QImage target(page.size(), QImage::Format_RGB32);
   for (auto _ : bench) {

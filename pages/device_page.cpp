@@ -10,8 +10,12 @@ namespace {
 std::atomic<quint64> next_instance_number{1};
 }
 
-DevicePage::DevicePage(const QString& class_name, int template_id, QWidget* parent)
-    : QWidget(parent), class_name_(class_name), template_id_(template_id), instance_number_(next_instance_number++) {
+DevicePage::DevicePage(const QString& class_name, int template_id, PageContext& context, QWidget* parent)
+    : QWidget(parent),
+      m_context(context),
+      class_name_(class_name),
+      template_id_(template_id),
+      instance_number_(next_instance_number++) {
   setObjectName(class_name);
   setAttribute(Qt::WA_StyledBackground, false);
 }

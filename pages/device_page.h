@@ -5,10 +5,16 @@
 
 namespace vela {
 
+class PageContext;
+
 class DevicePage : public QWidget {
   Q_OBJECT
  public:
-  DevicePage(const QString& class_name, int template_id, QWidget* parent);
+  // The page works on `context` (the link and the device records) for its
+  // whole life; the context outlives it.
+  DevicePage(const QString& class_name, int template_id, PageContext& context, QWidget* parent);
+
+  PageContext& context() const { return m_context; }
 
   const QString& class_name() const { return class_name_; }
   int template_id() const { return template_id_; }
@@ -21,6 +27,8 @@ class DevicePage : public QWidget {
   virtual void close_page() {}
 
  protected:
+  PageContext& m_context;
+
   void paintEvent(QPaintEvent* event) override;
 
  private:

@@ -3,10 +3,7 @@
 #include <QCoreApplication>
 #include <QMetaObject>
 
-#include "diagnostics.h"
 #include "multiviewer_protocol.h"
-
-vela::PageContext* m_p_glo_main_set_or_get_dlg = nullptr;
 
 namespace vela {
 
@@ -20,17 +17,7 @@ PageContext::PageContext(LinkSettings settings) : m_link(std::move(settings)) {
   };
 }
 
-PageContext::~PageContext() {
-  m_link.state_decoder = nullptr;
-  if (m_p_glo_main_set_or_get_dlg == this) m_p_glo_main_set_or_get_dlg = nullptr;
-}
-
-PageContext* page_context() {
-  if (m_p_glo_main_set_or_get_dlg == nullptr) diag("main dlg p is null ,return \n");
-  return m_p_glo_main_set_or_get_dlg;
-}
-
-void PageContext::make_current() { m_p_glo_main_set_or_get_dlg = this; }
+PageContext::~PageContext() { m_link.state_decoder = nullptr; }
 
 void PageContext::post_to_window_thread(std::function<void()> work) {
   QCoreApplication* app = QCoreApplication::instance();

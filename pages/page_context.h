@@ -1,7 +1,8 @@
 #pragma once
 // What a device page sees of the panel: the link, the state records that
 // outlive the pages, the model window count, and a way to run work on the
-// window thread. The main window is one; a test makes one of its own.
+// window thread. The main window is one and hands itself to every page it
+// makes; a test makes one of its own.
 #include <QStringList>
 #include <array>
 #include <cstdint>
@@ -22,9 +23,6 @@ class PageContext {
   virtual ~PageContext();
   PageContext(const PageContext&) = delete;
   PageContext& operator=(const PageContext&) = delete;
-
-  // Makes this the context every page reaches (m_p_glo_main_set_or_get_dlg).
-  void make_current();
 
   // Runs work on the window thread, later; safe from any thread.
   static void post_to_window_thread(std::function<void()> work);
@@ -48,13 +46,4 @@ class PageContext {
   CameraNames m_camera_names;
 };
 
-}  // namespace vela
-
-// The one pointer through which pages reach the panel; empty while no panel
-// lives (a handler that finds it empty does nothing).
-extern vela::PageContext* m_p_glo_main_set_or_get_dlg;
-
-namespace vela {
-// The current context, or nullptr after writing "main dlg p is null ,return \n".
-PageContext* page_context();
 }  // namespace vela

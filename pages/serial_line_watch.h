@@ -10,12 +10,14 @@
 
 namespace vela {
 
+class SerialPort;
+
 class SerialLineWatch : public QObject {
  public:
   static constexpr int kCheckIntervalMs = 200;
 
   using ClosedHandler = std::function<void(bool line_lost)>;
-  SerialLineWatch(QObject* page, ClosedHandler on_closed);
+  SerialLineWatch(QObject* page, SerialPort& port, ClosedHandler on_closed);
 
   // The page shows the port open, or closed.
   void watch(bool open);
@@ -23,6 +25,7 @@ class SerialLineWatch : public QObject {
  private:
   void check();
 
+  SerialPort& m_port;
   QTimer m_timer;
   ClosedHandler m_on_closed;
 };

@@ -4,15 +4,12 @@
 #include "lm5530_protocol.h"
 #include "page_context.h"
 
-Lm5530Page::Lm5530Page(QWidget* parent)
-    : vela::ShowModePage(QStringLiteral("Lm5530Page"), kTemplateId, {kPreviewAnchorId, kGroupBoxId},
-                         parent) {
-  vela::PageContext* context = vela::page_context();
+Lm5530Page::Lm5530Page(vela::PageContext& context, QWidget* parent)
+    : vela::ShowModePage(QStringLiteral("Lm5530Page"), kTemplateId, {kPreviewAnchorId, kGroupBoxId}, context, parent) {
   show_all_keys_unselected();
-  if (context == nullptr) return;
   // Whatever the device shows, the page starts from the quad split and
   // tells the device nothing until the operator picks a mode.
-  vela::Lm5530State& state = context->m_lm5530;
+  vela::Lm5530State& state = context.m_lm5530;
   state.show_mode = 0;
   show_mode_key(0, true);
   state.window_slots = vela::lm5530::show_mode_slots(0);
@@ -21,8 +18,7 @@ Lm5530Page::Lm5530Page(QWidget* parent)
 void Lm5530Page::on_mode_button(int mode) { choose_show_mode(static_cast<std::uint8_t>(mode)); }
 
 void Lm5530Page::choose_show_mode(std::uint8_t mode) {
-  vela::PageContext* context = vela::page_context();
-  if (context == nullptr) return;
+  vela::PageContext* context = &m_context;
   vela::Lm5530State& state = context->m_lm5530;
   if (mode == state.show_mode) return;
   show_mode_key(state.show_mode, false);
@@ -42,20 +38,19 @@ void Lm5530Page::choose_show_mode(std::uint8_t mode) {
 }
 
 const vela::WindowSlots* Lm5530Page::window_slots() const {
-  const vela::PageContext* context = m_p_glo_main_set_or_get_dlg;
+  const vela::PageContext* context = &m_context;
   return context ? &context->m_lm5530.window_slots : nullptr;
 }
 
 int Lm5530Page::shown_mode() const {
-  const vela::PageContext* context = m_p_glo_main_set_or_get_dlg;
+  const vela::PageContext* context = &m_context;
   return context ? context->m_lm5530.show_mode : -1;
 }
 
 QString Lm5530Page::device_caption() const { return QStringLiteral("LM5530   \u00b7   4 CHANNELS"); }
 
 QStringList Lm5530Page::device_facts() const {
-  const vela::PageContext* context = m_p_glo_main_set_or_get_dlg;
-  if (context == nullptr) return {};
+  const vela::PageContext* context = &m_context;
   const vela::LinkSession& link = context->m_link;
   if (link.m_eState == vela::connection_mode::kSerial) {
     return {QStringLiteral("LINK   SERIAL"),

@@ -11,7 +11,7 @@ class Lm5530Page : public vela::ShowModePage {
   static constexpr int kPreviewAnchorId = 1205;
   static constexpr int kGroupBoxId = 1206;
 
-  explicit Lm5530Page(QWidget* parent);
+  Lm5530Page(vela::PageContext& context, QWidget* parent);
 
   void choose_show_mode(std::uint8_t mode);
 

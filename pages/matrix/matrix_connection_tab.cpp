@@ -62,9 +62,9 @@ MatrixConnectionTab::MatrixConnectionTab(MatrixPage* page)
     : MatrixSubPageBase(page, kTemplateId, bitmap::setting_background, kGroupBoxId) {
   set_separator_lines({QLine(kSeparatorLeft, kNetworkBandTop, kSeparatorRight, kNetworkBandTop),
                        QLine(kSeparatorLeft, kSerialBandTop, kSeparatorRight, kSerialBandTop)});
-  m_line_watch = new vela::SerialLineWatch(this, [this](bool) { show_port_closed(); });
+  m_line_watch = new vela::SerialLineWatch(this, m_context.m_link.com, [this](bool) { show_port_closed(); });
   create_controls();
-  if (vela::page_context() != nullptr) initialise();
+  initialise();
 }
 
 void MatrixConnectionTab::create_controls() {
@@ -104,7 +104,7 @@ void MatrixConnectionTab::create_controls() {
 }
 
 void MatrixConnectionTab::initialise() {
-  const vela::PageContext& context = *m_p_glo_main_set_or_get_dlg;
+  const vela::PageContext& context = m_context;
   if (const vela::DeviceEntry* device = context.m_link.current_device())
     m_address->set_address_text(QString::fromStdString(device->address_text()));
 
@@ -129,8 +129,7 @@ void MatrixConnectionTab::initialise() {
 }
 
 void MatrixConnectionTab::on_mode_selected(int index) {
-  vela::PageContext* context = vela::page_context();
-  if (context == nullptr) return;
+  vela::PageContext* context = &m_context;
   const bool serial = index == kSerialPortIndex;
   context->m_link.m_eState = serial ? vela::connection_mode::kSerial : vela::connection_mode::kNetwork;
   // The port stays as it is either way.
@@ -141,8 +140,7 @@ void MatrixConnectionTab::on_mode_selected(int index) {
 }
 
 void MatrixConnectionTab::on_connect() {
-  vela::PageContext* context = vela::page_context();
-  if (context == nullptr) return;
+  vela::PageContext* context = &m_context;
   vela::SerialPort& com = context->m_link.com;
   if (m_connected) {
     com.close(vela::SerialPort::kDefaultCloseWaitMs);

@@ -46,13 +46,11 @@ bool is_routing_key(int n) { return n >= 1 && n <= vela::matrix::kInputCount; }
 
 }  // namespace
 
-MatrixPage::MatrixPage(QWidget* parent)
-    : vela::DevicePage(QStringLiteral("MatrixPage"), kTemplateId, parent) {
+MatrixPage::MatrixPage(vela::PageContext& context, QWidget* parent)
+    : vela::DevicePage(QStringLiteral("MatrixPage"), kTemplateId, context, parent) {
   vela::register_matrix_bitmaps();
   create_controls();
-  vela::PageContext* context = vela::page_context();
-  if (context == nullptr) return;
-  vela::matrix_link::query_lock(*context);
+  vela::matrix_link::query_lock(context);
   select_tab(kControlTab);
 }
 
@@ -88,16 +86,13 @@ void MatrixPage::create_controls() {
     vela::set_control_id(tab, info.id);
     tab->setup_skinned(info.place, info.normal_bitmap);
     tab->setToolTip(QString::fromLatin1(info.caption));
-    connect(tab, &QAbstractButton::clicked, this, [this, t] {
-      if (vela::page_context() != nullptr) select_tab(t);
-    });
+    connect(tab, &QAbstractButton::clicked, this, [this, t] { select_tab(t); });
     m_tab_buttons[t - 1] = tab;
   }
 }
 
 void MatrixPage::on_input(int n) {
-  vela::PageContext* context = vela::page_context();
-  if (context == nullptr) return;
+  vela::PageContext* context = &m_context;
   vela::MatrixState& state = context->m_matrix;
   if (state.m_matrix_btn_lock != 0 || n == state.m_matrix_input) return;
   vela::diag("m_p_glo_main_set_or_get_dlg->m_matrix_input = %d \n ", state.m_matrix_input);
@@ -110,8 +105,7 @@ void MatrixPage::on_input(int n) {
 }
 
 void MatrixPage::on_output(int j) {
-  vela::PageContext* context = vela::page_context();
-  if (context == nullptr) return;
+  vela::PageContext* context = &m_context;
   vela::MatrixState& state = context->m_matrix;
   if (state.m_matrix_btn_lock != 0 || state.m_matrix_input == 0) return;
   vela::diag("ch = %d ,input = %d \n", j, state.m_matrix_input);
@@ -127,8 +121,7 @@ void MatrixPage::show_input(int n, bool selected) {
 }
 
 void MatrixPage::redraw_outputs(std::uint8_t input) {
-  const vela::PageContext* context = m_p_glo_main_set_or_get_dlg;
-  if (context == nullptr) return;
+  const vela::PageContext* context = &m_context;
   for (int j = 1; j <= vela::matrix::kOutputCount; ++j) {
     const bool carries = input != 0 && context->m_matrix.m_matrix_route[j - 1] == input;
     output_button(j)->set_bitmap(carries ? bitmap::digit_green(j) : bitmap::digit_grey(j));

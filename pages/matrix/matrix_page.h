@@ -20,7 +20,7 @@ class MatrixPage : public vela::DevicePage {
   static constexpr int kControlTab = 1;
   static constexpr int kSettingTab = 2;
 
-  explicit MatrixPage(QWidget* parent);
+  MatrixPage(vela::PageContext& context, QWidget* parent);
 
   // Shows tab t (1 CONTROL, 2 SETTING); the old sub-page is destroyed first.
   void select_tab(int t);

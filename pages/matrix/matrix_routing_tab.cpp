@@ -43,9 +43,8 @@ bool ready_to_send(const vela::PageContext& context) {
 MatrixRoutingTab::MatrixRoutingTab(MatrixPage* page)
     : MatrixSubPageBase(page, kTemplateId, bitmap::control_background, kGroupBoxId) {
   create_controls();
-  if (const vela::PageContext* context = vela::page_context()) {
-    m_buttons[kLock]->set_bitmap(lock_picture(context->m_matrix.m_matrix_btn_lock));
-  }
+  const vela::PageContext* context = &m_context;
+  { m_buttons[kLock]->set_bitmap(lock_picture(context->m_matrix.m_matrix_btn_lock)); }
 }
 
 void MatrixRoutingTab::create_controls() {
@@ -62,7 +61,6 @@ void MatrixRoutingTab::create_controls() {
 }
 
 void MatrixRoutingTab::on_action(Action action) {
-  if (vela::page_context() == nullptr) return;
   switch (action) {
     case kOneToAll:
       return one_to_all();
@@ -78,7 +76,7 @@ void MatrixRoutingTab::on_action(Action action) {
 }
 
 void MatrixRoutingTab::apply() {
-  vela::PageContext& context = *m_p_glo_main_set_or_get_dlg;
+  vela::PageContext& context = m_context;
   const vela::MatrixState& state = context.m_matrix;
   if (state.m_matrix_btn_lock != 0) return;
   vela::diag("m_eMatrixState = %d \n", state.m_eMatrixState);
@@ -93,7 +91,7 @@ void MatrixRoutingTab::apply() {
 }
 
 void MatrixRoutingTab::one_to_all() {
-  vela::PageContext& context = *m_p_glo_main_set_or_get_dlg;
+  vela::PageContext& context = m_context;
   vela::MatrixState& state = context.m_matrix;
   if (state.m_matrix_btn_lock != 0) return;
   vela::diag("m_eMatrixState = %d \n", state.m_eMatrixState);
@@ -110,7 +108,7 @@ void MatrixRoutingTab::one_to_all() {
 }
 
 void MatrixRoutingTab::one_to_one() {
-  vela::PageContext& context = *m_p_glo_main_set_or_get_dlg;
+  vela::PageContext& context = m_context;
   vela::MatrixState& state = context.m_matrix;
   if (state.m_matrix_btn_lock != 0) return;
   vela::diag("m_p_glo_main_set_or_get_dlg->m_matrix_input = %d \n ", state.m_matrix_input);
@@ -124,7 +122,7 @@ void MatrixRoutingTab::one_to_one() {
 }
 
 void MatrixRoutingTab::toggle_lock() {
-  vela::PageContext& context = *m_p_glo_main_set_or_get_dlg;
+  vela::PageContext& context = m_context;
   vela::MatrixState& state = context.m_matrix;
   const std::uint8_t value = state.m_matrix_btn_lock == 0 ? 1 : 0;
   m_buttons[kLock]->set_bitmap(lock_picture(value));

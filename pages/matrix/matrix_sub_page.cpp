@@ -16,9 +16,12 @@ namespace {
 constexpr QRect kGroupBoxPlace(5, 5, 480, 410);
 }
 
-MatrixSubPageBase::MatrixSubPageBase(MatrixPage* page, int template_id, int background_bitmap,
-                                     int group_box_id)
-    : QWidget(page), page_(page), template_id_(template_id), background_bitmap_(background_bitmap) {
+MatrixSubPageBase::MatrixSubPageBase(MatrixPage* page, int template_id, int background_bitmap, int group_box_id)
+    : QWidget(page),
+      m_context(page->context()),
+      page_(page),
+      template_id_(template_id),
+      background_bitmap_(background_bitmap) {
   setAttribute(Qt::WA_StyledBackground, false);
   setStyleSheet(caption_label_style() + drop_down_list_style());
   group_box_ = new SkinGroupBox(this);

@@ -12,6 +12,8 @@ class SkinGroupBox;
 
 namespace vela {
 
+class PageContext;
+
 class MatrixSubPageBase : public QWidget {
   Q_OBJECT
  public:
@@ -22,6 +24,8 @@ class MatrixSubPageBase : public QWidget {
 
  protected:
   MatrixPage* page() const { return page_; }
+  // The page's context: the link and the device records.
+  PageContext& m_context;
   void set_separator_lines(std::vector<QLine> lines) { separators_ = std::move(lines); }
 
   void paintEvent(QPaintEvent* event) override;

@@ -14,26 +14,23 @@ namespace mv = multiviewer;
 using DisplaySetter = void (MultiviewerState::*)(std::uint8_t);
 using Recomputation = void (MultiviewerPage::*)();
 
-void switch_display(MultiviewerPage& container, std::uint8_t command_code, DisplaySetter store,
-                    Recomputation recompute, std::uint8_t value) {
-  PageContext* context = page_context();
-  if (context == nullptr) return;
+void switch_display(MultiviewerPage& container, std::uint8_t command_code, DisplaySetter store, Recomputation recompute,
+                    std::uint8_t value) {
+  PageContext* context = &container.context();
   (context->m_multiviewer.*store)(value);
   if (multiviewer_link::send(*context, command_code, mv::switch_payload(value))) (container.*recompute)();
 }
 
-void set_setting(std::uint8_t MultiviewerSettings::*field, std::uint8_t command_code, std::uint8_t value) {
-  PageContext* context = page_context();
-  if (context == nullptr) return;
-  context->m_multiviewer.m_all_16_view_page_data.*field = value;
-  multiviewer_link::send(*context, command_code, mv::switch_payload(value));
+void set_setting(PageContext& context, std::uint8_t MultiviewerSettings::*field, std::uint8_t command_code,
+                 std::uint8_t value) {
+  context.m_multiviewer.m_all_16_view_page_data.*field = value;
+  multiviewer_link::send(context, command_code, mv::switch_payload(value));
 }
 
 }  // namespace
 
 void send_layout(MultiviewerPage& container, int index) {
-  PageContext* context = page_context();
-  if (context == nullptr) return;
+  PageContext* context = &container.context();
   MultiviewerState& state = context->m_multiviewer;
   state.m_all_16_view_page_data.mode_type = static_cast<std::uint8_t>(index);
   const std::optional<mv::LayoutEntry> layout = mv::layout_at(index);
@@ -48,13 +45,11 @@ void send_layout(MultiviewerPage& container, int index) {
   diag("m_p_glo_main_set_or_get_dlg->m_cur_window_count = %d \n ", state.m_cur_window_count);
 }
 
-void set_output_resolution(int position) {
-  PageContext* context = page_context();
-  if (context == nullptr) return;
-  context->m_multiviewer.m_all_16_view_page_data.resolution_type = static_cast<std::uint8_t>(position);
+void set_output_resolution(PageContext& context, int position) {
+  context.m_multiviewer.m_all_16_view_page_data.resolution_type = static_cast<std::uint8_t>(position);
   const std::optional<mv::ResolutionEntry> resolution = mv::resolution_at(position);
   if (!resolution) return;
-  multiviewer_link::send(*context, mv::code::kOutputResolution, mv::output_resolution_payload(resolution->code));
+  multiviewer_link::send(context, mv::code::kOutputResolution, mv::output_resolution_payload(resolution->code));
 }
 
 void set_resolution_labels(MultiviewerPage& container, std::uint8_t value) {
@@ -72,14 +67,16 @@ void switch_labels(MultiviewerPage& container, std::uint8_t value) {
                  &MultiviewerPage::recompute_label_boxes, value);
 }
 
-void set_audio_source(std::uint8_t channel) {
-  set_setting(&MultiviewerSettings::audio_source_channel, mv::code::kAudioSource, channel);
+void set_audio_source(PageContext& context, std::uint8_t channel) {
+  set_setting(context, &MultiviewerSettings::audio_source_channel, mv::code::kAudioSource, channel);
 }
 
-void set_border(std::uint8_t value) {
-  set_setting(&MultiviewerSettings::border_enable, mv::code::kBorderSwitch, value);
+void set_border(PageContext& context, std::uint8_t value) {
+  set_setting(context, &MultiviewerSettings::border_enable, mv::code::kBorderSwitch, value);
 }
 
-void set_lock(std::uint8_t value) { set_setting(&MultiviewerSettings::lock_state, mv::code::kLock, value); }
+void set_lock(PageContext& context, std::uint8_t value) {
+  set_setting(context, &MultiviewerSettings::lock_state, mv::code::kLock, value);
+}
 
 }  // namespace vela::multiviewer_actions

@@ -79,8 +79,7 @@ MultiviewerColoursTab::MultiviewerColoursTab(MultiviewerPage* container)
   set_headings(std::move(headings));
   create_controls();
 
-  vela::PageContext* context = vela::page_context();
-  if (context == nullptr) return;
+  vela::PageContext* context = &m_context;
   MultiviewerSettings& settings = context->m_multiviewer.m_all_16_view_page_data;
   const int window_count = std::min<int>(context->m_multiviewer.m_cur_window_count, mv::kWindowCount);
   for (std::size_t s = 0; s < kSections.size(); ++s) {
@@ -120,8 +119,7 @@ void MultiviewerColoursTab::create_controls() {
 }
 
 void MultiviewerColoursTab::show_colours(int section) {
-  const vela::PageContext* context = m_p_glo_main_set_or_get_dlg;
-  if (context == nullptr) return;
+  const vela::PageContext* context = &m_context;
   const MultiviewerSettings& settings = context->m_multiviewer.m_all_16_view_page_data;
   const Section& entry = kSections[static_cast<std::size_t>(section)];
   const int channel = settings.*entry.channel;
@@ -133,16 +131,16 @@ void MultiviewerColoursTab::show_colours(int section) {
 }
 
 void MultiviewerColoursTab::on_channel_chosen(int section, int item) {
-  vela::PageContext* context = vela::page_context();
-  if (context == nullptr || item < 0) return;
+  vela::PageContext* context = &m_context;
+  if (item < 0) return;
   context->m_multiviewer.m_all_16_view_page_data.*kSections[static_cast<std::size_t>(section)].channel =
       static_cast<std::uint8_t>(item);
   show_colours(section);
 }
 
 void MultiviewerColoursTab::on_colour_chosen(int section, int which, int colour) {
-  vela::PageContext* context = vela::page_context();
-  if (context == nullptr || colour < 0) return;
+  vela::PageContext* context = &m_context;
+  if (colour < 0) return;
   MultiviewerSettings& settings = context->m_multiviewer.m_all_16_view_page_data;
   const Section& entry = kSections[static_cast<std::size_t>(section)];
   const ColourList& list = entry.colour_lists[static_cast<std::size_t>(which)];

@@ -38,8 +38,7 @@ MultiviewerLabelsTab::MultiviewerLabelsTab(MultiviewerPage* container)
   set_separator_lines({QLine(20, 80, 470, 80)});
   setStyleSheet(styleSheet() + fields::edit_field_style());
   create_controls();
-  const vela::PageContext* context = vela::page_context();
-  if (context == nullptr) return;
+  const vela::PageContext* context = &m_context;
   const vela::MultiviewerState& state = context->m_multiviewer;
   const bool ten_windows = context->m_model_window_count == 10;
   for (int w = 1; w <= 16; ++w) {
@@ -86,8 +85,7 @@ void MultiviewerLabelsTab::keyPressEvent(QKeyEvent* event) {
 }
 
 void MultiviewerLabelsTab::on_enter() {
-  vela::PageContext* context = vela::page_context();
-  if (context == nullptr) return;
+  vela::PageContext* context = &m_context;
   int window = 0;
   for (int w = 1; w <= 16 && window == 0; ++w) {
     if (label_field(w)->hasFocus()) window = w;
@@ -101,8 +99,7 @@ void MultiviewerLabelsTab::on_enter() {
 }
 
 void MultiviewerLabelsTab::confirm_label(int window) {
-  vela::PageContext* context = vela::page_context();
-  if (context == nullptr) return;
+  vela::PageContext* context = &m_context;
   const vela::Bytes payload =
       mv::label_text_payload(static_cast<std::uint8_t>(window), context->m_multiviewer.m_window_label[window - 1]);
   vela::diag("sendLen = %d \n ", static_cast<int>(vela::frame::kOverhead + payload.size()));

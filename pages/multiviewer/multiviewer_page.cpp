@@ -39,8 +39,8 @@ const vela::MultiviewerSubPageInfo* info_of(int n) {
 
 }  // namespace
 
-MultiviewerPage::MultiviewerPage(QWidget* parent)
-    : vela::DevicePage(QStringLiteral("MultiviewerPage"), kTemplateId, parent),
+MultiviewerPage::MultiviewerPage(vela::PageContext& context, QWidget* parent)
+    : vela::DevicePage(QStringLiteral("MultiviewerPage"), kTemplateId, context, parent),
       m_preview(vela::make_preview_image()) {
   vela::register_multiviewer_bitmaps();
   create_controls();
@@ -79,10 +79,7 @@ SkinButton* MultiviewerPage::sub_page_button(int n) const {
   return nullptr;
 }
 
-void MultiviewerPage::on_sub_page_button(int n) {
-  if (vela::page_context() == nullptr) return;
-  select_sub_page(n);
-}
+void MultiviewerPage::on_sub_page_button(int n) { select_sub_page(n); }
 
 void MultiviewerPage::select_sub_page(int n) {
   const vela::MultiviewerSubPageInfo* info = info_of(n);
@@ -128,7 +125,8 @@ void MultiviewerPage::close_page() {
 }
 
 void MultiviewerPage::recompute(void (*recomputation)(vela::MultiviewerState&)) {
-  if (vela::PageContext* context = vela::page_context()) recomputation(context->m_multiviewer);
+  vela::PageContext* context = &m_context;
+  recomputation(context->m_multiviewer);
   request_preview_repaint();
 }
 
@@ -150,8 +148,8 @@ void MultiviewerPage::paintEvent(QPaintEvent*) {
   vela::diag("on paint \n");
   QPainter p(this);
   p.fillRect(rect(), vela::style::well);
-  const vela::PageContext* context = m_p_glo_main_set_or_get_dlg;
-  if (context != nullptr) vela::paint_multiviewer_preview(m_preview, context->m_multiviewer);
+  const vela::PageContext* context = &m_context;
+  vela::paint_multiviewer_preview(m_preview, context->m_multiviewer);
   paint_preview_header(p);
   paint_footer(p);
   // Composed off-screen, copied in one step: never a half-drawn layout.
@@ -164,8 +162,7 @@ void MultiviewerPage::paintEvent(QPaintEvent*) {
 void MultiviewerPage::paint_preview_header(QPainter& p) {
   const QRectF strip(m_preview_rect.left(), 8, m_preview_rect.width(), 26);
   vela::paint_label(p, strip, QStringLiteral("OUTPUT PREVIEW"), vela::style::caption_dim, 11);
-  const vela::PageContext* context = m_p_glo_main_set_or_get_dlg;
-  if (context == nullptr) return;
+  const vela::PageContext* context = &m_context;
   const vela::MultiviewerSettings& settings = context->m_multiviewer.m_all_16_view_page_data;
   QStringList facts;
   if (const auto layout = mv::layout_at(settings.mode_type)) facts << QStringLiteral("%1 WINDOWS").arg(layout->code);
@@ -178,8 +175,7 @@ void MultiviewerPage::paint_preview_header(QPainter& p) {
 }
 
 void MultiviewerPage::paint_footer(QPainter& p) {
-  const vela::PageContext* context = m_p_glo_main_set_or_get_dlg;
-  if (context == nullptr) return;
+  const vela::PageContext* context = &m_context;
   const QRectF strip(m_preview_rect.left(), m_preview_rect.bottom() + 12, m_preview_rect.width(), 24);
   const vela::DeviceEntry* device = context->m_link.current_device();
   QString where = device ? QString::fromStdString(device->address_text()) : QString();

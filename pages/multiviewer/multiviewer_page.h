@@ -20,7 +20,7 @@ class MultiviewerPage : public vela::DevicePage {
   static constexpr QRect kPreviewPlace{5, 40, 720, 480};
   static constexpr QRect kSubPagePlace{750, 105, 490, 420};
 
-  explicit MultiviewerPage(QWidget* parent);
+  MultiviewerPage(vela::PageContext& context, QWidget* parent);
 
   // Shows sub-page n (1 to 6); the old one is destroyed first.
   void select_sub_page(int n);

@@ -101,8 +101,8 @@ MultiviewerSettingsTab::MultiviewerSettingsTab(MultiviewerPage* container)
 }
 
 void MultiviewerSettingsTab::create_controls() {
-  const vela::PageContext* context = m_p_glo_main_set_or_get_dlg;
-  const int model_window_count = context != nullptr ? std::min<int>(context->m_model_window_count, 16) : 0;
+  const vela::PageContext* context = &m_context;
+  const int model_window_count = std::min<int>(context->m_model_window_count, 16);
   for (std::size_t i = 0; i < kLists.size(); ++i) {
     const SettingList& entry = kLists[i];
     fields::make_caption(this, QString::fromLatin1(entry.caption), QRect(entry.at, kListCaptionSize));
@@ -160,8 +160,7 @@ Ipv4AddressEdit* MultiviewerSettingsTab::address_field(int id) const {
 }
 
 void MultiviewerSettingsTab::show_settings() {
-  const vela::PageContext* context = vela::page_context();
-  if (context == nullptr) return;
+  const vela::PageContext* context = &m_context;
   const MultiviewerSettings& settings = context->m_multiviewer.m_all_16_view_page_data;
   fields::select_quietly(list(kResolutionTypeListId), settings.resolution_type);
   fields::select_quietly(list(kResolutionDisplayListId), on_off_item(settings.resolution_enable));
@@ -172,8 +171,8 @@ void MultiviewerSettingsTab::show_settings() {
 }
 
 void MultiviewerSettingsTab::fill_addresses() {
-  const vela::PageContext* context = m_p_glo_main_set_or_get_dlg;
-  const vela::DeviceEntry* device = context != nullptr ? context->m_link.current_device() : nullptr;
+  const vela::PageContext* context = &m_context;
+  const vela::DeviceEntry* device = context->m_link.current_device();
   const QString address = device != nullptr ? QString::fromStdString(device->address_text()) : QString();
   address_field(kAddressFieldId)->set_address_text(address);
   address_field(kMaskFieldId)->set_address_text(kDefaultMask);
@@ -181,33 +180,32 @@ void MultiviewerSettingsTab::fill_addresses() {
 }
 
 void MultiviewerSettingsTab::on_list_chosen(std::size_t index, int item) {
-  if (vela::page_context() == nullptr || item < 0) return;
+  if (item < 0) return;
   const auto v = static_cast<std::uint8_t>(item);
   switch (kLists[index].id) {
     case kAudioMeterListId:
       actions::set_meters(*container(), v);
       break;
     case kAudioSourceListId:
-      actions::set_audio_source(static_cast<std::uint8_t>(v + 1));
+      actions::set_audio_source(m_context, static_cast<std::uint8_t>(v + 1));
       break;
     case kResolutionTypeListId:
-      actions::set_output_resolution(v);
+      actions::set_output_resolution(m_context, v);
       break;
     case kResolutionDisplayListId:
       actions::set_resolution_labels(*container(), v);
       break;
     case kBorderListId:
-      actions::set_border(v);
+      actions::set_border(m_context, v);
       break;
     case kLockListId:
-      actions::set_lock(v);
+      actions::set_lock(m_context, v);
       break;
   }
 }
 
 void MultiviewerSettingsTab::on_set_address() {
-  vela::PageContext* context = vela::page_context();
-  if (context == nullptr) return;
+  vela::PageContext* context = &m_context;
   for (const Ipv4AddressEdit* field : m_address_fields) {
     if (!is_complete(field)) {
       vela::show_operator_message("Please fill in all four parts of the IP address, subnet mask and gateway");
@@ -221,8 +219,7 @@ void MultiviewerSettingsTab::on_set_address() {
 }
 
 void MultiviewerSettingsTab::on_set_default() {
-  vela::PageContext* context = vela::page_context();
-  if (context == nullptr) return;
+  vela::PageContext* context = &m_context;
   if (vela::multiviewer_link::send(*context, mv::code::kDefaults, mv::defaults_payload())) {
     mv::device_defaults::apply(context->m_multiviewer, context->m_model_window_count);
     container()->recompute_preview();

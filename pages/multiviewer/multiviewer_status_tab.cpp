@@ -32,8 +32,7 @@ MultiviewerStatusTab::MultiviewerStatusTab(MultiviewerPage* container)
   m_timer.setInterval(kPollPeriodMs);
   connect(&m_timer, &QTimer::timeout, this, &MultiviewerStatusTab::on_timer);
 
-  vela::PageContext* context = vela::page_context();
-  if (context == nullptr) return;
+  vela::PageContext* context = &m_context;
   vela::multiviewer_link::read_state(*context);
   container->recompute_preview();
   if (context->m_model_window_count == 0) context->m_model_window_count = 10;
@@ -71,15 +70,13 @@ void MultiviewerStatusTab::create_controls() {
 
 void MultiviewerStatusTab::on_timer() {
   vela::diag("timer on\n");
-  vela::PageContext* context = vela::page_context();
-  if (context == nullptr) return;
+  vela::PageContext* context = &m_context;
   vela::multiviewer_link::poll_status(*context);
   update_lamps();
 }
 
 void MultiviewerStatusTab::update_lamps() {
-  const vela::PageContext* context = m_p_glo_main_set_or_get_dlg;
-  if (context == nullptr) return;
+  const vela::PageContext* context = &m_context;
   const vela::MultiviewerState& state = context->m_multiviewer;
   const int count = std::min<int>(context->m_model_window_count, 16);
   for (int w = 1; w <= count; ++w) {

@@ -18,7 +18,7 @@ constexpr QRect kGroupBoxPlace(5, 5, 480, 410);
 }
 
 MultiviewerSubPageBase::MultiviewerSubPageBase(MultiviewerPage* container, int template_id, int group_box_id)
-    : QWidget(container), container_(container), template_id_(template_id) {
+    : QWidget(container), m_context(container->context()), container_(container), template_id_(template_id) {
   setAttribute(Qt::WA_StyledBackground, false);
   // Captions and fields read in the accent colour, as on every page.
   setStyleSheet(drop_down_list_style() +

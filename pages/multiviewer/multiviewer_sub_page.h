@@ -12,6 +12,8 @@ class MultiviewerPage;
 
 namespace vela {
 
+class PageContext;
+
 class MultiviewerSubPageBase : public QWidget {
   Q_OBJECT
  public:
@@ -22,6 +24,8 @@ class MultiviewerSubPageBase : public QWidget {
 
  protected:
   MultiviewerPage* container() const { return container_; }
+  // The page's context: the link and the device records.
+  PageContext& m_context;
   // Lines painted on every paint, in the page's client pixels.
   void set_separator_lines(std::vector<QLine> lines) { separators_ = std::move(lines); }
   // Section titles painted on every paint, each with its text's baseline

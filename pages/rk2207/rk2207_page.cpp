@@ -32,17 +32,15 @@ QString channel_text(std::uint8_t channel) {
 
 }  // namespace
 
-Rk2207Page::Rk2207Page(QWidget* parent)
-    : vela::ShowModePage(QStringLiteral("Rk2207Page"), kTemplateId, {kPreviewAnchorId, kGroupBoxId},
-                         parent) {
+Rk2207Page::Rk2207Page(vela::PageContext& context, QWidget* parent)
+    : vela::ShowModePage(QStringLiteral("Rk2207Page"), kTemplateId, {kPreviewAnchorId, kGroupBoxId}, context, parent) {
   m_enter_is_silent = true;
   show_all_keys_unselected();
   read_back();
 }
 
 void Rk2207Page::read_back() {
-  vela::PageContext* context = vela::page_context();
-  if (context == nullptr) return;
+  vela::PageContext* context = &m_context;
   const std::optional<std::uint8_t> mode = vela::rk2207_link::read_state(*context);
   if (!mode) return;
   m_suppress_send = true;
@@ -56,8 +54,7 @@ void Rk2207Page::read_back() {
 void Rk2207Page::on_mode_button(int mode) { apply_show_mode(static_cast<std::uint8_t>(mode)); }
 
 void Rk2207Page::apply_show_mode(std::uint8_t mode) {
-  vela::PageContext* context = vela::page_context();
-  if (context == nullptr) return;
+  vela::PageContext* context = &m_context;
   vela::Rk2207State& record = context->m_all_rk2207_page_data;
   if (mode == record.show_mode) return;
   show_mode_key(record.show_mode, false);
@@ -74,20 +71,19 @@ void Rk2207Page::apply_show_mode(std::uint8_t mode) {
 }
 
 const vela::WindowSlots* Rk2207Page::window_slots() const {
-  const vela::PageContext* context = m_p_glo_main_set_or_get_dlg;
+  const vela::PageContext* context = &m_context;
   return context ? &context->m_rk2207_window_slots : nullptr;
 }
 
 int Rk2207Page::shown_mode() const {
-  const vela::PageContext* context = m_p_glo_main_set_or_get_dlg;
+  const vela::PageContext* context = &m_context;
   return context ? context->m_all_rk2207_page_data.show_mode : -1;
 }
 
 QString Rk2207Page::device_caption() const { return QStringLiteral("RK2207   \u00b7   4 CHANNELS"); }
 
 QStringList Rk2207Page::device_facts() const {
-  const vela::PageContext* context = m_p_glo_main_set_or_get_dlg;
-  if (context == nullptr) return {};
+  const vela::PageContext* context = &m_context;
   const vela::Rk2207State& record = context->m_all_rk2207_page_data;
   const vela::DeviceEntry* device = context->m_link.current_device();
   return {

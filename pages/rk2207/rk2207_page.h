@@ -11,7 +11,7 @@ class Rk2207Page : public vela::ShowModePage {
   static constexpr int kPreviewAnchorId = 1185;
   static constexpr int kGroupBoxId = 1188;
 
-  explicit Rk2207Page(QWidget* parent);
+  Rk2207Page(vela::PageContext& context, QWidget* parent);
 
   // From a mode key or from the state reply.
   void apply_show_mode(std::uint8_t mode);

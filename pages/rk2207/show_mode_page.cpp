@@ -30,8 +30,8 @@ QRect show_mode_key_place(int mode) {
   return QRect(830 + 90 * (mode % 4), 160 + 60 * (mode / 4), 68, key_height(mode));
 }
 
-ShowModePage::ShowModePage(const QString& class_name, int template_id, Ids ids, QWidget* parent)
-    : DevicePage(class_name, template_id, parent), m_preview(make_show_mode_canvas()) {
+ShowModePage::ShowModePage(const QString& class_name, int template_id, Ids ids, PageContext& context, QWidget* parent)
+    : DevicePage(class_name, template_id, context, parent), m_preview(make_show_mode_canvas()) {
   register_show_mode_pictures();
   auto* anchor = new QWidget(this);
   set_control_id(anchor, ids.preview_anchor);

@@ -35,7 +35,7 @@ class ShowModePage : public DevicePage {
   const QImage& preview_image() const { return m_preview; }
 
  protected:
-  ShowModePage(const QString& class_name, int template_id, Ids ids, QWidget* parent);
+  ShowModePage(const QString& class_name, int template_id, Ids ids, PageContext& context, QWidget* parent);
 
   // Gives key `mode` its selected or unselected picture; modes without a
   // key (16 and above) have nothing to show.

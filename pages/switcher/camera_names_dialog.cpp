@@ -27,8 +27,8 @@ QString row_caption(int camera_index) {
 
 }  // namespace
 
-CameraNamesDialog::CameraNamesDialog(QWidget* parent)
-    : SwitcherDialog(parent, QStringLiteral("Switcher UMD"), kTemplateId) {
+CameraNamesDialog::CameraNamesDialog(vela::PageContext& context, QWidget* parent)
+    : SwitcherDialog(context, parent, QStringLiteral("Switcher UMD"), kTemplateId) {
   for (int i = 0; i < vela::kCameraNameCount; ++i) {
     const std::size_t n = static_cast<std::size_t>(i);
     const int top = kFirstRowTop + i * kRowPitch;
@@ -49,8 +49,7 @@ CameraNamesDialog::CameraNamesDialog(QWidget* parent)
 }
 
 void CameraNamesDialog::on_set(int camera_index) {
-  vela::PageContext* context = vela::page_context();
-  if (context == nullptr) return;
+  vela::PageContext* context = &m_context;
   context->m_camera_names[static_cast<std::size_t>(camera_index)] = name_edit(camera_index)->text().toStdU16String();
   vela::switcher_link::send_camera_name(*context, camera_index);
 }

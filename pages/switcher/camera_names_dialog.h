@@ -16,7 +16,7 @@ class CameraNamesDialog : public vela::SwitcherDialog {
   static constexpr int kTemplateId = 381;
   static constexpr int kNameLimit = 10;
 
-  explicit CameraNamesDialog(QWidget* parent);
+  CameraNamesDialog(vela::PageContext& context, QWidget* parent);
 
   // Camera index 0 to 10 (10 is MP 1).
   QLineEdit* name_edit(int camera_index) const { return m_edits[static_cast<std::size_t>(camera_index)]; }

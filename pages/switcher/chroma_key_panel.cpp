@@ -28,7 +28,8 @@ int kept_type(const vela::SwitcherState& state) {
 
 }  // namespace
 
-ChromaKeyPanel::ChromaKeyPanel(QWidget* parent) : SwitcherKeyerSubPage(parent, kTemplateId, kControls) {
+ChromaKeyPanel::ChromaKeyPanel(vela::PageContext& context, QWidget* parent)
+    : SwitcherKeyerSubPage(context, parent, kTemplateId, kControls) {
   const widgets::ListRow type = widgets::list_row(kTypeRowTop);
   widgets::make_caption(this, QStringLiteral("Chorma Type"), type.caption);
   QStringList type_names;
@@ -38,24 +39,21 @@ ChromaKeyPanel::ChromaKeyPanel(QWidget* parent) : SwitcherKeyerSubPage(parent, k
 
   // Both key colours start again from their presets; the page opens on the
   // key colour the record keeps, so a release is stored where it is shown.
-  vela::PageContext* context = vela::page_context();
-  if (context == nullptr) return;
-  sw::write_chroma_presets(context->m_switcher);
-  const int kept = kept_type(context->m_switcher);
+  sw::write_chroma_presets(context.m_switcher);
+  const int kept = kept_type(context.m_switcher);
   m_type_list->setCurrentIndex(kept);
   show_type_colours(kept);
 }
 
 void ChromaKeyPanel::show_type_colours(int type) {
-  const vela::PageContext* context = vela::page_context();
-  if (context == nullptr) return;
+  const vela::PageContext* context = &m_context;
   const sw::KeyColour colour = sw::chroma_colour(context->m_switcher, type);
   bars().show_values(colour.red, colour.green, colour.blue);
 }
 
 void ChromaKeyPanel::on_type_chosen(int type) {
-  vela::PageContext* context = vela::page_context();
-  if (context == nullptr || type < 0 || type >= sw::kChromaKeyTypeCount) return;
+  vela::PageContext* context = &m_context;
+  if (type < 0 || type >= sw::kChromaKeyTypeCount) return;
   vela::diag(type == 0 ? "1 \n" : "2 \n");
   const sw::KeyColour colour = sw::chroma_colour(context->m_switcher, type);
   for (int c = 0; c < vela::ColourBars::kChannels; ++c) vela::diag(kChannelLines[c], colour.channel(c));
@@ -66,8 +64,7 @@ void ChromaKeyPanel::on_type_chosen(int type) {
 }
 
 void ChromaKeyPanel::on_released(int channel, int position) {
-  vela::PageContext* context = vela::page_context();
-  if (context == nullptr) return;
+  vela::PageContext* context = &m_context;
   vela::SwitcherState& state = context->m_switcher;
   const int type = kept_type(state);
   const auto value = static_cast<std::uint8_t>(position);

@@ -11,7 +11,7 @@ class ChromaKeyPanel : public vela::SwitcherKeyerSubPage {
  public:
   static constexpr int kTemplateId = 307;
 
-  explicit ChromaKeyPanel(QWidget* parent);
+  ChromaKeyPanel(vela::PageContext& context, QWidget* parent);
 
   QComboBox* type_list() const { return m_type_list; }
 

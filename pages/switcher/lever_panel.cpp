@@ -98,7 +98,7 @@ void LeverPanel::stop_worker() {
 
 std::uint8_t LeverPanel::direction() const {
   if (m_worker) return m_worker->direction();
-  const PageContext* context = m_p_glo_main_set_or_get_dlg;
+  const PageContext* context = &m_page.context();
   return context ? context->m_switcher.transition_direction : 1;
 }
 
@@ -120,8 +120,7 @@ void LeverPanel::on_press() {
   const int position = m_lever->get_pos();
   const std::uint8_t d = direction();
   diag("mouse down,pos = %d,direction = %d \n", position, d);
-  PageContext* context = page_context();
-  if (context == nullptr) return;
+  PageContext* context = &m_page.context();
   const std::array<std::uint8_t, 2> payload{d, lever::press_value(position, d)};
   switcher_link::send(*context, command::kTransitionPosition, payload);
 }
@@ -129,8 +128,7 @@ void LeverPanel::on_press() {
 void LeverPanel::on_notified(int message, int, int position) {
   if (message != BitmapSlider::kPositionMoving) return;
   // The record keeps the lever position itself, as the Auto steps do.
-  if (PageContext* context = page_context())
-    context->m_switcher.transition_position = static_cast<std::uint8_t>(position);
+  m_page.context().m_switcher.transition_position = static_cast<std::uint8_t>(position);
 }
 
 void LeverPanel::on_duration_entered() {
@@ -138,8 +136,7 @@ void LeverPanel::on_duration_entered() {
 }
 
 void LeverPanel::on_auto() {
-  PageContext* context = page_context();
-  if (context == nullptr) return;
+  PageContext* context = &m_page.context();
   switcher_link::send(*context, command::kAutoTransition);
   SwitcherState& state = context->m_switcher;
   state.transition_position = static_cast<std::uint8_t>(m_lever->get_pos());
@@ -151,8 +148,7 @@ void LeverPanel::on_auto() {
 }
 
 void LeverPanel::on_auto_tick() {
-  PageContext* context = page_context();
-  if (context == nullptr) return;
+  PageContext* context = &m_page.context();
   SwitcherState& state = context->m_switcher;
   const int next = lever::auto_step(m_lever->get_pos(), direction());
   state.transition_position = static_cast<std::uint8_t>(next);
@@ -182,8 +178,7 @@ void LeverPanel::apply_reports() {
     std::lock_guard lock(m_reports_mutex);
     reports.swap(m_reports);
   }
-  PageContext* context = m_p_glo_main_set_or_get_dlg;
-  if (context == nullptr) return;
+  PageContext* context = &m_page.context();
   SwitcherState& state = context->m_switcher;
   for (const LeverEvent& event : reports) {
     state.transition_running = event.kind == LeverEvent::Kind::Started ? 1 : 0;

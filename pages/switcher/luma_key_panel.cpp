@@ -11,13 +11,13 @@ constexpr int kStartValue = 16;
 
 }  // namespace
 
-LumaKeyPanel::LumaKeyPanel(QWidget* parent) : SwitcherKeyerSubPage(parent, kTemplateId, kControls) {
+LumaKeyPanel::LumaKeyPanel(vela::PageContext& context, QWidget* parent)
+    : SwitcherKeyerSubPage(context, parent, kTemplateId, kControls) {
   bars().show_values(kStartValue, kStartValue, kStartValue);
 }
 
 void LumaKeyPanel::on_released(int channel, int position) {
-  vela::PageContext* context = vela::page_context();
-  if (context == nullptr) return;
+  vela::PageContext* context = &m_context;
   vela::switcher::set_luma_channel(context->m_switcher, channel, static_cast<std::uint8_t>(position));
   send_colour(*context, channel, position);
 }

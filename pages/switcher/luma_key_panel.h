@@ -8,7 +8,7 @@ class LumaKeyPanel : public vela::SwitcherKeyerSubPage {
  public:
   static constexpr int kTemplateId = 242;
 
-  explicit LumaKeyPanel(QWidget* parent);
+  LumaKeyPanel(vela::PageContext& context, QWidget* parent);
 
  private:
   void on_released(int channel, int position) override;

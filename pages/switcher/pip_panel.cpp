@@ -81,8 +81,8 @@ std::uint16_t& window_field(vela::SwitcherState& state, int value_index) {
 
 }  // namespace
 
-PipPanel::PipPanel(QWidget* parent)
-    : SwitcherSettingsSubPage(parent, kTemplateId, kGroupBoxId) {
+PipPanel::PipPanel(vela::PageContext& context, QWidget* parent)
+    : SwitcherSettingsSubPage(context, parent, kTemplateId, kGroupBoxId) {
   for (int i = 0; i < kListCount; ++i) {
     const widgets::ListRow row = widgets::list_row(kFirstListTop + i * kListPitch);
     widgets::make_caption(this, QString::fromLatin1(kLists[i].caption), row.caption);
@@ -104,16 +104,15 @@ PipPanel::PipPanel(QWidget* parent)
 }
 
 void PipPanel::on_list_chosen(int list, int index) {
-  vela::PageContext* context = vela::page_context();
-  if (context == nullptr || index < 0) return;
+  vela::PageContext* context = &m_context;
+  if (index < 0) return;
   list_field(context->m_switcher, list) = static_cast<std::uint8_t>(index);
   const std::uint8_t payload[] = {static_cast<std::uint8_t>(index)};
   vela::switcher_link::send(*context, kLists[list].code, payload);
 }
 
 void PipPanel::on_released(int value_index, int position) {
-  vela::PageContext* context = vela::page_context();
-  if (context == nullptr) return;
+  vela::PageContext* context = &m_context;
   const auto value = static_cast<std::uint16_t>(position * sw::kPipScales[value_index]);
   window_field(context->m_switcher, value_index) = value;
   vela::switcher_link::send(*context, sw::kPipCodes[value_index], sw::u16_payload(value));

@@ -22,7 +22,7 @@ class PipPanel : public vela::SwitcherSettingsSubPage {
   // Source, border enable, border colour, border width.
   static constexpr int kListCount = 4;
 
-  explicit PipPanel(QWidget* parent);
+  PipPanel(vela::PageContext& context, QWidget* parent);
 
   QComboBox* list(int index) const { return m_lists[static_cast<std::size_t>(index)]; }
   vela::TrackBar* window_bar(int index) const { return m_bars[static_cast<std::size_t>(index)]; }

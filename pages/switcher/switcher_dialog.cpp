@@ -8,8 +8,8 @@
 
 namespace vela {
 
-SwitcherDialog::SwitcherDialog(QWidget* parent, const QString& title, int template_id)
-    : QDialog(parent), template_id_(template_id) {
+SwitcherDialog::SwitcherDialog(PageContext& context, QWidget* parent, const QString& title, int template_id)
+    : QDialog(parent), m_context(context), template_id_(template_id) {
   setModal(false);
   setWindowTitle(title);
   resize(kSize);

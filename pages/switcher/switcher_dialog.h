@@ -6,16 +6,21 @@
 
 namespace vela {
 
+class PageContext;
+
 class SwitcherDialog : public QDialog {
   Q_OBJECT
  public:
   static constexpr QSize kSize{320, 550};
 
-  SwitcherDialog(QWidget* parent, const QString& title, int template_id);
+  SwitcherDialog(PageContext& context, QWidget* parent, const QString& title, int template_id);
 
   int template_id() const { return template_id_; }
 
  protected:
+  // The page's context: the link and the device records.
+  PageContext& m_context;
+
   void paintEvent(QPaintEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
 

@@ -12,8 +12,9 @@ namespace {
 constexpr int kSourceRowTop = 28;
 }
 
-SwitcherKeyerSubPage::SwitcherKeyerSubPage(QWidget* parent, int template_id, const KeyerControls& controls)
-    : SwitcherSettingsSubPage(parent, template_id, controls.group_box_id), m_controls(controls) {
+SwitcherKeyerSubPage::SwitcherKeyerSubPage(PageContext& context, QWidget* parent, int template_id,
+                                           const KeyerControls& controls)
+    : SwitcherSettingsSubPage(context, parent, template_id, controls.group_box_id), m_controls(controls) {
   const switcher_widgets::ListRow source = switcher_widgets::list_row(kSourceRowTop);
   switcher_widgets::make_caption(this, QStringLiteral("Video Source"), source.caption);
   m_source_list = switcher_widgets::make_list(this, controls.source_list_id, source.list,
@@ -27,8 +28,8 @@ SwitcherKeyerSubPage::SwitcherKeyerSubPage(QWidget* parent, int template_id, con
 }
 
 void SwitcherKeyerSubPage::on_source_chosen(int index) {
-  PageContext* context = page_context();
-  if (context == nullptr || index < 0) return;
+  PageContext* context = &m_context;
+  if (index < 0) return;
   context->m_switcher.*m_controls.source_field = static_cast<std::uint8_t>(index);
   const std::uint8_t payload[] = {static_cast<std::uint8_t>(index)};
   switcher_link::send(*context, m_controls.source_code, payload);

@@ -30,7 +30,7 @@ class SwitcherKeyerSubPage : public SwitcherSettingsSubPage {
   const ColourBars& colour_bars() const { return m_bars; }
 
  protected:
-  SwitcherKeyerSubPage(QWidget* parent, int template_id, const KeyerControls& controls);
+  SwitcherKeyerSubPage(PageContext& context, QWidget* parent, int template_id, const KeyerControls& controls);
 
   // The bar of `channel` was let go at `position`: store, send, show.
   virtual void on_released(int channel, int position) = 0;

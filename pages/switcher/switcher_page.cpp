@@ -184,35 +184,37 @@ QString duration_edit_style() {
            vela::css_colour(vela::style::field_rim));
 }
 
-QWidget* create_settings_sub_page(QWidget* page, SettingsSubPage kind) {
+QWidget* create_settings_sub_page(vela::DevicePage* page, SettingsSubPage kind) {
+  vela::PageContext& context = page->context();
   switch (kind) {
     case SettingsSubPage::Transition:
-      return new WipePatternPanel(page);
+      return new WipePatternPanel(context, page);
     case SettingsSubPage::LumaKey:
-      return new LumaKeyPanel(page);
+      return new LumaKeyPanel(context, page);
     case SettingsSubPage::ChromaKey:
-      return new ChromaKeyPanel(page);
+      return new ChromaKeyPanel(context, page);
     case SettingsSubPage::Pip:
-      return new PipPanel(page);
+      return new PipPanel(context, page);
   }
   return nullptr;
 }
 
-QDialog* create_dialog(QWidget* page, bool configuration) {
-  if (configuration) return new SwitcherSetupDialog(page);
-  return new CameraNamesDialog(page);
+QDialog* create_dialog(vela::DevicePage* page, bool configuration) {
+  vela::PageContext& context = page->context();
+  if (configuration) return new SwitcherSetupDialog(context, page);
+  return new CameraNamesDialog(context, page);
 }
 
 }  // namespace
 
-SwitcherPage::SwitcherPage(QWidget* parent)
-    : vela::DevicePage(QStringLiteral("SwitcherPage"), kTemplateId, parent) {
+SwitcherPage::SwitcherPage(vela::PageContext& context, QWidget* parent)
+    : vela::DevicePage(QStringLiteral("SwitcherPage"), kTemplateId, context, parent) {
   vela::register_switcher_bitmaps();
   m_ftb_blink_timer.setInterval(kFtbBlinkMs);
   m_ftb_blink_timer.setObjectName(QStringLiteral("timer%1").arg(kFtbBlinkTimerId));
   connect(&m_ftb_blink_timer, &QTimer::timeout, this, &SwitcherPage::on_ftb_blink);
   create_controls();
-  if (vela::PageContext* context = vela::page_context()) open_with(*context);
+  open_with(context);
 }
 
 SwitcherPage::~SwitcherPage() { release(); }
@@ -279,8 +281,7 @@ SkinButton* SwitcherPage::bus_button(bool program_bus, std::uint8_t source) cons
 }
 
 void SwitcherPage::show_record() {
-  const vela::PageContext* context = m_p_glo_main_set_or_get_dlg;
-  if (context == nullptr) return;
+  const vela::PageContext* context = &m_context;
   for (std::size_t row = 0; row < std::size(kKeys); ++row) {
     if (kKeys[row].id == kFtbId && m_ftb_blink_timer.isActive()) continue;
     m_buttons[row].second->set_bitmap(picture_for(kKeys[row], context->m_switcher));
@@ -288,8 +289,7 @@ void SwitcherPage::show_record() {
 }
 
 void SwitcherPage::on_key(std::size_t row) {
-  vela::PageContext* context = vela::page_context();
-  if (context == nullptr) return;
+  vela::PageContext* context = &m_context;
   const KeySpec& key = kKeys[row];
   switch (key.key) {
     case Key::Program:
@@ -428,8 +428,7 @@ void SwitcherPage::on_cut(vela::PageContext& context) {
 }
 
 void SwitcherPage::swap_program_preview() {
-  vela::PageContext* context = vela::page_context();
-  if (context == nullptr) return;
+  vela::PageContext* context = &m_context;
   SwitcherState& state = context->m_switcher;
   vela::diag("SwitchPvmPgm  \n");
   std::swap(state.program_source, state.preview_source);
@@ -455,8 +454,8 @@ void SwitcherPage::on_ftb_blink() {
 }
 
 void SwitcherPage::show_settings_sub_page(SettingsSubPage kind) {
-  vela::PageContext* context = vela::page_context();
-  if (context == nullptr || context->m_switcher.settings_sub_page == kind) return;
+  vela::PageContext* context = &m_context;
+  if (context->m_switcher.settings_sub_page == kind) return;
   if (m_settings_sub_page != nullptr) {
     m_settings_sub_page->hide();
     delete m_settings_sub_page;
@@ -484,8 +483,7 @@ void SwitcherPage::release() {
   m_ftb_blink_timer.stop();
   // The worker sends on the socket: it ends before the socket closes.
   m_lever_panel->stop_worker();
-  vela::PageContext* context = m_p_glo_main_set_or_get_dlg;
-  if (context == nullptr) return;
+  vela::PageContext* context = &m_context;
   vela::UdpLink& udp = context->m_link.udp;
   if (udp.m_udpSockfd != -1) {
     udp.close();
@@ -496,8 +494,7 @@ void SwitcherPage::release() {
 void SwitcherPage::paintEvent(QPaintEvent*) {
   QPainter p(this);
   p.drawPixmap(rect(), vela::Skin::pixmap(bitmap::background, size()));
-  const vela::PageContext* context = m_p_glo_main_set_or_get_dlg;
-  if (context == nullptr) return;
+  const vela::PageContext* context = &m_context;
   const vela::DeviceEntry* device = context->m_link.current_device();
   if (device == nullptr) return;
   const QString where = QString::fromStdString(device->address_text());

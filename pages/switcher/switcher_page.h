@@ -33,7 +33,7 @@ class SwitcherPage : public vela::DevicePage {
   static constexpr int kCutId = 1151;
   static constexpr int kAutoId = 1118;
 
-  explicit SwitcherPage(QWidget* parent);
+  SwitcherPage(vela::PageContext& context, QWidget* parent);
   ~SwitcherPage() override;
 
   // The page's key with control id `id`; nullptr for any other id.

@@ -15,8 +15,9 @@ namespace {
 constexpr QRect kGroupBoxPlace(5, 5, 240, 390);
 }
 
-SwitcherSettingsSubPage::SwitcherSettingsSubPage(QWidget* parent, int template_id, int group_box_id)
-    : QWidget(parent), template_id_(template_id) {
+SwitcherSettingsSubPage::SwitcherSettingsSubPage(PageContext& context, QWidget* parent, int template_id,
+                                                 int group_box_id)
+    : QWidget(parent), m_context(context), template_id_(template_id) {
   resize(kSize);
   setStyleSheet(switcher_widgets::window_style());
   group_box_ = new SkinGroupBox(this);

@@ -8,17 +8,22 @@ class SkinGroupBox;
 
 namespace vela {
 
+class PageContext;
+
 class SwitcherSettingsSubPage : public QWidget {
   Q_OBJECT
  public:
   static constexpr QSize kSize{250, 400};
 
-  SwitcherSettingsSubPage(QWidget* parent, int template_id, int group_box_id);
+  SwitcherSettingsSubPage(PageContext& context, QWidget* parent, int template_id, int group_box_id);
 
   int template_id() const { return template_id_; }
   SkinGroupBox* group_box() const { return group_box_; }
 
  protected:
+  // The page's context: the link and the device records.
+  PageContext& m_context;
+
   void paintEvent(QPaintEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
 

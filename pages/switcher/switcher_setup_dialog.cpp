@@ -71,8 +71,8 @@ QPushButton* make_step_button(QWidget* parent, int id, const QString& caption, c
 
 }  // namespace
 
-SwitcherSetupDialog::SwitcherSetupDialog(QWidget* parent)
-    : SwitcherDialog(parent, QStringLiteral("Switcher Configure"), kTemplateId) {
+SwitcherSetupDialog::SwitcherSetupDialog(vela::PageContext& context, QWidget* parent)
+    : SwitcherDialog(context, parent, QStringLiteral("Switcher Configure"), kTemplateId) {
   create_resolution_group();
   create_rate_group();
   create_window_group();
@@ -126,15 +126,13 @@ QPushButton* SwitcherSetupDialog::rate_button(int rate, bool up) const {
 }
 
 void SwitcherSetupDialog::on_resolution_chosen(int index) {
-  vela::PageContext* context = vela::page_context();
-  if (context == nullptr) return;
+  vela::PageContext* context = &m_context;
   const std::uint8_t payload[] = {sw::resolution_code(index)};
   vela::switcher_link::send(*context, sw::code::kOutputResolution, payload);
 }
 
 void SwitcherSetupDialog::on_rate_step(int rate, bool up) {
-  vela::PageContext* context = vela::page_context();
-  if (context == nullptr) return;
+  vela::PageContext* context = &m_context;
   QLineEdit* edit = rate_edit(rate);
   const std::optional<int> tenths = sw::stepped_rate(edit->text().toStdString(), up);
   if (!tenths) return;
@@ -144,8 +142,8 @@ void SwitcherSetupDialog::on_rate_step(int rate, bool up) {
 }
 
 void SwitcherSetupDialog::on_window_input_chosen(int window, int index) {
-  vela::PageContext* context = vela::page_context();
-  if (context == nullptr || index < 0) return;
+  vela::PageContext* context = &m_context;
+  if (index < 0) return;
   const std::uint8_t payload[] = {static_cast<std::uint8_t>(window), static_cast<std::uint8_t>(index)};
   vela::switcher_link::send(*context, sw::code::kWindowInput, payload);
 }

@@ -17,7 +17,7 @@ class SwitcherSetupDialog : public vela::SwitcherDialog {
   static constexpr int kRateCount = 3;
   static constexpr int kWindowCount = 8;
 
-  explicit SwitcherSetupDialog(QWidget* parent);
+  SwitcherSetupDialog(vela::PageContext& context, QWidget* parent);
 
   QComboBox* resolution_list() const { return m_resolution_list; }
   // Rate 1 to 3; `up` picks "+", else "-".

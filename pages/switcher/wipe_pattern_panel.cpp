@@ -11,11 +11,11 @@ namespace {
 constexpr int kGroupBoxId = 1167;
 }
 
-WipePatternPanel::WipePatternPanel(QWidget* parent)
-    : SwitcherSettingsSubPage(parent, kTemplateId, kGroupBoxId) {
+WipePatternPanel::WipePatternPanel(vela::PageContext& context, QWidget* parent)
+    : SwitcherSettingsSubPage(context, parent, kTemplateId, kGroupBoxId) {
   vela::register_switcher_settings_bitmaps();
   // The sub-page always opens on pattern 0, whatever the switcher uses.
-  if (vela::PageContext* context = vela::page_context()) context->m_switcher.wipe_pattern = 0;
+  context.m_switcher.wipe_pattern = 0;
   for (int t = 0; t < kPatternCount; ++t) {
     const vela::WipePattern& pattern = vela::kWipePatterns[static_cast<std::size_t>(t)];
     auto* button = new SkinButton(this);
@@ -28,8 +28,7 @@ WipePatternPanel::WipePatternPanel(QWidget* parent)
 }
 
 void WipePatternPanel::on_pattern(int t) {
-  vela::PageContext* context = vela::page_context();
-  if (context == nullptr) return;
+  vela::PageContext* context = &m_context;
   vela::SwitcherState& state = context->m_switcher;
   if (t == state.wipe_pattern) return;
   if (state.wipe_pattern < kPatternCount) {

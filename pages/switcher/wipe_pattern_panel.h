@@ -14,7 +14,7 @@ class WipePatternPanel : public vela::SwitcherSettingsSubPage {
   static constexpr int kTemplateId = 240;
   static constexpr int kPatternCount = 9;
 
-  explicit WipePatternPanel(QWidget* parent);
+  WipePatternPanel(vela::PageContext& context, QWidget* parent);
 
   SkinButton* pattern_button(int pattern) const { return m_pattern_buttons[static_cast<std::size_t>(pattern)]; }
 

@@ -234,9 +234,7 @@ TEST_F(MainWindowFixture, ADeviceOutsideEveryLocalNetworkIsMarkedAndSelectingItS
 // holds each sign once however often the studio is searched.
 TEST_F(MainWindowFixture, SearchesOneAfterAnotherMarkTheirLinesWithTheSamePictures) {
   open_window();
-  const auto sign_key = [this](int index) {
-    return window->device_list()->itemIcon(index).pixmap(16).cacheKey();
-  };
+  const auto sign_key = [this](int index) { return window->device_list()->itemIcon(index).pixmap(16).cacheKey(); };
   list_found(inside_and_outsider());
   const qint64 blank = sign_key(0);
   const qint64 warning = sign_key(1);
@@ -319,11 +317,9 @@ struct DispatchCase {
 
 TEST_F(MainWindowFixture, NetworkPageDispatchAndModelWindowCount) {
   const DispatchCase cases[] = {
-      {0x60, "Rk2207Page", 0, false}, {0x81, "MatrixPage", 0, false},
-      {0x82, "MatrixPage", 0, false},  {0xA1, "MultiviewerPage", 16, false},
-      {0xA3, "Lm5530Page", 0, false},  {0xA4, "MultiviewerPage", 10, false},
-      {0xA5, "SwitcherPage", 0, false},    {0x77, "SwitcherPage", 0, true},
-      {0x00, "SwitcherPage", 0, true},
+      {0x60, "Rk2207Page", 0, false},       {0x81, "MatrixPage", 0, false},  {0x82, "MatrixPage", 0, false},
+      {0xA1, "MultiviewerPage", 16, false}, {0xA3, "Lm5530Page", 0, false},  {0xA4, "MultiviewerPage", 10, false},
+      {0xA5, "SwitcherPage", 0, false},     {0x77, "SwitcherPage", 0, true}, {0x00, "SwitcherPage", 0, true},
   };
   open_window();
   std::vector<std::uint8_t> types;
@@ -454,7 +450,6 @@ TEST_F(MainWindowFixture, StartUpWritesTheClientRectangleAndPlacesTheControls) {
     if (line.size() > 2 && line[1] == ' ' && line[2] == '=') rect_lines.push_back(line);
   }
   EXPECT_EQ(rect_lines, expected);
-  EXPECT_EQ(m_p_glo_main_set_or_get_dlg, window.get());
   EXPECT_EQ(window->m_page_area, QRect(20, 110, 1240, 580));
   EXPECT_EQ(window->m_multiviewer.m_window_label[15], u" ");
   const struct {
@@ -518,13 +513,6 @@ TEST_F(MainWindowFixture, TheConnectionCaptionOpensTheConnectionDialog) {
   QTest::mouseClick(caption, Qt::LeftButton);
   ASSERT_NE(window->m_pSetConfigure, nullptr);
   EXPECT_TRUE(window->m_pSetConfigure->isVisible());
-}
-
-TEST_F(MainWindowFixture, PagesLoseTheirContextWhenTheWindowGoes) {
-  open_window();
-  ASSERT_EQ(m_p_glo_main_set_or_get_dlg, window.get());
-  window.reset();
-  EXPECT_EQ(m_p_glo_main_set_or_get_dlg, nullptr);
 }
 
 }  // namespace

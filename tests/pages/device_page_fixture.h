@@ -48,7 +48,6 @@ struct DevicePageFixture : ::testing::Test {
   // A context with one device entry of `type`, id 1, selected.
   virtual void make_context(const LinkSettings& settings, std::uint8_t type) {
     context = std::make_unique<PageContext>(settings);
-    context->make_current();
     DeviceEntry& entry = context->m_link.device_table[0];
     entry.type = type;
     entry.id = 1;

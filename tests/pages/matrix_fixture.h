@@ -38,16 +38,12 @@ struct MatrixPageFixture : DevicePageFixture {
 
   void open_page() {
     page.reset();
-    page = std::make_unique<MatrixPage>(nullptr);
+    page = std::make_unique<MatrixPage>(*context, nullptr);
     page->resize(1240, 580);
   }
 
-  MatrixRoutingTab* function_page() const {
-    return qobject_cast<MatrixRoutingTab*>(page->sub_page());
-  }
-  MatrixConnectionTab* setting_page() const {
-    return qobject_cast<MatrixConnectionTab*>(page->sub_page());
-  }
+  MatrixRoutingTab* function_page() const { return qobject_cast<MatrixRoutingTab*>(page->sub_page()); }
+  MatrixConnectionTab* setting_page() const { return qobject_cast<MatrixConnectionTab*>(page->sub_page()); }
 
   void press_input(int n) { QTest::mouseClick(page->input_button(n), Qt::LeftButton); }
   void press_output(int j) { QTest::mouseClick(page->output_button(j), Qt::LeftButton); }

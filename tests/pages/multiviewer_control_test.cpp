@@ -171,17 +171,5 @@ TEST_F(MultiviewerPageTest, OverAClosedSerialPortTheLayoutIsStoredButThePreviewW
   EXPECT_EQ(context->m_multiviewer.m_window_rect[15].number, 16) << "no recomputation after a dropped frame";
 }
 
-TEST_F(MultiviewerPageTest, WithoutAContextHandlersDoNothing) {
-  start();
-  open_page();
-  choose_sub_page(MultiviewerSubPage::Control);
-  auto* control = sub_page<MultiviewerLayoutTab>();
-  m_p_glo_main_set_or_get_dlg = nullptr;
-  QTest::mouseClick(control->layout_button(1), Qt::LeftButton);
-  EXPECT_EQ(diagnostics.count("main dlg p is null ,return \n"), 1u);
-  EXPECT_EQ(frames_with_code(mv::code::kLayout).size(), 0u);
-  context->make_current();
-}
-
 }  // namespace
 }  // namespace vela::test

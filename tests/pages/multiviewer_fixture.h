@@ -41,7 +41,7 @@ struct MultiviewerPageFixture : DevicePageFixture {
 
   void open_page() {
     page.reset();
-    page = std::make_unique<MultiviewerPage>(nullptr);
+    page = std::make_unique<MultiviewerPage>(*context, nullptr);
     page->resize(1240, 580);
   }
 

@@ -46,7 +46,7 @@ struct PageWait : MultiviewerPageFixture {
   }
 
   void open_page_in_host() {
-    page = std::make_unique<MultiviewerPage>(host.get());
+    page = std::make_unique<MultiviewerPage>(*context, host.get());
     page->setGeometry(host->rect());
     page->show();
   }

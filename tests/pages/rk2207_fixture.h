@@ -38,7 +38,7 @@ struct ShowModePageFixture : DevicePageFixture {
 
   void open_page() {
     page.reset();
-    page = std::make_unique<Page>(nullptr);
+    page = std::make_unique<Page>(*context, nullptr);
     page->resize(1240, 580);
   }
 

@@ -29,7 +29,7 @@ struct SwitcherPageFixture : DevicePageFixture {
 
   void open_page() {
     page.reset();
-    page = std::make_unique<SwitcherPage>(nullptr);
+    page = std::make_unique<SwitcherPage>(*context, nullptr);
     page->resize(1240, 580);
   }
 

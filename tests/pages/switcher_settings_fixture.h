@@ -38,7 +38,7 @@ struct SwitcherSettingsFixture : DevicePageFixture {
 
   template <class T>
   T* open() {
-    auto* window = new T(host.get());
+    auto* window = new T(*context, host.get());
     window->show();
     return window;
   }

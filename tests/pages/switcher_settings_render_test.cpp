@@ -56,12 +56,12 @@ TEST_F(SwitcherSettingsRender, SubPagesAndDialogs) {
   save(pip, dir + "/switcher-pip.png");
   delete pip;
 
-  auto* configure = new SwitcherSetupDialog(host.get());
+  auto* configure = new SwitcherSetupDialog(*context, host.get());
   configure->show();
   QTest::mouseClick(configure->rate_button(2, true), Qt::LeftButton);
   save(configure, dir + "/switcher-configure.png");
 
-  auto* names = new CameraNamesDialog(host.get());
+  auto* names = new CameraNamesDialog(*context, host.get());
   names->show();
   names->name_edit(0)->setText("Stage L");
   names->name_edit(1)->setText("CAM");
@@ -78,7 +78,7 @@ TEST_F(SwitcherSettingsRender, CameraNameWaitOverTheDialog) {
   auto* card = new WaitIndication(WaitIndication::Shows::DeviceReplies, host.get());
   card->place_centred(host->rect());
   host->show();
-  auto* names = new CameraNamesDialog(host.get());
+  auto* names = new CameraNamesDialog(*context, host.get());
   names->show();
   names->activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(names));
