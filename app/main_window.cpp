@@ -69,7 +69,9 @@ MainWindow::MainWindow(const vela::PanelOptions& options, QWidget* parent)
 }
 
 MainWindow::~MainWindow() {
-  // The page and the dialog go before the context they point at.
+  // The page and the dialog go before the context they point at; the
+  // page's senders end before the socket they send on closes.
+  close_command_socket();
   delete m_p_mian_show_dlg;
   m_p_mian_show_dlg = nullptr;
   delete m_pSetConfigure;

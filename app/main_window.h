@@ -46,6 +46,8 @@ class MainWindow : public QDialog, public vela::PageContext {
   // and opens the page of the current entry.
   void select_device();
   void close_current_page();
+  // Ends the page's senders on other threads, then closes the command socket.
+  void close_command_socket();
   // A choice in the device list (by the operator).
   void on_device_list_choice(int index);
   // The scan button: network or serial search by the connection mode.

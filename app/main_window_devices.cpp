@@ -24,6 +24,12 @@ void MainWindow::close_current_page() {
   m_heap_tidy->page_closed();
 }
 
+void MainWindow::close_command_socket() {
+  // The page's own senders use the socket until they are joined.
+  if (m_p_mian_show_dlg != nullptr) m_p_mian_show_dlg->stop_senders();
+  m_link.udp.close();
+}
+
 vela::DevicePage* MainWindow::create_page(vela::PageKind kind) {
   switch (kind) {
     case vela::PageKind::Rk2207:
@@ -49,8 +55,7 @@ void MainWindow::select_device() {
 
   m_matrix.m_matrix_btn_lock = 0;
   m_multiviewer.reset_selection_dependent();
-  const int socket = m_link.udp.m_udpSockfd;
-  if (socket != 0 && socket != -1) m_link.udp.close();
+  close_command_socket();
   close_current_page();
 
   vela::DeviceEntry& entry = *m_link.current_device();

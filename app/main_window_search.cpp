@@ -30,7 +30,7 @@ void MainWindow::on_scan() {
 
 void MainWindow::network_search() {
   vela::diag("net search \n");
-  m_link.udp.close();
+  close_command_socket();
   m_link.m_device_index = -1;
   if (m_p_mian_show_dlg != nullptr) {
     close_current_page();
@@ -64,7 +64,7 @@ void MainWindow::network_search() {
   }
   vela::diag("m_device_index = %d \n", m_link.m_device_index);
   m_device_list->setCurrentIndex(0);
-  m_link.udp.close();
+  close_command_socket();
   select_device();
   vela::diag("search  over \n");
 }
@@ -78,8 +78,8 @@ void MainWindow::serial_search() {
   if (m_device_list->count() > 0) m_device_list->clear();
   m_network_note->show_for(m_device_list, -1);
 
-  const vela::SerialSearchResult result = vela::serial_search(
-      m_link.com, m_link.reassembly, m_link.m_main_com_dev_type, m_link.device_table[0], m_link.last_serial_name);
+  const vela::SerialSearchResult result = vela::serial_search(m_link.com, m_link.reassembly, m_link.m_main_com_dev_type,
+                                                              m_link.device_table[0], m_link.last_serial_name);
   vela::report_serial_search(m_status_line->text(), result, m_link.device_table[0], m_link.last_serial_name);
   if (!result.port_open) {
     vela::show_operator_message("Please open the serial port first!");

@@ -163,6 +163,7 @@ bool UdpLink::wait_readable(const Deadline& until) const {
 
 void UdpLink::close() {
   if (m_udpSockfd != -1) {
+    if (closing_observer_) closing_observer_();
     ::close(m_udpSockfd);
     m_udpSockfd = -1;
   }

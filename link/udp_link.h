@@ -4,6 +4,7 @@
 #include <netinet/in.h>
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "deadline.h"
@@ -62,6 +63,9 @@ class UdpLink {
   // Blocks without using CPU until a datagram waits or the window ended.
   bool wait_readable(const Deadline& until) const;
   void close();
+  // Told just before an open socket closes, so that whoever winds the
+  // panel down can check that nothing sends on it any more.
+  void set_closing_observer(std::function<void()> observer) { closing_observer_ = std::move(observer); }
 
   int m_udpSockfd = -1;
   // Destination of every datagram sent. Receiving never changes it: a reply
@@ -80,6 +84,7 @@ class UdpLink {
   bool bind_local(const char* failure_diagnostic);
   void point_at(const DeviceEntry& device);
   LinkSettings settings_;
+  std::function<void()> closing_observer_;
 };
 
 // Dotted-decimal text of an IPv4 socket address.

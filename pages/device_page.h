@@ -25,6 +25,9 @@ class DevicePage : public QWidget {
   // The page is about to be released (later, by the event loop): stop its
   // timers and sub-pages now, so nothing of it runs in between.
   virtual void close_page() {}
+  // Before the command socket closes: whatever sends on the page's behalf
+  // from another thread (the switcher's lever worker) ends and is joined.
+  virtual void stop_senders() {}
 
  protected:
   PageContext& m_context;

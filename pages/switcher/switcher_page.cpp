@@ -477,6 +477,8 @@ void SwitcherPage::on_dialog(QDialog*& dialog, bool configuration) {
 
 void SwitcherPage::close_page() { release(); }
 
+void SwitcherPage::stop_senders() { m_lever_panel->stop_worker(); }
+
 void SwitcherPage::release() {
   if (m_released) return;
   m_released = true;

@@ -59,6 +59,7 @@ class SwitcherPage : public vela::DevicePage {
   void show_record();
 
   void close_page() override;
+  void stop_senders() override;
 
  protected:
   void paintEvent(QPaintEvent* event) override;

@@ -1,0 +1,98 @@
+// The switcher's lever worker sends on the command socket from its own
+// thread: on every path that closes that socket (a search, a device change,
+// the window going) the worker has ended and been joined first.
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QPointer>
+#include <QTest>
+#include <functional>
+#include <memory>
+
+#include "gui_test_environment.h"
+#include "loopback.h"
+#include "main_window.h"
+#include "sim_process.h"
+#include "skin_button.h"
+#include "switcher/lever_panel.h"
+#include "switcher/switcher_page.h"
+
+namespace vela::test {
+namespace {
+
+// What the panel had running each time an open command socket closed.
+struct SocketClosing {
+  bool switcher_page_alive;
+  bool lever_worker_running;
+};
+
+struct SenderShutdown : ::testing::Test {
+  LoopbackRange range = LoopbackRange::for_this_process();
+  std::unique_ptr<SimProcess> sim;
+  std::unique_ptr<MainWindow> window;
+  DiagnosticRecorder diagnostics;
+  std::vector<SocketClosing> closings;
+  QPointer<SwitcherPage> switcher;
+
+  // A switcher (entry 0) and a matrix (entry 1); the switcher's page is open
+  // with its lever worker running.
+  void open_switcher_page() {
+    const std::uint16_t port = free_udp_port(range.addresses(LoopbackRange::kSize));
+    sim = std::make_unique<SimProcess>(
+        std::vector<std::string>{"--port", std::to_string(port), "--broadcast-listen", range.address(0), "--device",
+                                 "type=0xA5,id=1,name=Mixer,addr=" + range.address(1), "--device",
+                                 "type=0x81,id=2,name=Router,addr=" + range.address(2)});
+    PanelOptions options;
+    options.link.device_port = port;
+    options.link.local_port = free_udp_port();
+    options.link.broadcast = range.address(0);
+    window = std::make_unique<MainWindow>(options);
+    window->initialise();
+    const std::uint8_t types[] = {device_type::kSwitcher, device_type::kMatrix};
+    for (std::size_t i = 0; i < 2; ++i) {
+      DeviceEntry& entry = window->m_link.device_table[i];
+      entry.type = types[i];
+      entry.id = static_cast<std::uint8_t>(i + 1);
+      entry.set_address(range.address(static_cast<int>(i) + 1));
+      window->device_list()->addItem(QStringLiteral("device %1").arg(i));
+    }
+    window->m_link.device_count = 2;
+    window->on_device_list_choice(0);
+    switcher = qobject_cast<SwitcherPage*>(window->m_p_mian_show_dlg);
+    ASSERT_NE(switcher, nullptr);
+    ASSERT_TRUE(switcher->lever_panel()->worker_running());
+    ASSERT_NE(window->m_link.udp.m_udpSockfd, -1) << "the switcher page keeps its socket open";
+    window->m_link.udp.set_closing_observer([this] {
+      closings.push_back({!switcher.isNull(), switcher && switcher->lever_panel()->worker_running()});
+    });
+  }
+
+  void TearDown() override { window.reset(); }
+};
+
+TEST_F(SenderShutdown, TheLeverWorkerIsJoinedBeforeTheCommandSocketCloses) {
+  const struct {
+    const char* path;
+    std::function<void(SenderShutdown&)> wind_down;
+  } paths[] = {
+      {"search",
+       [](SenderShutdown& t) { QTest::mouseClick(t.window->findChild<SkinButton*>("id1005"), Qt::LeftButton); }},
+      {"device change", [](SenderShutdown& t) { t.window->on_device_list_choice(1); }},
+      {"quit", [](SenderShutdown& t) { t.window.reset(); }},
+  };
+  for (const auto& path : paths) {
+    SCOPED_TRACE(path.path);
+    open_switcher_page();
+    if (HasFatalFailure()) return;
+    path.wind_down(*this);
+    ASSERT_FALSE(closings.empty()) << "the socket closed";
+    EXPECT_TRUE(closings.front().switcher_page_alive) << "it closed while the switcher page was still there";
+    for (const SocketClosing& closing : closings) EXPECT_FALSE(closing.lever_worker_running);
+    window.reset();
+    sim.reset();
+    closings.clear();
+  }
+}
+
+}  // namespace
+}  // namespace vela::test
