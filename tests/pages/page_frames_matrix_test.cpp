@@ -18,7 +18,8 @@ using MatrixFrames = MatrixPageFixture;
 TEST_F(MatrixFrames, RoutingTextsAndLockFramesOverTheNetwork) {
   start();
   const std::vector<SentFrames> rows = {
-      {"opening the page asks for the lock", [&] { open_page(); },
+      {"opening the page asks for the lock",
+       [&] { open_page(); },
        {"A5 6C 14 00 81 01 01 00 00 00 00 00 00 00 00 00 50 F8 01 AE"}},
       {"input 4, outputs 2 and 7, APPLY: 4V2,7.",
        [&] {
@@ -35,10 +36,8 @@ TEST_F(MatrixFrames, RoutingTextsAndLockFramesOverTheNetwork) {
        },
        {"36 41 6C 6C 2E"}},
       {"ONE TO ONE: All#.", [&] { press(Action::kOneToOne); }, {"41 6C 6C 23 2E"}},
-      {"LOCK on", [&] { press(Action::kLock); },
-       {"A5 6C 15 00 81 01 01 00 00 00 00 00 00 00 00 00 51 01 FB 01 AE"}},
-      {"LOCK off", [&] { press(Action::kLock); },
-       {"A5 6C 15 00 81 01 01 00 00 00 00 00 00 00 00 00 51 00 FA 01 AE"}},
+      {"LOCK on", [&] { press(Action::kLock); }, {"A5 6C 15 00 81 01 01 00 00 00 00 00 00 00 00 00 51 01 FB 01 AE"}},
+      {"LOCK off", [&] { press(Action::kLock); }, {"A5 6C 15 00 81 01 01 00 00 00 00 00 00 00 00 00 51 00 FA 01 AE"}},
   };
   expect_sent(rows, [&] { return received_so_far(); });
 }

@@ -17,9 +17,11 @@ using Lm5530Frames = ShowModePageFixture<Lm5530Page>;
 TEST_F(Rk2207Frames, StateRequestAndShowModesAlwaysOverTheNetwork) {
   start_device(device_type::kRk2207);
   const std::vector<SentFrames> rows = {
-      {"opening the page reads the state", [&] { open_page(); },
+      {"opening the page reads the state",
+       [&] { open_page(); },
        {"A5 6C 14 00 60 01 01 00 00 00 00 00 00 00 00 00 90 17 02 AE"}},
-      {"mode 12, channel 4 full screen", [&] { press(12); },
+      {"mode 12, channel 4 full screen",
+       [&] { press(12); },
        {"A5 6C 15 00 60 01 01 00 00 00 00 00 00 00 00 00 94 0C 28 02 AE"}},
       {"mode 3 while the connection mode is serial",
        [&] {
@@ -35,8 +37,7 @@ TEST_F(Lm5530Frames, ShowModesOverTheNetwork) {
   start_device(device_type::kLm5530);
   const std::vector<SentFrames> rows = {
       {"opening the page sends nothing", [&] { open_page(); }, {}},
-      {"mode 11, side by side", [&] { press(11); },
-       {"A5 6C 15 00 A3 01 01 00 00 00 00 00 00 00 00 00 94 0B 6A 02 AE"}},
+      {"mode 11, side by side", [&] { press(11); }, {"A5 6C 15 00 A3 01 01 00 00 00 00 00 00 00 00 00 94 0B 6A 02 AE"}},
       {"mode 5", [&] { press(5); }, {"A5 6C 15 00 A3 01 01 00 00 00 00 00 00 00 00 00 94 05 64 02 AE"}},
   };
   expect_sent(rows, [&] { return received_so_far(); });

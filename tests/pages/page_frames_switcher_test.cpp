@@ -57,8 +57,7 @@ TEST_F(SwitcherFrames, ThePageItsSubPagesAndDialogs) {
   const std::vector<SentFrames> rows = {
       {"program 3", [&] { press(kProgram3); }, {"A5 6C 15 00 A5 01 01 00 00 00 00 00 00 00 00 00 80 03 50 02 AE"}},
       {"preview 5", [&] { press(kPreview5); }, {"A5 6C 15 00 A5 01 01 00 00 00 00 00 00 00 00 00 81 05 53 02 AE"}},
-      {"program MP1", [&] { press(kProgramMp1); },
-       {"A5 6C 15 00 A5 01 01 00 00 00 00 00 00 00 00 00 80 0C 59 02 AE"}},
+      {"program MP1", [&] { press(kProgramMp1); }, {"A5 6C 15 00 A5 01 01 00 00 00 00 00 00 00 00 00 80 0C 59 02 AE"}},
       {"Cut", [&] { press(kCut); }, {"A5 6C 14 00 A5 01 01 00 00 00 00 00 00 00 00 00 83 4F 02 AE"}},
       {"FTB on and off",
        [&] {
@@ -74,7 +73,8 @@ TEST_F(SwitcherFrames, ThePageItsSubPagesAndDialogs) {
        },
        {"A5 6C 15 00 A5 01 01 00 00 00 00 00 00 00 00 00 88 00 55 02 AE",
         "A5 6C 15 00 A5 01 01 00 00 00 00 00 00 00 00 00 88 01 56 02 AE"}},
-      {"BKGD with no layer lit", [&] { press(kBkgd); },
+      {"BKGD with no layer lit",
+       [&] { press(kBkgd); },
        {"A5 6C 15 00 A5 01 01 00 00 00 00 00 00 00 00 00 8A 01 58 02 AE"}},
       {"MIX, DIP, WIPE",
        [&] {
