@@ -15,6 +15,7 @@
 #include "page_context.h"
 #include "sim_log.h"
 #include "sim_process.h"
+#include "udp_peer.h"
 
 namespace vela::test {
 
@@ -66,6 +67,23 @@ struct DevicePageFixture : ::testing::Test {
 
   std::vector<LogRecord> wait_for_code(int code, std::size_t count = 1) const {
     return SimLog(sim->log_path()).wait_for(count, [code](const LogRecord& r) { return r.code == code; });
+  }
+
+  // Every frame or text the device took in over the network, in order, once
+  // a marker frame sent now arrived behind them: whatever the page sent
+  // before has arrived by then. Markers and simulator controls left out.
+  std::vector<LogRecord> received_so_far() const {
+    constexpr std::uint8_t kMarker = 0x7E;  // no family's command
+    const std::size_t markers = frames_with_code(kMarker).size();
+    UdpPeer peer;
+    peer.send_to(device_address(), context->m_link.udp.settings().device_port,
+                 build_frame(frame::kLinkUdp, context->m_link.device_table[0].type, 1, kMarker));
+    EXPECT_EQ(wait_for_code(kMarker, markers + 1).size(), markers + 1) << "the marker did not arrive";
+    std::vector<LogRecord> received;
+    for (LogRecord& r : SimLog(sim->log_path()).records()) {
+      if (r.code != kMarker && r.carrier != "control") received.push_back(std::move(r));
+    }
+    return received;
   }
 };
 
