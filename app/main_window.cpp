@@ -95,7 +95,6 @@ void MainWindow::initialise() {
   vela::diag("H = %d \n", client.height());
   create_controls();
   m_page_area = m_page_frame->geometry();
-  m_multiviewer.reset_labels();
 }
 
 void MainWindow::create_controls() {

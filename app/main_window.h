@@ -46,6 +46,8 @@ class MainWindow : public QDialog, public vela::PageContext {
   // and opens the page of the current entry.
   void select_device();
   void close_current_page();
+  // Who the current entry of the device list is, for its records.
+  vela::DeviceIdentity chosen_device() const;
   // Ends the page's senders on other threads, then closes the command socket.
   void close_command_socket();
   // A choice in the device list (by the operator).

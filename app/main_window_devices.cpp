@@ -24,6 +24,14 @@ void MainWindow::close_current_page() {
   m_heap_tidy->page_closed();
 }
 
+vela::DeviceIdentity MainWindow::chosen_device() const {
+  const vela::DeviceEntry& entry = *m_link.current_device();
+  if (m_link.m_eState == vela::connection_mode::kSerial) {
+    return {entry.type, entry.id, "serial " + m_link.com.port_name()};
+  }
+  return {entry.type, entry.id, entry.address_text()};
+}
+
 void MainWindow::close_command_socket() {
   // The page's own senders use the socket until they are joined.
   if (m_p_mian_show_dlg != nullptr) m_p_mian_show_dlg->stop_senders();
@@ -53,8 +61,6 @@ void MainWindow::select_device() {
   m_network_note->show_for(m_device_list, m_link.m_device_index);
   if (m_link.m_device_index < 0 || m_device_list->count() == 0) return;
 
-  m_matrix.m_matrix_btn_lock = 0;
-  m_multiviewer.reset_selection_dependent();
   close_command_socket();
   close_current_page();
 
@@ -73,6 +79,11 @@ void MainWindow::select_device() {
     m_link.device_table[0].id = 0x01;
   }
   if (choice.type_unlisted) vela::diag("the device 's type is wrong \n");
+
+  // The chosen device's records; what a device choice clears is cleared there.
+  use_records_of(chosen_device());
+  matrix().m_matrix_btn_lock = 0;
+  multiviewer().reset_selection_dependent();
 
   m_p_mian_show_dlg = create_page(choice.kind);
   if (m_p_mian_show_dlg == nullptr) {

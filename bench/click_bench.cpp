@@ -103,7 +103,7 @@ int main(int argc, char** argv) {
   context.m_link.device_count = 1;
   context.m_link.m_device_index = 0;
   context.m_model_window_count = 16;
-  context.m_multiviewer.reset_labels();
+  context.multiviewer().reset_labels();
 
   MultiviewerPage page(context, nullptr);
   page.resize(1240, 580);

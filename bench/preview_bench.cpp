@@ -47,7 +47,7 @@ void PaintPage(benchmark::State& bench) {
   vela::PageContext context;
   context.m_link.m_eState = vela::connection_mode::kSerial;  // closed port: no read-back
   context.m_model_window_count = 16;
-  context.m_multiviewer = busy_state();
+  context.multiviewer() = busy_state();
   MultiviewerPage page(context, nullptr);
   page.resize(1240, 580);
   QImage target(page.size(), QImage::Format_RGB32);

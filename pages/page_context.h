@@ -8,12 +8,8 @@
 #include <cstdint>
 #include <functional>
 
+#include "device_records.h"
 #include "link_session.h"
-#include "lm5530_state.h"
-#include "matrix_state.h"
-#include "multiviewer_state.h"
-#include "rk2207_state.h"
-#include "switcher_state.h"
 
 namespace vela {
 
@@ -35,15 +31,32 @@ class PageContext {
   // Serial ports offered in every port list besides the system's own.
   QStringList m_extra_serial_ports;
 
-  // Device state records.
-  MultiviewerState m_multiviewer;
-  MatrixState m_matrix;
-  Lm5530State m_lm5530;
-  Rk2207State m_all_rk2207_page_data;
-  // The RK2207 preview's windows of the last applied show mode.
-  WindowSlots m_rk2207_window_slots{};
-  SwitcherState m_switcher;
-  CameraNames m_camera_names;
+  // From now on every page works on the records of `device` (made when
+  // the device is first met); the chosen device's page opens after this.
+  void use_records_of(const DeviceIdentity& device);
+  const DeviceIdentity& records_device() const { return m_records_device; }
+  std::size_t devices_met() const { return m_record_book.devices_met(); }
+
+  // The chosen device's records.
+  MultiviewerState& multiviewer() { return m_records->multiviewer; }
+  MatrixState& matrix() { return m_records->matrix; }
+  Lm5530State& lm5530() { return m_records->lm5530; }
+  Rk2207State& rk2207() { return m_records->rk2207; }
+  WindowSlots& rk2207_window_slots() { return m_records->rk2207_window_slots; }
+  SwitcherState& switcher() { return m_records->switcher; }
+  CameraNames& camera_names() { return m_records->camera_names; }
+  const MultiviewerState& multiviewer() const { return m_records->multiviewer; }
+  const MatrixState& matrix() const { return m_records->matrix; }
+  const Lm5530State& lm5530() const { return m_records->lm5530; }
+  const Rk2207State& rk2207() const { return m_records->rk2207; }
+  const WindowSlots& rk2207_window_slots() const { return m_records->rk2207_window_slots; }
+  const SwitcherState& switcher() const { return m_records->switcher; }
+  const CameraNames& camera_names() const { return m_records->camera_names; }
+
+ private:
+  DeviceRecordBook m_record_book;
+  DeviceRecords* m_records = &m_record_book.no_device();
+  DeviceIdentity m_records_device;
 };
 
 }  // namespace vela

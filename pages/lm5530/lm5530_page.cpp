@@ -9,7 +9,7 @@ Lm5530Page::Lm5530Page(vela::PageContext& context, QWidget* parent)
   show_all_keys_unselected();
   // Whatever the device shows, the page starts from the quad split and
   // tells the device nothing until the operator picks a mode.
-  vela::Lm5530State& state = context.m_lm5530;
+  vela::Lm5530State& state = context.lm5530();
   state.show_mode = 0;
   show_mode_key(0, true);
   state.window_slots = vela::lm5530::show_mode_slots(0);
@@ -19,7 +19,7 @@ void Lm5530Page::on_mode_button(int mode) { choose_show_mode(static_cast<std::ui
 
 void Lm5530Page::choose_show_mode(std::uint8_t mode) {
   vela::PageContext* context = &m_context;
-  vela::Lm5530State& state = context->m_lm5530;
+  vela::Lm5530State& state = context->lm5530();
   if (mode == state.show_mode) return;
   show_mode_key(state.show_mode, false);
   show_mode_key(mode, true);
@@ -39,12 +39,12 @@ void Lm5530Page::choose_show_mode(std::uint8_t mode) {
 
 const vela::WindowSlots* Lm5530Page::window_slots() const {
   const vela::PageContext* context = &m_context;
-  return context ? &context->m_lm5530.window_slots : nullptr;
+  return context ? &context->lm5530().window_slots : nullptr;
 }
 
 int Lm5530Page::shown_mode() const {
   const vela::PageContext* context = &m_context;
-  return context ? context->m_lm5530.show_mode : -1;
+  return context ? context->lm5530().show_mode : -1;
 }
 
 QString Lm5530Page::device_caption() const { return QStringLiteral("LM5530   \u00b7   4 CHANNELS"); }

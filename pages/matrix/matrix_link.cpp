@@ -35,8 +35,8 @@ void query_lock(PageContext& context) {
   };
   const Bytes request = link.build_request(frame::kLinkUdp, matrix::code::kLockQuery);
   if (const auto reply = exchange_udp(link.udp, link.current_device(), request, options)) {
-    context.m_matrix.m_matrix_btn_lock = *matrix::read_lock_reply(*reply);
-    diag(" m_p_glo_main_set_or_get_dlg->m_matrix_btn_lock %d\n", context.m_matrix.m_matrix_btn_lock);
+    context.matrix().m_matrix_btn_lock = *matrix::read_lock_reply(*reply);
+    diag(" m_p_glo_main_set_or_get_dlg->m_matrix_btn_lock %d\n", context.matrix().m_matrix_btn_lock);
   }
 }
 

@@ -93,7 +93,7 @@ void MatrixPage::create_controls() {
 
 void MatrixPage::on_input(int n) {
   vela::PageContext* context = &m_context;
-  vela::MatrixState& state = context->m_matrix;
+  vela::MatrixState& state = context->matrix();
   if (state.m_matrix_btn_lock != 0 || n == state.m_matrix_input) return;
   vela::diag("m_p_glo_main_set_or_get_dlg->m_matrix_input = %d \n ", state.m_matrix_input);
   vela::diag("ch = %d \n ", n);
@@ -106,7 +106,7 @@ void MatrixPage::on_input(int n) {
 
 void MatrixPage::on_output(int j) {
   vela::PageContext* context = &m_context;
-  vela::MatrixState& state = context->m_matrix;
+  vela::MatrixState& state = context->matrix();
   if (state.m_matrix_btn_lock != 0 || state.m_matrix_input == 0) return;
   vela::diag("ch = %d ,input = %d \n", j, state.m_matrix_input);
   std::uint8_t& route = state.m_matrix_route[j - 1];
@@ -123,7 +123,7 @@ void MatrixPage::show_input(int n, bool selected) {
 void MatrixPage::redraw_outputs(std::uint8_t input) {
   const vela::PageContext* context = &m_context;
   for (int j = 1; j <= vela::matrix::kOutputCount; ++j) {
-    const bool carries = input != 0 && context->m_matrix.m_matrix_route[j - 1] == input;
+    const bool carries = input != 0 && context->matrix().m_matrix_route[j - 1] == input;
     output_button(j)->set_bitmap(carries ? bitmap::digit_green(j) : bitmap::digit_grey(j));
   }
 }

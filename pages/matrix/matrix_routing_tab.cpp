@@ -44,7 +44,7 @@ MatrixRoutingTab::MatrixRoutingTab(MatrixPage* page)
     : MatrixSubPageBase(page, kTemplateId, bitmap::control_background, kGroupBoxId) {
   create_controls();
   const vela::PageContext* context = &m_context;
-  { m_buttons[kLock]->set_bitmap(lock_picture(context->m_matrix.m_matrix_btn_lock)); }
+  { m_buttons[kLock]->set_bitmap(lock_picture(context->matrix().m_matrix_btn_lock)); }
 }
 
 void MatrixRoutingTab::create_controls() {
@@ -77,7 +77,7 @@ void MatrixRoutingTab::on_action(Action action) {
 
 void MatrixRoutingTab::apply() {
   vela::PageContext& context = m_context;
-  const vela::MatrixState& state = context.m_matrix;
+  const vela::MatrixState& state = context.matrix();
   if (state.m_matrix_btn_lock != 0) return;
   vela::diag("m_eMatrixState = %d \n", state.m_eMatrixState);
   if (state.m_matrix_input == 0 || state.m_eMatrixState != 1) return;
@@ -92,7 +92,7 @@ void MatrixRoutingTab::apply() {
 
 void MatrixRoutingTab::one_to_all() {
   vela::PageContext& context = m_context;
-  vela::MatrixState& state = context.m_matrix;
+  vela::MatrixState& state = context.matrix();
   if (state.m_matrix_btn_lock != 0) return;
   vela::diag("m_eMatrixState = %d \n", state.m_eMatrixState);
   if (state.m_matrix_input == 0 || state.m_eMatrixState != 1) return;
@@ -109,7 +109,7 @@ void MatrixRoutingTab::one_to_all() {
 
 void MatrixRoutingTab::one_to_one() {
   vela::PageContext& context = m_context;
-  vela::MatrixState& state = context.m_matrix;
+  vela::MatrixState& state = context.matrix();
   if (state.m_matrix_btn_lock != 0) return;
   vela::diag("m_p_glo_main_set_or_get_dlg->m_matrix_input = %d \n ", state.m_matrix_input);
   vela::diag("ch = %d \n ", 200);
@@ -123,7 +123,7 @@ void MatrixRoutingTab::one_to_one() {
 
 void MatrixRoutingTab::toggle_lock() {
   vela::PageContext& context = m_context;
-  vela::MatrixState& state = context.m_matrix;
+  vela::MatrixState& state = context.matrix();
   const std::uint8_t value = state.m_matrix_btn_lock == 0 ? 1 : 0;
   m_buttons[kLock]->set_bitmap(lock_picture(value));
   state.m_matrix_btn_lock = value;

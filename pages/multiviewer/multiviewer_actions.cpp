@@ -17,13 +17,13 @@ using Recomputation = void (MultiviewerPage::*)();
 void switch_display(MultiviewerPage& container, std::uint8_t command_code, DisplaySetter store, Recomputation recompute,
                     std::uint8_t value) {
   PageContext* context = &container.context();
-  (context->m_multiviewer.*store)(value);
+  (context->multiviewer().*store)(value);
   if (multiviewer_link::send(*context, command_code, mv::switch_payload(value))) (container.*recompute)();
 }
 
 void set_setting(PageContext& context, std::uint8_t MultiviewerSettings::*field, std::uint8_t command_code,
                  std::uint8_t value) {
-  context.m_multiviewer.m_all_16_view_page_data.*field = value;
+  context.multiviewer().m_all_16_view_page_data.*field = value;
   multiviewer_link::send(context, command_code, mv::switch_payload(value));
 }
 
@@ -31,7 +31,7 @@ void set_setting(PageContext& context, std::uint8_t MultiviewerSettings::*field,
 
 void send_layout(MultiviewerPage& container, int index) {
   PageContext* context = &container.context();
-  MultiviewerState& state = context->m_multiviewer;
+  MultiviewerState& state = context->multiviewer();
   state.m_all_16_view_page_data.mode_type = static_cast<std::uint8_t>(index);
   const std::optional<mv::LayoutEntry> layout = mv::layout_at(index);
   if (!layout) return;
@@ -46,7 +46,7 @@ void send_layout(MultiviewerPage& container, int index) {
 }
 
 void set_output_resolution(PageContext& context, int position) {
-  context.m_multiviewer.m_all_16_view_page_data.resolution_type = static_cast<std::uint8_t>(position);
+  context.multiviewer().m_all_16_view_page_data.resolution_type = static_cast<std::uint8_t>(position);
   const std::optional<mv::ResolutionEntry> resolution = mv::resolution_at(position);
   if (!resolution) return;
   multiviewer_link::send(context, mv::code::kOutputResolution, mv::output_resolution_payload(resolution->code));

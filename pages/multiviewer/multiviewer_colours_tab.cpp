@@ -80,8 +80,8 @@ MultiviewerColoursTab::MultiviewerColoursTab(MultiviewerPage* container)
   create_controls();
 
   vela::PageContext* context = &m_context;
-  MultiviewerSettings& settings = context->m_multiviewer.m_all_16_view_page_data;
-  const int window_count = std::min<int>(context->m_multiviewer.m_cur_window_count, mv::kWindowCount);
+  MultiviewerSettings& settings = context->multiviewer().m_all_16_view_page_data;
+  const int window_count = std::min<int>(context->multiviewer().m_cur_window_count, mv::kWindowCount);
   for (std::size_t s = 0; s < kSections.size(); ++s) {
     DropDownList* list = m_channel_lists[s];
     list->addItem(QStringLiteral("All Channel"));
@@ -120,7 +120,7 @@ void MultiviewerColoursTab::create_controls() {
 
 void MultiviewerColoursTab::show_colours(int section) {
   const vela::PageContext* context = &m_context;
-  const MultiviewerSettings& settings = context->m_multiviewer.m_all_16_view_page_data;
+  const MultiviewerSettings& settings = context->multiviewer().m_all_16_view_page_data;
   const Section& entry = kSections[static_cast<std::size_t>(section)];
   const int channel = settings.*entry.channel;
   const int window = channel == kAllChannels ? 1 : std::min(channel, mv::kWindowCount);
@@ -133,7 +133,7 @@ void MultiviewerColoursTab::show_colours(int section) {
 void MultiviewerColoursTab::on_channel_chosen(int section, int item) {
   vela::PageContext* context = &m_context;
   if (item < 0) return;
-  context->m_multiviewer.m_all_16_view_page_data.*kSections[static_cast<std::size_t>(section)].channel =
+  context->multiviewer().m_all_16_view_page_data.*kSections[static_cast<std::size_t>(section)].channel =
       static_cast<std::uint8_t>(item);
   show_colours(section);
 }
@@ -141,7 +141,7 @@ void MultiviewerColoursTab::on_channel_chosen(int section, int item) {
 void MultiviewerColoursTab::on_colour_chosen(int section, int which, int colour) {
   vela::PageContext* context = &m_context;
   if (colour < 0) return;
-  MultiviewerSettings& settings = context->m_multiviewer.m_all_16_view_page_data;
+  MultiviewerSettings& settings = context->multiviewer().m_all_16_view_page_data;
   const Section& entry = kSections[static_cast<std::size_t>(section)];
   const ColourList& list = entry.colour_lists[static_cast<std::size_t>(which)];
   const std::uint8_t channel = settings.*entry.channel;

@@ -39,7 +39,7 @@ MultiviewerLabelsTab::MultiviewerLabelsTab(MultiviewerPage* container)
   setStyleSheet(styleSheet() + fields::edit_field_style());
   create_controls();
   const vela::PageContext* context = &m_context;
-  const vela::MultiviewerState& state = context->m_multiviewer;
+  const vela::MultiviewerState& state = context->multiviewer();
   const bool ten_windows = context->m_model_window_count == 10;
   for (int w = 1; w <= 16; ++w) {
     label_field(w)->set_label(QString::fromStdU16String(state.m_window_label[w - 1]));
@@ -92,7 +92,7 @@ void MultiviewerLabelsTab::on_enter() {
   }
   m_umd_string_index = static_cast<std::int8_t>(window - 1);
   if (window != 0) {
-    context->m_multiviewer.m_window_label[window - 1] = label_field(window)->text().toStdU16String();
+    context->multiviewer().m_window_label[window - 1] = label_field(window)->text().toStdU16String();
   }
   vela::diag("m_umd_string_index = %d \n", m_umd_string_index);
   if (window != 0) confirm_label(window);
@@ -101,7 +101,7 @@ void MultiviewerLabelsTab::on_enter() {
 void MultiviewerLabelsTab::confirm_label(int window) {
   vela::PageContext* context = &m_context;
   const vela::Bytes payload =
-      mv::label_text_payload(static_cast<std::uint8_t>(window), context->m_multiviewer.m_window_label[window - 1]);
+      mv::label_text_payload(static_cast<std::uint8_t>(window), context->multiviewer().m_window_label[window - 1]);
   vela::diag("sendLen = %d \n ", static_cast<int>(vela::frame::kOverhead + payload.size()));
   vela::multiviewer_link::send(*context, mv::code::kLabelText, payload);
   container()->request_preview_repaint();

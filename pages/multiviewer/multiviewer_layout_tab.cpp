@@ -45,7 +45,7 @@ MultiviewerLayoutTab::MultiviewerLayoutTab(MultiviewerPage* container)
   set_separator_lines({QLine(240, 20, 240, 400)});
   create_controls();
   const vela::PageContext* context = &m_context;
-  const vela::MultiviewerState& state = context->m_multiviewer;
+  const vela::MultiviewerState& state = context->multiviewer();
   const bool ten_windows = context->m_model_window_count == 10;
   m_layout_buttons[kSixteenWindowIndex]->setVisible(!ten_windows);
   select_layout(state.m_all_16_view_page_data.mode_type + 1);
@@ -90,7 +90,7 @@ void MultiviewerLayoutTab::create_controls() {
 
 void MultiviewerLayoutTab::on_layout_button(int index) {
   vela::PageContext* context = &m_context;
-  context->m_multiviewer.m_cur_window_count = mv::kLayouts[index].code;
+  context->multiviewer().m_cur_window_count = mv::kLayouts[index].code;
   select_layout(index + 1);
 }
 
@@ -102,7 +102,7 @@ void MultiviewerLayoutTab::set_layout_picture(int selection, bool selected) {
 
 void MultiviewerLayoutTab::select_layout(int s) {
   vela::PageContext* context = &m_context;
-  const vela::MultiviewerState& state = context->m_multiviewer;
+  const vela::MultiviewerState& state = context->multiviewer();
   // Until the device was read once, a lock it may hold refuses layouts.
   if (state.state_read == 0 && state.m_all_16_view_page_data.lock_state != 0) return;
   if (s == m_layout_selection) return;
@@ -122,7 +122,7 @@ void MultiviewerLayoutTab::select_layout(int s) {
 void MultiviewerLayoutTab::on_source_chosen(int window, int item) {
   vela::PageContext* context = &m_context;
   if (item < 0) return;
-  vela::MultiviewerState& state = context->m_multiviewer;
+  vela::MultiviewerState& state = context->multiviewer();
   state.m_source_window = static_cast<std::uint8_t>(window);
   state.m_window_source[window - 1] = static_cast<std::uint8_t>(item + 1);
   vela::multiviewer_link::send(*context, mv::code::kWindowSource,

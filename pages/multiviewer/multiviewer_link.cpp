@@ -41,9 +41,9 @@ void read_state_udp(PageContext& context) {
   options.purpose = "state read";
   const Bytes request = link.build_request(frame::kLinkUdp, mv::code::kState);
   if (const auto reply = exchange_udp(link.udp, link.current_device(), request, options)) {
-    mv::decode_state_reply(*reply, context.m_multiviewer, mv::DecodeStatus::Take, mv::DecodeDiagnostics::On);
+    mv::decode_state_reply(*reply, context.multiviewer(), mv::DecodeStatus::Take, mv::DecodeDiagnostics::On);
   }
-  context.m_multiviewer.state_read = 1;
+  context.multiviewer().state_read = 1;
 }
 
 void read_state_serial(PageContext& context) {
@@ -52,7 +52,7 @@ void read_state_serial(PageContext& context) {
   const Bytes request = link.build_request(frame::kLinkSerial, mv::code::kState);
   exchange_serial(link.com, link.reassembly, request, link.scanner_targets(), mv::kStateWindowSerialMs, {},
                   "state read");
-  context.m_multiviewer.state_read = 1;
+  context.multiviewer().state_read = 1;
 }
 
 // False, with a diagnostic, when the current entry's address is no place to
@@ -102,7 +102,7 @@ void poll_status(PageContext& context) {
       if (const auto status = mv::read_status_reply(*reply)) polled = *status;
     }
   }
-  context.m_multiviewer.m_window_status = polled;
+  context.multiviewer().m_window_status = polled;
 }
 
 }  // namespace vela::multiviewer_link

@@ -126,7 +126,7 @@ void MultiviewerPage::close_page() {
 
 void MultiviewerPage::recompute(void (*recomputation)(vela::MultiviewerState&)) {
   vela::PageContext* context = &m_context;
-  recomputation(context->m_multiviewer);
+  recomputation(context->multiviewer());
   request_preview_repaint();
 }
 
@@ -149,7 +149,7 @@ void MultiviewerPage::paintEvent(QPaintEvent*) {
   QPainter p(this);
   p.fillRect(rect(), vela::style::well);
   const vela::PageContext* context = &m_context;
-  vela::paint_multiviewer_preview(m_preview, context->m_multiviewer);
+  vela::paint_multiviewer_preview(m_preview, context->multiviewer());
   paint_preview_header(p);
   paint_footer(p);
   // Composed off-screen, copied in one step: never a half-drawn layout.
@@ -163,7 +163,7 @@ void MultiviewerPage::paint_preview_header(QPainter& p) {
   const QRectF strip(m_preview_rect.left(), 8, m_preview_rect.width(), 26);
   vela::paint_label(p, strip, QStringLiteral("OUTPUT PREVIEW"), vela::style::caption_dim, 11);
   const vela::PageContext* context = &m_context;
-  const vela::MultiviewerSettings& settings = context->m_multiviewer.m_all_16_view_page_data;
+  const vela::MultiviewerSettings& settings = context->multiviewer().m_all_16_view_page_data;
   QStringList facts;
   if (const auto layout = mv::layout_at(settings.mode_type)) facts << QStringLiteral("%1 WINDOWS").arg(layout->code);
   if (const auto resolution = mv::resolution_at(settings.resolution_type)) {
@@ -185,7 +185,7 @@ void MultiviewerPage::paint_footer(QPainter& p) {
                     vela::style::caption_dim, 11);
   // What the last status poll reported, beside the settings that matter
   // on air.
-  const vela::MultiviewerState& state = context->m_multiviewer;
+  const vela::MultiviewerState& state = context->multiviewer();
   int with_signal = 0;
   for (int w = 0; w < context->m_model_window_count && w < mv::kWindowCount; ++w) {
     with_signal += state.m_window_status[w][0] == 1 ? 1 : 0;

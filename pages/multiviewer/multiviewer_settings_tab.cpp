@@ -161,7 +161,7 @@ Ipv4AddressEdit* MultiviewerSettingsTab::address_field(int id) const {
 
 void MultiviewerSettingsTab::show_settings() {
   const vela::PageContext* context = &m_context;
-  const MultiviewerSettings& settings = context->m_multiviewer.m_all_16_view_page_data;
+  const MultiviewerSettings& settings = context->multiviewer().m_all_16_view_page_data;
   fields::select_quietly(list(kResolutionTypeListId), settings.resolution_type);
   fields::select_quietly(list(kResolutionDisplayListId), on_off_item(settings.resolution_enable));
   fields::select_quietly(list(kAudioMeterListId), on_off_item(settings.audio_meter_enable));
@@ -221,7 +221,7 @@ void MultiviewerSettingsTab::on_set_address() {
 void MultiviewerSettingsTab::on_set_default() {
   vela::PageContext* context = &m_context;
   if (vela::multiviewer_link::send(*context, mv::code::kDefaults, mv::defaults_payload())) {
-    mv::device_defaults::apply(context->m_multiviewer, context->m_model_window_count);
+    mv::device_defaults::apply(context->multiviewer(), context->m_model_window_count);
     container()->recompute_preview();
   }
   // The lists show the defaults even when the command could not leave.

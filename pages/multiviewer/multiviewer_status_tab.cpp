@@ -77,7 +77,7 @@ void MultiviewerStatusTab::on_timer() {
 
 void MultiviewerStatusTab::update_lamps() {
   const vela::PageContext* context = &m_context;
-  const vela::MultiviewerState& state = context->m_multiviewer;
+  const vela::MultiviewerState& state = context->multiviewer();
   const int count = std::min<int>(context->m_model_window_count, 16);
   for (int w = 1; w <= count; ++w) {
     const bool signal = state.m_window_status[w - 1][0] == 1;

@@ -26,7 +26,7 @@ std::optional<std::uint8_t> read_state(PageContext& context) {
   const Bytes request = link.build_request(frame::kLinkUdp, rk2207::code::kState);
   std::optional<std::uint8_t> show_mode;
   if (const auto reply = exchange_udp(link.udp, link.current_device(), request, options)) {
-    show_mode = rk2207::decode_state_reply(*reply, context.m_all_rk2207_page_data);
+    show_mode = rk2207::decode_state_reply(*reply, context.rk2207());
   }
   diag("read over \n");
   return show_mode;

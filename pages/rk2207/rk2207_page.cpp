@@ -45,7 +45,7 @@ void Rk2207Page::read_back() {
   if (!mode) return;
   m_suppress_send = true;
   // The received mode always counts as a change.
-  context->m_all_rk2207_page_data.show_mode = 0xFF;
+  context->rk2207().show_mode = 0xFF;
   apply_show_mode(*mode);
   // A mode equal to the marker applied nothing and left the flag set.
   m_suppress_send = false;
@@ -55,7 +55,7 @@ void Rk2207Page::on_mode_button(int mode) { apply_show_mode(static_cast<std::uin
 
 void Rk2207Page::apply_show_mode(std::uint8_t mode) {
   vela::PageContext* context = &m_context;
-  vela::Rk2207State& record = context->m_all_rk2207_page_data;
+  vela::Rk2207State& record = context->rk2207();
   if (mode == record.show_mode) return;
   show_mode_key(record.show_mode, false);
   show_mode_key(mode, true);
@@ -66,25 +66,25 @@ void Rk2207Page::apply_show_mode(std::uint8_t mode) {
   } else {
     vela::rk2207_link::send_show_mode(*context, mode);
   }
-  context->m_rk2207_window_slots = vela::rk2207::show_mode_slots(mode);
+  context->rk2207_window_slots() = vela::rk2207::show_mode_slots(mode);
   redraw_preview();
 }
 
 const vela::WindowSlots* Rk2207Page::window_slots() const {
   const vela::PageContext* context = &m_context;
-  return context ? &context->m_rk2207_window_slots : nullptr;
+  return context ? &context->rk2207_window_slots() : nullptr;
 }
 
 int Rk2207Page::shown_mode() const {
   const vela::PageContext* context = &m_context;
-  return context ? context->m_all_rk2207_page_data.show_mode : -1;
+  return context ? context->rk2207().show_mode : -1;
 }
 
 QString Rk2207Page::device_caption() const { return QStringLiteral("RK2207   \u00b7   4 CHANNELS"); }
 
 QStringList Rk2207Page::device_facts() const {
   const vela::PageContext* context = &m_context;
-  const vela::Rk2207State& record = context->m_all_rk2207_page_data;
+  const vela::Rk2207State& record = context->rk2207();
   const vela::DeviceEntry* device = context->m_link.current_device();
   return {
       QStringLiteral("DEVICE   %1").arg(device ? QString::fromStdString(device->address_text()) : "\u2014"),

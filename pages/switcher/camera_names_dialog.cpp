@@ -50,6 +50,6 @@ CameraNamesDialog::CameraNamesDialog(vela::PageContext& context, QWidget* parent
 
 void CameraNamesDialog::on_set(int camera_index) {
   vela::PageContext* context = &m_context;
-  context->m_camera_names[static_cast<std::size_t>(camera_index)] = name_edit(camera_index)->text().toStdU16String();
+  context->camera_names()[static_cast<std::size_t>(camera_index)] = name_edit(camera_index)->text().toStdU16String();
   vela::switcher_link::send_camera_name(*context, camera_index);
 }

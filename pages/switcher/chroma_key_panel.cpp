@@ -39,15 +39,15 @@ ChromaKeyPanel::ChromaKeyPanel(vela::PageContext& context, QWidget* parent)
 
   // Both key colours start again from their presets; the page opens on the
   // key colour the record keeps, so a release is stored where it is shown.
-  sw::write_chroma_presets(context.m_switcher);
-  const int kept = kept_type(context.m_switcher);
+  sw::write_chroma_presets(context.switcher());
+  const int kept = kept_type(context.switcher());
   m_type_list->setCurrentIndex(kept);
   show_type_colours(kept);
 }
 
 void ChromaKeyPanel::show_type_colours(int type) {
   const vela::PageContext* context = &m_context;
-  const sw::KeyColour colour = sw::chroma_colour(context->m_switcher, type);
+  const sw::KeyColour colour = sw::chroma_colour(context->switcher(), type);
   bars().show_values(colour.red, colour.green, colour.blue);
 }
 
@@ -55,17 +55,17 @@ void ChromaKeyPanel::on_type_chosen(int type) {
   vela::PageContext* context = &m_context;
   if (type < 0 || type >= sw::kChromaKeyTypeCount) return;
   vela::diag(type == 0 ? "1 \n" : "2 \n");
-  const sw::KeyColour colour = sw::chroma_colour(context->m_switcher, type);
+  const sw::KeyColour colour = sw::chroma_colour(context->switcher(), type);
   for (int c = 0; c < vela::ColourBars::kChannels; ++c) vela::diag(kChannelLines[c], colour.channel(c));
   show_type_colours(type);
-  context->m_switcher.chroma_key_type = static_cast<std::uint8_t>(type);
+  context->switcher().chroma_key_type = static_cast<std::uint8_t>(type);
   const std::uint8_t payload[] = {static_cast<std::uint8_t>(type)};
   vela::switcher_link::send(*context, sw::code::kChromaKeyType, payload);
 }
 
 void ChromaKeyPanel::on_released(int channel, int position) {
   vela::PageContext* context = &m_context;
-  vela::SwitcherState& state = context->m_switcher;
+  vela::SwitcherState& state = context->switcher();
   const int type = kept_type(state);
   const auto value = static_cast<std::uint8_t>(position);
   sw::set_chroma_channel(state, type, channel, value);

@@ -72,7 +72,7 @@ LeverPanel::LeverPanel(SwitcherPage& page, QLineEdit& duration_edit)
 LeverPanel::~LeverPanel() { stop_worker(); }
 
 void LeverPanel::open(PageContext& context) {
-  SwitcherState& state = context.m_switcher;
+  SwitcherState& state = context.switcher();
   state.transition_running = 0;
   const std::uint8_t direction = state.transition_direction;
   m_worker = std::make_unique<LeverWorker>(
@@ -99,7 +99,7 @@ void LeverPanel::stop_worker() {
 std::uint8_t LeverPanel::direction() const {
   if (m_worker) return m_worker->direction();
   const PageContext* context = &m_page.context();
-  return context ? context->m_switcher.transition_direction : 1;
+  return context ? context->switcher().transition_direction : 1;
 }
 
 bool LeverPanel::eventFilter(QObject* watched, QEvent* event) {
@@ -128,7 +128,7 @@ void LeverPanel::on_press() {
 void LeverPanel::on_notified(int message, int, int position) {
   if (message != BitmapSlider::kPositionMoving) return;
   // The record keeps the lever position itself, as the Auto steps do.
-  m_page.context().m_switcher.transition_position = static_cast<std::uint8_t>(position);
+  m_page.context().switcher().transition_position = static_cast<std::uint8_t>(position);
 }
 
 void LeverPanel::on_duration_entered() {
@@ -138,7 +138,7 @@ void LeverPanel::on_duration_entered() {
 void LeverPanel::on_auto() {
   PageContext* context = &m_page.context();
   switcher_link::send(*context, command::kAutoTransition);
-  SwitcherState& state = context->m_switcher;
+  SwitcherState& state = context->switcher();
   state.transition_position = static_cast<std::uint8_t>(m_lever->get_pos());
   diag("auto beign pos  = %d \n ", state.transition_position);
   m_auto_timer.start(lever::auto_period_ms(lever::duration_ms(m_duration_edit.text().toStdString())));
@@ -149,7 +149,7 @@ void LeverPanel::on_auto() {
 
 void LeverPanel::on_auto_tick() {
   PageContext* context = &m_page.context();
-  SwitcherState& state = context->m_switcher;
+  SwitcherState& state = context->switcher();
   const int next = lever::auto_step(m_lever->get_pos(), direction());
   state.transition_position = static_cast<std::uint8_t>(next);
   m_lever->set_pos(next);
@@ -179,7 +179,7 @@ void LeverPanel::apply_reports() {
     reports.swap(m_reports);
   }
   PageContext* context = &m_page.context();
-  SwitcherState& state = context->m_switcher;
+  SwitcherState& state = context->switcher();
   for (const LeverEvent& event : reports) {
     state.transition_running = event.kind == LeverEvent::Kind::Started ? 1 : 0;
     state.transition_direction = event.direction;

@@ -106,7 +106,7 @@ PipPanel::PipPanel(vela::PageContext& context, QWidget* parent)
 void PipPanel::on_list_chosen(int list, int index) {
   vela::PageContext* context = &m_context;
   if (index < 0) return;
-  list_field(context->m_switcher, list) = static_cast<std::uint8_t>(index);
+  list_field(context->switcher(), list) = static_cast<std::uint8_t>(index);
   const std::uint8_t payload[] = {static_cast<std::uint8_t>(index)};
   vela::switcher_link::send(*context, kLists[list].code, payload);
 }
@@ -114,7 +114,7 @@ void PipPanel::on_list_chosen(int list, int index) {
 void PipPanel::on_released(int value_index, int position) {
   vela::PageContext* context = &m_context;
   const auto value = static_cast<std::uint16_t>(position * sw::kPipScales[value_index]);
-  window_field(context->m_switcher, value_index) = value;
+  window_field(context->switcher(), value_index) = value;
   vela::switcher_link::send(*context, sw::kPipCodes[value_index], sw::u16_payload(value));
   m_edits[value_index]->setText(QString::number(value));
 }

@@ -30,7 +30,7 @@ SwitcherKeyerSubPage::SwitcherKeyerSubPage(PageContext& context, QWidget* parent
 void SwitcherKeyerSubPage::on_source_chosen(int index) {
   PageContext* context = &m_context;
   if (index < 0) return;
-  context->m_switcher.*m_controls.source_field = static_cast<std::uint8_t>(index);
+  context->switcher().*m_controls.source_field = static_cast<std::uint8_t>(index);
   const std::uint8_t payload[] = {static_cast<std::uint8_t>(index)};
   switcher_link::send(*context, m_controls.source_code, payload);
 }

@@ -45,7 +45,7 @@ void send_camera_name(PageContext& context, int camera_index) {
   LinkSession& link = context.m_link;
   const Bytes request =
       link.build_request(frame::kLinkUdp, switcher::code::kCameraName,
-                         switcher::camera_name_payload(camera_index, context.m_camera_names[camera_index]));
+                         switcher::camera_name_payload(camera_index, context.camera_names()[camera_index]));
   const auto reply = exchange_udp(link.udp, link.current_device(), request, camera_name_exchange());
   if (reply) {
     const bool accepted = switcher::read_camera_name_ack(*reply) == switcher::CameraNameAnswer::Accepted;

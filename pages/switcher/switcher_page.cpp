@@ -246,7 +246,7 @@ void SwitcherPage::create_controls() {
 }
 
 void SwitcherPage::open_with(vela::PageContext& context) {
-  SwitcherState& state = context.m_switcher;
+  SwitcherState& state = context.switcher();
   state.background_flag = 1;
   state.transition_type = TransitionType::Mix;
   m_settings_sub_page = create_settings_sub_page(this, SettingsSubPage::Transition);
@@ -284,7 +284,7 @@ void SwitcherPage::show_record() {
   const vela::PageContext* context = &m_context;
   for (std::size_t row = 0; row < std::size(kKeys); ++row) {
     if (kKeys[row].id == kFtbId && m_ftb_blink_timer.isActive()) continue;
-    m_buttons[row].second->set_bitmap(picture_for(kKeys[row], context->m_switcher));
+    m_buttons[row].second->set_bitmap(picture_for(kKeys[row], context->switcher()));
   }
 }
 
@@ -341,14 +341,14 @@ void SwitcherPage::on_key(std::size_t row) {
 }
 
 void SwitcherPage::on_program(vela::PageContext& context, std::uint8_t source) {
-  context.m_switcher.program_source = source;
+  context.switcher().program_source = source;
   show_record();
   const std::array<std::uint8_t, 1> payload{source};
   vela::switcher_link::send(context, code::kProgramSelect, payload);
 }
 
 void SwitcherPage::on_preview(vela::PageContext& context, std::uint8_t source) {
-  context.m_switcher.preview_source = source;
+  context.switcher().preview_source = source;
   show_record();
   const std::array<std::uint8_t, 1> payload{source};
   vela::switcher_link::send(context, code::kPreviewSelect, payload);
@@ -364,7 +364,7 @@ void SwitcherPage::select_layer(SwitcherState& state, SwitcherLayer layer) {
 }
 
 void SwitcherPage::on_layer(vela::PageContext& context, SwitcherLayer layer) {
-  SwitcherState& state = context.m_switcher;
+  SwitcherState& state = context.switcher();
   std::uint8_t& flag = layer_flag(state, layer);
   const std::uint8_t before = flag;
   if (before == 1) {
@@ -398,7 +398,7 @@ void SwitcherPage::on_layer(vela::PageContext& context, SwitcherLayer layer) {
 }
 
 void SwitcherPage::on_background(vela::PageContext& context) {
-  SwitcherState& state = context.m_switcher;
+  SwitcherState& state = context.switcher();
   vela::switcher_link::send(context, code::kBackgroundToggle, std::array<std::uint8_t, 1>{state.background_flag});
   // BKGD goes off only while a layer is lit: one of them stays.
   if (state.lit_layer == SwitcherLayer::None) return;
@@ -407,7 +407,7 @@ void SwitcherPage::on_background(vela::PageContext& context) {
 }
 
 void SwitcherPage::on_on_air(vela::PageContext& context) {
-  SwitcherState& state = context.m_switcher;
+  SwitcherState& state = context.switcher();
   vela::switcher_link::send(context, code::kOnAirToggle, std::array<std::uint8_t, 1>{state.on_air_flag});
   state.on_air_flag ^= 1;
   show_record();
@@ -416,7 +416,7 @@ void SwitcherPage::on_on_air(vela::PageContext& context) {
 void SwitcherPage::on_transition_type(vela::PageContext& context, TransitionType type) {
   static constexpr std::uint8_t kCodes[] = {0, code::kMixSelect, code::kDipSelect, code::kWipeSelect};
   vela::switcher_link::send(context, kCodes[static_cast<int>(type)]);
-  context.m_switcher.transition_type = type;
+  context.switcher().transition_type = type;
   show_record();
   if (type == TransitionType::Wipe) show_settings_sub_page(SettingsSubPage::Transition);
 }
@@ -429,14 +429,14 @@ void SwitcherPage::on_cut(vela::PageContext& context) {
 
 void SwitcherPage::swap_program_preview() {
   vela::PageContext* context = &m_context;
-  SwitcherState& state = context->m_switcher;
+  SwitcherState& state = context->switcher();
   vela::diag("SwitchPvmPgm  \n");
   std::swap(state.program_source, state.preview_source);
   show_record();
 }
 
 void SwitcherPage::on_ftb(vela::PageContext& context) {
-  SwitcherState& state = context.m_switcher;
+  SwitcherState& state = context.switcher();
   vela::switcher_link::send(context, code::kFadeToBlack);
   if (state.fade_to_black_flag == 0) {
     state.fade_to_black_flag = 1;
@@ -455,7 +455,7 @@ void SwitcherPage::on_ftb_blink() {
 
 void SwitcherPage::show_settings_sub_page(SettingsSubPage kind) {
   vela::PageContext* context = &m_context;
-  if (context->m_switcher.settings_sub_page == kind) return;
+  if (context->switcher().settings_sub_page == kind) return;
   if (m_settings_sub_page != nullptr) {
     m_settings_sub_page->hide();
     delete m_settings_sub_page;
@@ -463,7 +463,7 @@ void SwitcherPage::show_settings_sub_page(SettingsSubPage kind) {
   m_settings_sub_page = create_settings_sub_page(this, kind);
   m_settings_sub_page->setGeometry(kSettingsArea);
   m_settings_sub_page->show();
-  context->m_switcher.settings_sub_page = kind;
+  context->switcher().settings_sub_page = kind;
 }
 
 void SwitcherPage::on_dialog(QDialog*& dialog, bool configuration) {

@@ -15,7 +15,7 @@ WipePatternPanel::WipePatternPanel(vela::PageContext& context, QWidget* parent)
     : SwitcherSettingsSubPage(context, parent, kTemplateId, kGroupBoxId) {
   vela::register_switcher_settings_bitmaps();
   // The sub-page always opens on pattern 0, whatever the switcher uses.
-  context.m_switcher.wipe_pattern = 0;
+  context.switcher().wipe_pattern = 0;
   for (int t = 0; t < kPatternCount; ++t) {
     const vela::WipePattern& pattern = vela::kWipePatterns[static_cast<std::size_t>(t)];
     auto* button = new SkinButton(this);
@@ -29,7 +29,7 @@ WipePatternPanel::WipePatternPanel(vela::PageContext& context, QWidget* parent)
 
 void WipePatternPanel::on_pattern(int t) {
   vela::PageContext* context = &m_context;
-  vela::SwitcherState& state = context->m_switcher;
+  vela::SwitcherState& state = context->switcher();
   if (t == state.wipe_pattern) return;
   if (state.wipe_pattern < kPatternCount) {
     pattern_button(state.wipe_pattern)->set_bitmap(vela::kWipePatterns[state.wipe_pattern].normal_bitmap);

@@ -174,15 +174,15 @@ TEST_P(LossyNetwork, ASessionOnEveryPageShowsOnlyWhatTheDevicesConfirmed) {
   constexpr int kPolls = 3;
   for (int i = 0; i < kPolls; ++i) status->on_timer();
   const bool status_confirmed = windows.with_purpose("status poll").back().outcome == ReplyWindowOutcome::Replied;
-  const WindowStatus shown_status = window->m_multiviewer.m_window_status;
+  const WindowStatus shown_status = window->multiviewer().m_window_status;
   // Away to another sub-page and back: the page is usable and reads again.
   QTest::mouseClick(multiviewer->sub_page_button(static_cast<int>(MultiviewerSubPage::Control)), Qt::LeftButton);
   ASSERT_EQ(multiviewer->shown_sub_page(), static_cast<int>(MultiviewerSubPage::Control));
-  const std::string before_read = multiviewer_record(window->m_multiviewer);
+  const std::string before_read = multiviewer_record(window->multiviewer());
   QTest::mouseClick(multiviewer->sub_page_button(static_cast<int>(MultiviewerSubPage::Status)), Qt::LeftButton);
   ASSERT_EQ(multiviewer->shown_sub_page(), static_cast<int>(MultiviewerSubPage::Status));
   const bool state_confirmed = windows.with_purpose("state read").back().outcome == ReplyWindowOutcome::Replied;
-  const std::string shown_state = multiviewer_record(window->m_multiviewer);
+  const std::string shown_state = multiviewer_record(window->multiviewer());
 
   // Switcher: bus keys pressed, camera names sent and answered or not.
   select(1);
@@ -195,7 +195,7 @@ TEST_P(LossyNetwork, ASessionOnEveryPageShowsOnlyWhatTheDevicesConfirmed) {
     QTest::mouseClick(key, Qt::LeftButton);
   }
   for (int camera = 0; camera < 3; ++camera) {
-    window->m_camera_names[camera] = u"CAM" + std::u16string(1, static_cast<char16_t>(u'A' + camera));
+    window->camera_names()[camera] = u"CAM" + std::u16string(1, static_cast<char16_t>(u'A' + camera));
     switcher_link::send_camera_name(*window, camera);
   }
   EXPECT_EQ(diagnostics.count("read over \n"), 3u) << "every camera name ends its wait";
@@ -219,9 +219,9 @@ TEST_P(LossyNetwork, ASessionOnEveryPageShowsOnlyWhatTheDevicesConfirmed) {
   matrix = page<MatrixPage>();
   ASSERT_NE(matrix, nullptr);
   const bool lock_confirmed = windows.with_purpose("lock read").back().outcome == ReplyWindowOutcome::Replied;
-  const std::uint8_t shown_lock = window->m_matrix.m_matrix_btn_lock;
+  const std::uint8_t shown_lock = window->matrix().m_matrix_btn_lock;
   QTest::mouseClick(matrix->input_button(4), Qt::LeftButton);
-  EXPECT_EQ(window->m_matrix.m_matrix_input, 4) << "the page still takes the operator's keys";
+  EXPECT_EQ(window->matrix().m_matrix_input, 4) << "the page still takes the operator's keys";
 
   EXPECT_TRUE(windows.all_closed());
 

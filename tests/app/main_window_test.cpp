@@ -136,7 +136,7 @@ TEST_F(MainWindowFixture, NetworkSearchListsDevicesInAnswerOrderAndOpensTheFirst
   EXPECT_EQ(page_class(*window), "MultiviewerPage");
   EXPECT_EQ(window->m_p_mian_show_dlg->geometry(), QRect(20, 110, 1240, 580));
   EXPECT_EQ(window->m_model_window_count, 16);
-  EXPECT_EQ(window->m_multiviewer.m_window_label[0], u"CAM 1") << "the page read the device's state";
+  EXPECT_EQ(window->multiviewer().m_window_label[0], u"CAM 1") << "the page read the device's state";
   EXPECT_EQ(window->m_link.udp.m_udpSockfd, -1) << "the search closes its socket";
   EXPECT_EQ(diagnostics.count("search  over \n"), 1u);
   // The card and subnet that answered, in the top bar and on each line.
@@ -327,15 +327,15 @@ TEST_F(MainWindowFixture, NetworkPageDispatchAndModelWindowCount) {
   list_devices(types);
   for (std::size_t i = 0; i < std::size(cases); ++i) {
     diagnostics.clear();
-    window->m_matrix.m_matrix_btn_lock = 1;
-    window->m_multiviewer.m_all_16_view_page_data.mode_type = 5;
+    window->matrix().m_matrix_btn_lock = 1;
+    window->multiviewer().m_all_16_view_page_data.mode_type = 5;
     choose_entry(static_cast<int>(i));
     EXPECT_EQ(page_class(*window), cases[i].page) << std::hex << int(cases[i].type);
     EXPECT_EQ(window->m_model_window_count, cases[i].window_count) << std::hex << int(cases[i].type);
     EXPECT_EQ(diagnostics.count("the device 's type is wrong \n"), cases[i].unlisted ? 1u : 0u);
-    EXPECT_EQ(window->m_matrix.m_matrix_btn_lock, 0) << "selection clears the button lock";
-    EXPECT_EQ(window->m_multiviewer.m_all_16_view_page_data.mode_type, 0);
-    EXPECT_EQ(window->m_multiviewer.m_all_16_view_page_data.umd_color_channel, 1);
+    EXPECT_EQ(window->matrix().m_matrix_btn_lock, 0) << "selection clears the button lock";
+    EXPECT_EQ(window->multiviewer().m_all_16_view_page_data.mode_type, 0);
+    EXPECT_EQ(window->multiviewer().m_all_16_view_page_data.umd_color_channel, 1);
   }
 }
 
@@ -451,7 +451,7 @@ TEST_F(MainWindowFixture, StartUpWritesTheClientRectangleAndPlacesTheControls) {
   }
   EXPECT_EQ(rect_lines, expected);
   EXPECT_EQ(window->m_page_area, QRect(20, 110, 1240, 580));
-  EXPECT_EQ(window->m_multiviewer.m_window_label[15], u" ");
+  EXPECT_EQ(window->multiviewer().m_window_label[15], u" ");
   const struct {
     const char* id;
     QRect place;

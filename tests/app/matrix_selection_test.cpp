@@ -1,6 +1,7 @@
-// The matrix state kept by the main window across device selections: every
-// selection clears the button lock, which the next matrix page reads from
-// its device; the chosen input and the routing table stay.
+// The matrix state kept by the main window across device selections: each
+// matrix has its own record, in which every selection clears the button
+// lock (the page reads it from its device again); the chosen input and the
+// routing table stay with their matrix.
 #include <gtest/gtest.h>
 
 #include <QComboBox>
@@ -52,13 +53,11 @@ struct MatrixSelection : ::testing::Test {
   void TearDown() override { window.reset(); }
 
   MatrixPage* page() const { return qobject_cast<MatrixPage*>(window->m_p_mian_show_dlg); }
-  MatrixRoutingTab* function_page() const {
-    return qobject_cast<MatrixRoutingTab*>(page()->sub_page());
-  }
+  MatrixRoutingTab* function_page() const { return qobject_cast<MatrixRoutingTab*>(page()->sub_page()); }
   void click(QAbstractButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
 };
 
-TEST_F(MatrixSelection, EverySelectionClearsTheLockAndKeepsTheRouting) {
+TEST_F(MatrixSelection, EachMatrixKeepsItsOwnRecordAndEverySelectionClearsItsLock) {
   window->on_device_list_choice(0);
   ASSERT_NE(page(), nullptr);
   click(page()->input_button(4));
@@ -66,25 +65,40 @@ TEST_F(MatrixSelection, EverySelectionClearsTheLockAndKeepsTheRouting) {
   click(page()->output_button(7));
   click(function_page()->action_button(Action::kApply));
   click(function_page()->action_button(Action::kLock));
-  ASSERT_EQ(window->m_matrix.m_matrix_btn_lock, 1);
+  ASSERT_EQ(window->matrix().m_matrix_btn_lock, 1);
 
-  // The second matrix does not answer: the lock stays as the selection left it.
+  // The second matrix does not answer: its own record shows, untouched by
+  // what was done on the first.
   window->on_device_list_choice(1);
   ASSERT_NE(page(), nullptr);
-  EXPECT_EQ(window->m_matrix.m_matrix_btn_lock, 0);
+  EXPECT_EQ(window->records_device().where, range.address(2));
+  EXPECT_EQ(window->matrix().m_matrix_btn_lock, 0);
   EXPECT_EQ(diagnostics.count("wait time over \n"), 1u);
   EXPECT_EQ(function_page()->action_button(Action::kLock)->shown_bitmap_id(), 231);
-  EXPECT_EQ(window->m_matrix.m_eMatrixState, 1);
-  EXPECT_EQ(window->m_matrix.m_matrix_input, 4);
-  EXPECT_EQ(window->m_matrix.m_matrix_route, (MatrixRoutes{0, 4, 0, 0, 0, 0, 4, 0}));
-  EXPECT_EQ(page()->output_button(2)->shown_bitmap_id(), 215) << "grey until an input is pressed";
+  EXPECT_EQ(window->matrix().m_eMatrixState, 0);
+  EXPECT_EQ(window->matrix().m_matrix_input, 0);
+  EXPECT_EQ(window->matrix().m_matrix_route, MatrixRoutes{}) << "the first matrix's routes never show here";
+  click(page()->input_button(1));
+  click(page()->output_button(5));
+  click(function_page()->action_button(Action::kApply));
+  ASSERT_EQ(window->matrix().m_matrix_route, (MatrixRoutes{0, 0, 0, 0, 1, 0, 0, 0}));
 
-  // Back on the first: its lock comes from the device again.
+  // Back on the first: its input and routes come back, its lock is read
+  // from the device again after the selection cleared it.
   window->on_device_list_choice(0);
   ASSERT_NE(page(), nullptr);
-  EXPECT_EQ(window->m_matrix.m_matrix_btn_lock, 1);
+  EXPECT_EQ(window->records_device().where, range.address(1));
+  EXPECT_EQ(window->matrix().m_matrix_btn_lock, 1);
   EXPECT_EQ(function_page()->action_button(Action::kLock)->shown_bitmap_id(), 232);
-  EXPECT_EQ(window->m_matrix.m_matrix_route, (MatrixRoutes{0, 4, 0, 0, 0, 0, 4, 0}));
+  EXPECT_EQ(window->matrix().m_eMatrixState, 1);
+  EXPECT_EQ(window->matrix().m_matrix_input, 4);
+  EXPECT_EQ(window->matrix().m_matrix_route, (MatrixRoutes{0, 4, 0, 0, 0, 0, 4, 0}));
+  EXPECT_EQ(window->devices_met(), 2u);
+
+  // And the second's come back as it left them.
+  window->on_device_list_choice(1);
+  EXPECT_EQ(window->matrix().m_matrix_input, 1);
+  EXPECT_EQ(window->matrix().m_matrix_route, (MatrixRoutes{0, 0, 0, 0, 1, 0, 0, 0}));
 }
 
 }  // namespace

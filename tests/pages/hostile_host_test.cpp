@@ -31,7 +31,7 @@ std::string bytes_of(const T& value) {
 }
 
 std::string multiviewer_record(const PageContext& c) {
-  const MultiviewerState& s = c.m_multiviewer;
+  const MultiviewerState& s = c.multiviewer();
   std::string r = bytes_of(s.m_all_16_view_page_data) + bytes_of(s.m_window_source) + bytes_of(s.m_cur_window_count);
   for (const std::u16string& label : s.m_window_label)
     r += std::string(reinterpret_cast<const char*>(label.data()), label.size() * 2) + '|';
@@ -59,11 +59,11 @@ const std::vector<HostileCase>& cases() {
        [](PageContext& c) { multiviewer_link::read_state(c); }, multiviewer_record, true},
       {"multiviewer status poll", device_type::kMultiviewer16, "status poll",
        [](PageContext& c) { multiviewer_link::poll_status(c); },
-       [](const PageContext& c) { return bytes_of(c.m_multiviewer.m_window_status); }, true},
+       [](const PageContext& c) { return bytes_of(c.multiviewer().m_window_status); }, true},
       {"RK2207 state read", device_type::kRk2207, "state read", [](PageContext& c) { rk2207_link::read_state(c); },
-       [](const PageContext& c) { return bytes_of(c.m_all_rk2207_page_data); }, true},
+       [](const PageContext& c) { return bytes_of(c.rk2207()); }, true},
       {"matrix lock read", device_type::kMatrix, "lock read", [](PageContext& c) { matrix_link::query_lock(c); },
-       [](const PageContext& c) { return bytes_of(c.m_matrix.m_matrix_btn_lock); }, false},
+       [](const PageContext& c) { return bytes_of(c.matrix().m_matrix_btn_lock); }, false},
       {"switcher camera name", device_type::kSwitcher, "camera name",
        [](PageContext& c) {
          // The switcher page keeps its socket open while it lives.
@@ -100,7 +100,7 @@ struct HostileHostFixture : DevicePageFixture {
     settings.local_port = free_udp_port();
     settings.broadcast = range.address(0);
     make_context(settings, type);
-    context->m_multiviewer.reset_labels();
+    context->multiviewer().reset_labels();
     context->m_model_window_count = model_window_count(type);
     context->m_link.device_table[0].set_address(address);
   }

@@ -16,11 +16,11 @@ std::uint16_t checksum_of(const Bytes& frame) { return frame[frame.size() - 3] |
 
 TEST_F(Lm5530PageTest, OpensInTheQuadSplitWithoutSendingAndComesBackToIt) {
   start_device(device_type::kLm5530);
-  context->m_lm5530.show_mode = 7;
+  context->lm5530().show_mode = 7;
   open_page();
-  EXPECT_EQ(context->m_lm5530.show_mode, 0);
+  EXPECT_EQ(context->lm5530().show_mode, 0);
   expect_keys(0);
-  EXPECT_EQ(context->m_lm5530.window_slots, lm5530::show_mode_slots(0));
+  EXPECT_EQ(context->lm5530().window_slots, lm5530::show_mode_slots(0));
   press(0);
 
   press(11);
@@ -33,7 +33,7 @@ TEST_F(Lm5530PageTest, OpensInTheQuadSplitWithoutSendingAndComesBackToIt) {
   EXPECT_EQ(frame[frame::kTypeOffset], device_type::kLm5530);
   expect_keys(11);
   for (int w = 0; w < 2; ++w) {
-    const WindowSlot& slot = context->m_lm5530.window_slots[static_cast<std::size_t>(w)];
+    const WindowSlot& slot = context->lm5530().window_slots[static_cast<std::size_t>(w)];
     EXPECT_EQ(slot.y, 120);
     EXPECT_EQ(slot.width, 360);
     EXPECT_EQ(slot.height, 240);
@@ -43,8 +43,8 @@ TEST_F(Lm5530PageTest, OpensInTheQuadSplitWithoutSendingAndComesBackToIt) {
   press(7);
   open_page();
   expect_keys(0);
-  EXPECT_EQ(context->m_lm5530.show_mode, 0);
-  EXPECT_EQ(context->m_lm5530.window_slots, lm5530::show_mode_slots(0));
+  EXPECT_EQ(context->lm5530().show_mode, 0);
+  EXPECT_EQ(context->lm5530().window_slots, lm5530::show_mode_slots(0));
   QTest::qWait(50);
   EXPECT_EQ(frames_with_code(kShowMode).size(), 2u) << "modes 11 and 7, nothing for key 0 or on opening";
 }
@@ -76,8 +76,8 @@ TEST_F(Lm5530PageTest, WithTheSerialPortClosedTheChoiceIsShownButNothingSent) {
   open_page();
   press(11);
   expect_keys(11);
-  EXPECT_EQ(context->m_lm5530.show_mode, 11);
-  EXPECT_EQ(context->m_lm5530.window_slots, lm5530::show_mode_slots(11));
+  EXPECT_EQ(context->lm5530().show_mode, 11);
+  EXPECT_EQ(context->lm5530().window_slots, lm5530::show_mode_slots(11));
   QTest::qWait(100);
   EXPECT_TRUE(SimLog(sim->log_path()).records().empty());
   EXPECT_EQ(diagnostics.count("com \n"), 0u);

@@ -24,7 +24,7 @@ struct MultiviewerColor : MultiviewerPageFixture {
     choose_sub_page(MultiviewerSubPage::Color);
     return sub_page<MultiviewerColoursTab>();
   }
-  const MultiviewerSettings& settings() const { return context->m_multiviewer.m_all_16_view_page_data; }
+  const MultiviewerSettings& settings() const { return context->multiviewer().m_all_16_view_page_data; }
 };
 
 TEST_F(MultiviewerColor, AColourGoesToTheChosenChannelOrToEveryWindow) {
@@ -76,7 +76,7 @@ TEST_F(MultiviewerColor, ALabelGroundForOneWindowIsPaintedInThePreview) {
   ASSERT_TRUE(click_list_item(color->colour_list(kLabels, kBackground), 6));
   page->grab();
   const auto corner = [this](int window) {
-    const PreviewBox& b = context->m_multiviewer.m_umd_rect[window - 1];
+    const PreviewBox& b = context->multiviewer().m_umd_rect[window - 1];
     return page->preview_image().pixelColor(b.x + 1, b.y + 1);
   };
   EXPECT_EQ(corner(3), QColor(255, 255, 0));
@@ -151,16 +151,16 @@ TEST_F(MultiviewerColor, ColourSquaresAreTheSamePicturesEveryTimeTheSubPageOpens
 TEST_F(MultiviewerColor, OverAClosedSerialPortTheLabelGroundIsStoredAndPainted) {
   make_context({}, device_type::kMultiviewer16);
   context->m_link.m_eState = connection_mode::kSerial;
-  context->m_multiviewer.m_all_16_view_page_data.mode_type = 6;
-  context->m_multiviewer.m_cur_window_count = 16;
-  context->m_multiviewer.set_label_display(1);
+  context->multiviewer().m_all_16_view_page_data.mode_type = 6;
+  context->multiviewer().m_cur_window_count = 16;
+  context->multiviewer().set_label_display(1);
   MultiviewerColoursTab* color = open_color();
   ASSERT_TRUE(click_list_item(color->colour_list(kLabels, kBackground), 2));
   EXPECT_EQ(settings().umd_back_color[0], 2);
-  EXPECT_EQ(context->m_multiviewer.m_umd_rgb[0], (mv::Rgb{255, 0, 0}));
+  EXPECT_EQ(context->multiviewer().m_umd_rgb[0], (mv::Rgb{255, 0, 0}));
   ASSERT_TRUE(click_list_item(color->colour_list(kResolution, kBackground), 2));
   EXPECT_EQ(settings().resolution_back_color[0], 2);
-  EXPECT_NE(context->m_multiviewer.m_resolution_rgb[0], (mv::Rgb{255, 0, 0})) << "recomputed only after a frame left";
+  EXPECT_NE(context->multiviewer().m_resolution_rgb[0], (mv::Rgb{255, 0, 0})) << "recomputed only after a frame left";
 }
 
 }  // namespace

@@ -20,7 +20,7 @@ TEST_F(MultiviewerPageTest, OpeningReadsTheDeviceStateAndShowsStatusFirst) {
   EXPECT_EQ(page->shown_sub_page(), static_cast<int>(MultiviewerSubPage::Status));
   EXPECT_NE(sub_page<MultiviewerStatusTab>(), nullptr);
   ASSERT_EQ(wait_for_code(mv::code::kState).size(), 1u);
-  const MultiviewerState& state = context->m_multiviewer;
+  const MultiviewerState& state = context->multiviewer();
   EXPECT_EQ(state.state_read, 1);
   EXPECT_EQ(state.m_cur_window_count, 16) << "the simulated 16-window device starts in its 16-window layout";
   EXPECT_EQ(state.m_all_16_view_page_data.mode_type, 6);
@@ -61,7 +61,7 @@ TEST_F(MultiviewerPageTest, PressingTheFourWindowLayoutSendsItAndEnablesWindowsO
   EXPECT_EQ(frame[17], 0x04);
   EXPECT_EQ(frame[4], device_type::kMultiviewer16);
   EXPECT_EQ(frame[6], frame::kLinkUdp);
-  const MultiviewerState& state = context->m_multiviewer;
+  const MultiviewerState& state = context->multiviewer();
   EXPECT_EQ(state.m_all_16_view_page_data.mode_type, 1);
   EXPECT_EQ(state.m_cur_window_count, 4);
   EXPECT_EQ(state.m_window_rect[3].width, 360) << "the preview follows";
@@ -90,8 +90,8 @@ TEST_F(MultiviewerPageTest, AWindowSourceGoesOutAndComesBackOnReopening) {
   ASSERT_EQ(frame.size(), 22u);
   EXPECT_EQ(frame[17], 3);
   EXPECT_EQ(frame[18], 5);
-  EXPECT_EQ(context->m_multiviewer.m_window_source[4], 3);
-  EXPECT_EQ(context->m_multiviewer.m_source_window, 5);
+  EXPECT_EQ(context->multiviewer().m_window_source[4], 3);
+  EXPECT_EQ(context->multiviewer().m_source_window, 5);
 
   choose_sub_page(MultiviewerSubPage::Status);
   choose_sub_page(MultiviewerSubPage::Control);
@@ -108,12 +108,12 @@ TEST_F(MultiviewerPageTest, LayoutAndSourcesSetOnThePageComeBackFromTheDevice) {
   wait_for_code(mv::code::kWindowSource);
 
   // Forget what the page set, then open it again: the device tells.
-  context->m_multiviewer = MultiviewerState{};
+  context->multiviewer() = MultiviewerState{};
   open_page();
   EXPECT_EQ(wait_for_code(mv::code::kState, 2).size(), 2u);
-  EXPECT_EQ(context->m_multiviewer.m_all_16_view_page_data.mode_type, 2);
-  EXPECT_EQ(context->m_multiviewer.m_cur_window_count, 6);
-  EXPECT_EQ(context->m_multiviewer.m_window_source[1], 11);
+  EXPECT_EQ(context->multiviewer().m_all_16_view_page_data.mode_type, 2);
+  EXPECT_EQ(context->multiviewer().m_cur_window_count, 6);
+  EXPECT_EQ(context->multiviewer().m_window_source[1], 11);
   choose_sub_page(MultiviewerSubPage::Control);
   control = sub_page<MultiviewerLayoutTab>();
   EXPECT_EQ(control->layout_selection(), 3);
@@ -134,7 +134,7 @@ TEST_F(MultiviewerPageTest, TheTenWindowModelHidesWhatItHasNot) {
   for (int w = 1; w <= 16; ++w) {
     EXPECT_EQ(control->source_list(w)->isHidden(), w > 10) << w;
     EXPECT_EQ(control->window_caption(w)->isHidden(), w > 10) << w;
-    EXPECT_EQ(control->source_list(w)->isEnabled(), w <= context->m_multiviewer.m_cur_window_count) << w;
+    EXPECT_EQ(control->source_list(w)->isEnabled(), w <= context->multiviewer().m_cur_window_count) << w;
   }
 }
 
@@ -142,33 +142,33 @@ TEST_F(MultiviewerPageTest, BeforeAnyReadBackALockedDeviceRefusesLayouts) {
   // Serial mode with the port closed: no read-back happens, nothing is sent.
   make_context({}, device_type::kMultiviewer16);
   context->m_link.m_eState = connection_mode::kSerial;
-  context->m_multiviewer.m_all_16_view_page_data.lock_state = 1;
-  context->m_multiviewer.m_all_16_view_page_data.mode_type = 6;
+  context->multiviewer().m_all_16_view_page_data.lock_state = 1;
+  context->multiviewer().m_all_16_view_page_data.mode_type = 6;
   open_page();
-  EXPECT_EQ(context->m_multiviewer.state_read, 0);
+  EXPECT_EQ(context->multiviewer().state_read, 0);
   choose_sub_page(MultiviewerSubPage::Control);
   auto* control = sub_page<MultiviewerLayoutTab>();
   EXPECT_EQ(control->layout_selection(), MultiviewerLayoutTab::kNoSelection);
   QTest::mouseClick(control->layout_button(1), Qt::LeftButton);
-  EXPECT_EQ(context->m_multiviewer.m_cur_window_count, 4) << "the button's count is taken all the same";
+  EXPECT_EQ(context->multiviewer().m_cur_window_count, 4) << "the button's count is taken all the same";
   EXPECT_EQ(control->layout_selection(), MultiviewerLayoutTab::kNoSelection);
   EXPECT_EQ(control->layout_button(1)->shown_bitmap_id(), multiviewer_bitmap::layout_normal(1));
-  EXPECT_EQ(context->m_multiviewer.m_all_16_view_page_data.mode_type, 6);
+  EXPECT_EQ(context->multiviewer().m_all_16_view_page_data.mode_type, 6);
 }
 
 TEST_F(MultiviewerPageTest, OverAClosedSerialPortTheLayoutIsStoredButThePreviewWaits) {
   make_context({}, device_type::kMultiviewer16);
   context->m_link.m_eState = connection_mode::kSerial;
-  context->m_multiviewer.m_all_16_view_page_data.mode_type = 6;
-  context->m_multiviewer.m_cur_window_count = 16;
+  context->multiviewer().m_all_16_view_page_data.mode_type = 6;
+  context->multiviewer().m_cur_window_count = 16;
   open_page();
   choose_sub_page(MultiviewerSubPage::Control);
   auto* control = sub_page<MultiviewerLayoutTab>();
   ASSERT_EQ(control->layout_selection(), 7);
   QTest::mouseClick(control->layout_button(0), Qt::LeftButton);
-  EXPECT_EQ(context->m_multiviewer.m_all_16_view_page_data.mode_type, 0);
-  EXPECT_EQ(context->m_multiviewer.m_cur_window_count, 1);
-  EXPECT_EQ(context->m_multiviewer.m_window_rect[15].number, 16) << "no recomputation after a dropped frame";
+  EXPECT_EQ(context->multiviewer().m_all_16_view_page_data.mode_type, 0);
+  EXPECT_EQ(context->multiviewer().m_cur_window_count, 1);
+  EXPECT_EQ(context->multiviewer().m_window_rect[15].number, 16) << "no recomputation after a dropped frame";
 }
 
 }  // namespace

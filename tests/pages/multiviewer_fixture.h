@@ -30,7 +30,7 @@ struct MultiviewerPageFixture : DevicePageFixture {
 
   void make_context(const LinkSettings& settings, std::uint8_t type) override {
     DevicePageFixture::make_context(settings, type);
-    context->m_multiviewer.reset_labels();
+    context->multiviewer().reset_labels();
     context->m_model_window_count = model_window_count(type);
   }
 

@@ -45,10 +45,10 @@ TEST_F(MultiviewerRoundTrip, WhatThePageSetComesBackFromTheDevice) {
   frames_so_far();
 
   // A new selection of the device: the record starts over and is read back.
-  context->m_multiviewer = MultiviewerState{};
-  context->m_multiviewer.reset_labels();
+  context->multiviewer() = MultiviewerState{};
+  context->multiviewer().reset_labels();
   open_page();
-  const MultiviewerState& state = context->m_multiviewer;
+  const MultiviewerState& state = context->multiviewer();
   const MultiviewerSettings& settings = state.m_all_16_view_page_data;
   EXPECT_EQ(state.m_window_label[3], u"GOAL CAM");
   EXPECT_EQ(state.m_umd_visible, 0);

@@ -22,12 +22,12 @@ struct MultiviewerSerial : MultiviewerPageFixture {
 
 TEST_F(MultiviewerSerial, TheSixteenWindowModelIsReadBackWithoutItsWindowStatus) {
   start_serial(device_type::kMultiviewer16, ",split=4:30");
-  context->m_multiviewer.m_window_status[0] = {9, 9};
+  context->multiviewer().m_window_status[0] = {9, 9};
   open_page();
   const auto requests = wait_for_code(mv::code::kState);
   ASSERT_EQ(requests.size(), 1u);
   EXPECT_EQ(requests[0].bytes()[frame::kLinkFlagOffset], frame::kLinkSerial);
-  const MultiviewerState& state = context->m_multiviewer;
+  const MultiviewerState& state = context->multiviewer();
   EXPECT_EQ(state.m_cur_window_count, 16);
   EXPECT_EQ(state.m_window_label[0], u"CAM 1");
   EXPECT_EQ(state.m_window_status[0][0], 9) << "the serial read leaves the window status";
@@ -45,10 +45,10 @@ TEST_F(MultiviewerSerial, TheSixteenWindowModelIsReadBackWithoutItsWindowStatus)
 
 TEST_F(MultiviewerSerial, TheTenWindowModelsReplyIsNotDecoded) {
   start_serial(device_type::kMultiviewer10);
-  context->m_multiviewer.m_cur_window_count = 4;
+  context->multiviewer().m_cur_window_count = 4;
   open_page();
-  EXPECT_EQ(context->m_multiviewer.m_cur_window_count, 4);
-  EXPECT_EQ(context->m_multiviewer.state_read, 1);
+  EXPECT_EQ(context->multiviewer().m_cur_window_count, 4);
+  EXPECT_EQ(context->multiviewer().state_read, 1);
   EXPECT_EQ(diagnostics.count("time over \n"), 1u);
 }
 

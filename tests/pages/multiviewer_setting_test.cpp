@@ -22,7 +22,7 @@ struct MultiviewerSetting : MultiviewerPageFixture {
     choose_sub_page(MultiviewerSubPage::Setting);
     return sub_page<MultiviewerSettingsTab>();
   }
-  const MultiviewerSettings& settings() const { return context->m_multiviewer.m_all_16_view_page_data; }
+  const MultiviewerSettings& settings() const { return context->multiviewer().m_all_16_view_page_data; }
 
   void fill_addresses(Set* set, const QString& address, const QString& mask, const QString& gateway) {
     set->address_field(Set::kAddressFieldId)->set_address_text(address);
@@ -80,10 +80,10 @@ TEST_F(MultiviewerSetting, EachListSendsItsCommand) {
     EXPECT_EQ(frames[0].size(), 20 + c.payload.size());
   }
   EXPECT_EQ(settings().audio_meter_enable, 0);
-  EXPECT_EQ(context->m_multiviewer.m_meter_visible, 0);
+  EXPECT_EQ(context->multiviewer().m_meter_visible, 0);
   EXPECT_EQ(settings().audio_source_channel, 3);
   EXPECT_EQ(settings().resolution_type, 1);
-  EXPECT_EQ(context->m_multiviewer.m_resolution_visible, 1);
+  EXPECT_EQ(context->multiviewer().m_resolution_visible, 1);
   EXPECT_EQ(settings().border_enable, 0);
   EXPECT_EQ(settings().lock_state, 1);
 }
@@ -170,14 +170,14 @@ TEST_F(MultiviewerSetting, SetDefaultGivesEachModelItsOwnLayout) {
     tell_device(mv::code::kLock, mv::switch_payload(1));
     tell_device(mv::code::kResolutionLabelSwitch, mv::switch_payload(1));
     Set* set = open_setting();
-    ASSERT_EQ(context->m_multiviewer.m_cur_window_count, 4);
+    ASSERT_EQ(context->multiviewer().m_cur_window_count, 4);
     QTest::mouseClick(set->default_button(), Qt::LeftButton);
 
     const std::vector<Bytes> frames = sent_with_code(mv::code::kDefaults);
     ASSERT_EQ(frames.size(), 1u);
     EXPECT_EQ(frames[0].size(), 21u);
     EXPECT_EQ(frames[0][17], 0x00);
-    const MultiviewerState& state = context->m_multiviewer;
+    const MultiviewerState& state = context->multiviewer();
     EXPECT_EQ(state.m_cur_window_count, c.window_count);
     EXPECT_EQ(settings().mode_type, c.mode_type);
     EXPECT_EQ(state.m_window_rect[c.window_count - 1].number, c.window_count) << "the preview follows";
@@ -193,15 +193,15 @@ TEST_F(MultiviewerSetting, SetDefaultGivesEachModelItsOwnLayout) {
 
     // The device restored what the page assumes.
     const MultiviewerState assumed = state;
-    context->m_multiviewer = MultiviewerState{};
+    context->multiviewer() = MultiviewerState{};
     open_page();
-    EXPECT_EQ(context->m_multiviewer.m_cur_window_count, assumed.m_cur_window_count);
+    EXPECT_EQ(context->multiviewer().m_cur_window_count, assumed.m_cur_window_count);
     EXPECT_EQ(settings().mode_type, assumed.m_all_16_view_page_data.mode_type);
     EXPECT_EQ(settings().resolution_type, assumed.m_all_16_view_page_data.resolution_type);
     EXPECT_EQ(settings().audio_source_channel, assumed.m_all_16_view_page_data.audio_source_channel);
-    EXPECT_EQ(context->m_multiviewer.m_meter_visible, assumed.m_meter_visible);
-    EXPECT_EQ(context->m_multiviewer.m_resolution_visible, assumed.m_resolution_visible);
-    EXPECT_EQ(context->m_multiviewer.m_umd_visible, assumed.m_umd_visible);
+    EXPECT_EQ(context->multiviewer().m_meter_visible, assumed.m_meter_visible);
+    EXPECT_EQ(context->multiviewer().m_resolution_visible, assumed.m_resolution_visible);
+    EXPECT_EQ(context->multiviewer().m_umd_visible, assumed.m_umd_visible);
     TearDown();
   }
 }
@@ -209,21 +209,21 @@ TEST_F(MultiviewerSetting, SetDefaultGivesEachModelItsOwnLayout) {
 TEST_F(MultiviewerSetting, SetDefaultOverAClosedSerialPortChangesOnlyTheLists) {
   make_context({}, device_type::kMultiviewer16);
   context->m_link.m_eState = connection_mode::kSerial;
-  MultiviewerSettings& stored = context->m_multiviewer.m_all_16_view_page_data;
+  MultiviewerSettings& stored = context->multiviewer().m_all_16_view_page_data;
   stored.mode_type = 1;
   stored.resolution_type = 4;
-  context->m_multiviewer.m_cur_window_count = 4;
-  context->m_multiviewer.set_meter_display(0);
-  context->m_multiviewer.set_resolution_display(1);
+  context->multiviewer().m_cur_window_count = 4;
+  context->multiviewer().set_meter_display(0);
+  context->multiviewer().set_resolution_display(1);
   Set* set = open_setting();
   EXPECT_EQ(set->list(Set::kAudioMeterListId)->currentText(), "OFF");
   EXPECT_EQ(set->list(Set::kBorderListId)->currentText(), "OFF");
   QTest::mouseClick(set->default_button(), Qt::LeftButton);
-  EXPECT_EQ(context->m_multiviewer.m_cur_window_count, 4);
+  EXPECT_EQ(context->multiviewer().m_cur_window_count, 4);
   EXPECT_EQ(stored.mode_type, 1);
   EXPECT_EQ(stored.resolution_type, 4);
-  EXPECT_EQ(context->m_multiviewer.m_meter_visible, 0);
-  EXPECT_EQ(context->m_multiviewer.m_resolution_visible, 1);
+  EXPECT_EQ(context->multiviewer().m_meter_visible, 0);
+  EXPECT_EQ(context->multiviewer().m_resolution_visible, 1);
   EXPECT_EQ(set->list(Set::kResolutionTypeListId)->currentText(), "1080p60");
   EXPECT_EQ(set->list(Set::kResolutionDisplayListId)->currentText(), "OFF");
   EXPECT_EQ(set->list(Set::kAudioMeterListId)->currentText(), "ON");

@@ -63,7 +63,7 @@ TEST_F(MultiviewerUmd, EnterSendsTheFocusedFieldsLabel) {
               (Bytes{static_cast<std::uint8_t>(c.window), 0x01, 0x00, 0x01, 0x00, 0x01, 0x00, 0x01}));
     EXPECT_EQ(mv::read_label_text_payload(ByteView(frame).subspan(17, frame.size() - 20))->label,
               c.text.toStdU16String());
-    EXPECT_EQ(context->m_multiviewer.m_window_label[c.window - 1], c.text.toStdU16String());
+    EXPECT_EQ(context->multiviewer().m_window_label[c.window - 1], c.text.toStdU16String());
   }
   // The Part's own bytes for CAM 1.
   EXPECT_EQ(Bytes(frames[0].begin() + 25, frames[0].begin() + 35),
@@ -80,7 +80,7 @@ TEST_F(MultiviewerUmd, TypingStopsAtTenCharactersButTheDevicesLongerLabelStaysWh
   start();
   tell_device(mv::code::kLabelText, mv::label_text_payload(5, sixteen));
   MultiviewerLabelsTab* umd = open_umd();
-  ASSERT_EQ(context->m_multiviewer.m_window_label[4], sixteen) << "read back from the device";
+  ASSERT_EQ(context->multiviewer().m_window_label[4], sixteen) << "read back from the device";
 
   LabelEdit* longer = umd->label_field(5);
   EXPECT_EQ(longer->text().toStdU16String(), sixteen) << "shown whole";
@@ -127,7 +127,7 @@ TEST_F(MultiviewerUmd, TheLabelSwitchTurnsTheLabelBoxesOffAndOn) {
   start();
   MultiviewerLabelsTab* umd = open_umd();
   ASSERT_EQ(umd->display_list()->currentText(), "UMD ON") << "the device shows its labels";
-  const PreviewBox box = context->m_multiviewer.m_umd_rect[0];
+  const PreviewBox box = context->multiviewer().m_umd_rect[0];
   const auto label_box_painted = [&] {
     page->grab();
     return page->preview_image().pixelColor(box.x + 1, box.y + 1) == QColor(0, 0, 0);
@@ -135,14 +135,14 @@ TEST_F(MultiviewerUmd, TheLabelSwitchTurnsTheLabelBoxesOffAndOn) {
   ASSERT_TRUE(label_box_painted()) << "black label ground of the simulated device";
 
   ASSERT_TRUE(click_list_item(umd->display_list(), 0));
-  EXPECT_EQ(context->m_multiviewer.m_umd_visible, 0);
+  EXPECT_EQ(context->multiviewer().m_umd_visible, 0);
   EXPECT_FALSE(label_box_painted());
   ASSERT_TRUE(click_list_item(umd->display_list(), 1));
-  EXPECT_EQ(context->m_multiviewer.m_umd_visible, 1);
+  EXPECT_EQ(context->multiviewer().m_umd_visible, 1);
   EXPECT_TRUE(label_box_painted());
   // The hidden buttons switch the same way.
   find_control<QPushButton>(umd, MultiviewerLabelsTab::kAllOffButtonId)->click();
-  EXPECT_EQ(context->m_multiviewer.m_all_16_view_page_data.umd_enable, 0);
+  EXPECT_EQ(context->multiviewer().m_all_16_view_page_data.umd_enable, 0);
 
   const std::vector<Bytes> frames = sent_with_code(mv::code::kLabelSwitch);
   ASSERT_EQ(frames.size(), 3u);

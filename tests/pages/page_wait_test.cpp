@@ -161,7 +161,7 @@ TEST_F(PageWait, ClicksMadeDuringAWaitRunAfterItInTheirOrder) {
   ASSERT_EQ(layouts.size(), 2u);
   EXPECT_EQ(layouts[0].bytes()[17], mv::kLayouts[4].code);
   EXPECT_EQ(layouts[1].bytes()[17], mv::kLayouts[2].code);
-  EXPECT_EQ(context->m_multiviewer.m_cur_window_count, mv::kLayouts[2].code);
+  EXPECT_EQ(context->multiviewer().m_cur_window_count, mv::kLayouts[2].code);
 }
 
 // The window paints while a poll waits: it shows what the device last
@@ -169,19 +169,19 @@ TEST_F(PageWait, ClicksMadeDuringAWaitRunAfterItInTheirOrder) {
 TEST_F(PageWait, APollingPageShowsTheLastConfirmedSignalsUntilThePollEnds) {
   start(device_type::kMultiviewer16);
   multiviewer_link::poll_status(*context);
-  const WindowStatus confirmed = context->m_multiviewer.m_window_status;
+  const WindowStatus confirmed = context->multiviewer().m_window_status;
   ASSERT_NE(confirmed, WindowStatus{}) << "the simulated windows carry a signal";
   sim->control("silent Gallery on");
 
   WaitWatch watch;
   std::vector<WindowStatus> shown_while_waiting;
   watch.on_slice = [&](const ReplyWindow&, int) {
-    shown_while_waiting.push_back(context->m_multiviewer.m_window_status);
+    shown_while_waiting.push_back(context->multiviewer().m_window_status);
   };
   multiviewer_link::poll_status(*context);
   ASSERT_FALSE(shown_while_waiting.empty());
   for (const WindowStatus& shown : shown_while_waiting) EXPECT_EQ(shown, confirmed);
-  EXPECT_EQ(context->m_multiviewer.m_window_status, WindowStatus{}) << "an unanswered poll clears the lamps";
+  EXPECT_EQ(context->multiviewer().m_window_status, WindowStatus{}) << "an unanswered poll clears the lamps";
 }
 
 TEST_F(PageWait, AStatusPollDueDuringAnotherWaitRunsAfterItOnce) {

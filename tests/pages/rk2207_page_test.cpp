@@ -51,11 +51,11 @@ TEST_F(Rk2207PageTest, OpeningShowsTheDeviceModeAndAKeySendsTheNext) {
   ASSERT_EQ(wait_for_code(rk::code::kShowMode).size(), 1u);
   open_page();
   ASSERT_EQ(frames_with_code(rk::code::kState).size(), 1u);
-  EXPECT_EQ(context->m_all_rk2207_page_data.show_mode, 3);
+  EXPECT_EQ(context->rk2207().show_mode, 3);
   EXPECT_EQ(find_control<SkinButton>(page.get(), 1035), page->mode_button(3));
   expect_keys(3);
-  EXPECT_EQ(context->m_rk2207_window_slots, rk::show_mode_slots(3));
-  EXPECT_EQ(context->m_all_rk2207_page_data.pip_child_ch, (std::array<std::uint8_t, 2>{2, 3}));
+  EXPECT_EQ(context->rk2207_window_slots(), rk::show_mode_slots(3));
+  EXPECT_EQ(context->rk2207().pip_child_ch, (std::array<std::uint8_t, 2>{2, 3}));
   EXPECT_EQ(diagnostics.count("recv len is 261 \n"), 1u);
   EXPECT_EQ(diagnostics.count("read over \n"), 1u);
   EXPECT_EQ(diagnostics.count("wait time over \n"), 0u);
@@ -67,12 +67,12 @@ TEST_F(Rk2207PageTest, OpeningShowsTheDeviceModeAndAKeySendsTheNext) {
   ASSERT_EQ(sets.size(), 2u);
   expect_show_mode_frame(sets[1], 12);
   expect_keys(12);
-  EXPECT_EQ(context->m_rk2207_window_slots, rk::show_mode_slots(12));
+  EXPECT_EQ(context->rk2207_window_slots(), rk::show_mode_slots(12));
 
   // What the page set comes back from the device.
-  context->m_all_rk2207_page_data = Rk2207State{};
+  context->rk2207() = Rk2207State{};
   open_page();
-  EXPECT_EQ(context->m_all_rk2207_page_data.show_mode, 12);
+  EXPECT_EQ(context->rk2207().show_mode, 12);
   expect_keys(12);
   EXPECT_EQ(frames_with_code(rk::code::kShowMode).size(), 2u);
 }
@@ -129,20 +129,20 @@ TEST_F(Rk2207PageTest, StateRepliesAreShownAndNeverSentBack) {
     SCOPED_TRACE(c.label);
     page.reset();
     start_scripted(device_type::kRk2207, {{rk::code::kState, c.datagrams}});
-    context->m_all_rk2207_page_data.show_mode = 5;
-    context->m_all_rk2207_page_data.pip_child_ch = {4, 4};
-    context->m_rk2207_window_slots = rk::show_mode_slots(5);
+    context->rk2207().show_mode = 5;
+    context->rk2207().pip_child_ch = {4, 4};
+    context->rk2207_window_slots() = rk::show_mode_slots(5);
     diagnostics.clear();
     open_page();
     expect_keys(c.selected_key);
     EXPECT_EQ(page->selected_mode_button(), c.selected_key);
-    EXPECT_EQ(context->m_all_rk2207_page_data.show_mode, c.record_mode);
-    EXPECT_EQ(context->m_rk2207_window_slots, c.windows);
+    EXPECT_EQ(context->rk2207().show_mode, c.record_mode);
+    EXPECT_EQ(context->rk2207_window_slots(), c.windows);
     page->grab();
     QImage drawn = make_show_mode_canvas();
     paint_show_mode_preview(drawn, c.windows);
     EXPECT_EQ(page->preview_image(), drawn) << "the page paints the windows it holds";
-    EXPECT_EQ(context->m_all_rk2207_page_data.pip_child_ch, c.pip);
+    EXPECT_EQ(context->rk2207().pip_child_ch, c.pip);
     for (const auto& [line, times] : c.lines) EXPECT_EQ(diagnostics.count(line), times) << line;
     EXPECT_FALSE(page->suppress_send());
     QTest::qWait(50);
@@ -152,26 +152,26 @@ TEST_F(Rk2207PageTest, StateRepliesAreShownAndNeverSentBack) {
 
 TEST_F(Rk2207PageTest, AfterAReplyOfMode255TheNextChoiceIsSent) {
   start_scripted(device_type::kRk2207, {{rk::code::kState, {state_reply(0xFF)}}});
-  context->m_rk2207_window_slots = rk::show_mode_slots(6);
+  context->rk2207_window_slots() = rk::show_mode_slots(6);
   open_page();
-  EXPECT_EQ(context->m_all_rk2207_page_data.show_mode, 0xFF);
+  EXPECT_EQ(context->rk2207().show_mode, 0xFF);
   expect_keys(-1);
-  EXPECT_EQ(context->m_rk2207_window_slots, rk::show_mode_slots(6)) << "nothing was applied";
+  EXPECT_EQ(context->rk2207_window_slots(), rk::show_mode_slots(6)) << "nothing was applied";
   press(0);
   expect_keys(0);
-  EXPECT_EQ(context->m_rk2207_window_slots, rk::show_mode_slots(0));
+  EXPECT_EQ(context->rk2207_window_slots(), rk::show_mode_slots(0));
   for (int i = 0; i < 100 && device->frames_received() < 2; ++i) QTest::qWait(20);
   EXPECT_EQ(device->frames_received(), 2) << "the show-mode set left";
 }
 
 TEST_F(Rk2207PageTest, AFailedReadLeavesNoKeySelectedAndTheRecordsModeDoesNothing) {
   start_device(device_type::kRk2207, ",silent");
-  context->m_rk2207_window_slots = rk::show_mode_slots(2);
+  context->rk2207_window_slots() = rk::show_mode_slots(2);
   open_page();
   EXPECT_EQ(diagnostics.count("wait time over \n"), 1u);
   EXPECT_EQ(diagnostics.count("read over \n"), 1u);
   expect_keys(-1);
-  EXPECT_EQ(context->m_rk2207_window_slots, rk::show_mode_slots(2)) << "the last applied mode's windows stay";
+  EXPECT_EQ(context->rk2207_window_slots(), rk::show_mode_slots(2)) << "the last applied mode's windows stay";
   press(0);
   expect_keys(-1);
   press(12);
@@ -188,11 +188,11 @@ TEST_F(Rk2207PageTest, ChoosingAFullScreenModeWithOneSmallWindowAppliesThePipRul
     std::array<std::uint8_t, 2> before, after;
   };
   for (const Case& c : {Case{{1, 3}, {1, 3}}, Case{{4, 1}, {1, 2}}, Case{{0, 0}, {1, 0}}}) {
-    context->m_all_rk2207_page_data.show_mode = 0;
-    context->m_all_rk2207_page_data.pip_child_ch = c.before;
+    context->rk2207().show_mode = 0;
+    context->rk2207().pip_child_ch = c.before;
     press(8);
-    EXPECT_EQ(context->m_all_rk2207_page_data.pip_child_ch, c.after);
-    EXPECT_EQ(context->m_all_rk2207_page_data.show_mode, 8);
+    EXPECT_EQ(context->rk2207().pip_child_ch, c.after);
+    EXPECT_EQ(context->rk2207().show_mode, 8);
   }
   for (int i = 0; i < 100 && device->frames_received() < 4; ++i) QTest::qWait(20);
   EXPECT_EQ(device->frames_received(), 4) << "one state request and three show-mode sets, nothing for the channels";

@@ -44,7 +44,7 @@ struct SwitcherLeverFixture : SwitcherPageFixture {
   }
 
   bool wait_for_direction(int direction) {
-    return QTest::qWaitFor([&] { return context->m_switcher.transition_direction == direction; }, 10000);
+    return QTest::qWaitFor([&] { return context->switcher().transition_direction == direction; }, 10000);
   }
 
   // The lever's frames (and Auto's) the switcher received, code and payload.

@@ -14,11 +14,11 @@ TEST_F(SwitcherLeverRender, LeverHalfWay) {
   if (dir.isEmpty()) GTEST_SKIP() << "set VELA_RENDER_DIR to write the pictures";
   QDir().mkpath(dir);
   start();
-  context->m_switcher.program_source = 2;
-  context->m_switcher.preview_source = 5;
+  context->switcher().program_source = 2;
+  context->switcher().preview_source = 5;
   open_shown_page();
   drag_lever(64);
-  ASSERT_TRUE(QTest::qWaitFor([&] { return context->m_switcher.transition_running == 1; }, 10000));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return context->switcher().transition_running == 1; }, 10000));
   QCoreApplication::processEvents();  // the click hands the focus on to FTB
   EXPECT_TRUE(page->grab().save(dir + "/switcher-lever-half-way.png"));
 }

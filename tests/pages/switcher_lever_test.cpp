@@ -25,8 +25,8 @@ void expect_rising_to_128(const std::vector<int>& values) {
 
 TEST_F(SwitcherLever, PushAndPullBackEachCompleteATransition) {
   start();
-  context->m_switcher.program_source = 2;
-  context->m_switcher.preview_source = 5;
+  context->switcher().program_source = 2;
+  context->switcher().preview_source = 5;
   open_shown_page();
   ASSERT_TRUE(page->lever_panel()->worker_running());
   EXPECT_EQ(lever().get_pos(), 129);
@@ -34,9 +34,9 @@ TEST_F(SwitcherLever, PushAndPullBackEachCompleteATransition) {
   drag_lever(0);
   ASSERT_TRUE(wait_for_direction(0));
   expect_rising_to_128(values_of(lever_commands(), 1));
-  EXPECT_EQ(context->m_switcher.program_source, 5);
-  EXPECT_EQ(context->m_switcher.preview_source, 2);
-  EXPECT_EQ(context->m_switcher.transition_running, 0);
+  EXPECT_EQ(context->switcher().program_source, 5);
+  EXPECT_EQ(context->switcher().preview_source, 2);
+  EXPECT_EQ(context->switcher().transition_running, 0);
   EXPECT_EQ(picture(1108), bitmap::bus_red(5));
   EXPECT_EQ(picture(1035), bitmap::bus_green(2));
   EXPECT_EQ(picture(kAuto), bitmap::auto_normal);
@@ -47,17 +47,17 @@ TEST_F(SwitcherLever, PushAndPullBackEachCompleteATransition) {
   ASSERT_TRUE(wait_for_direction(1));
   const std::vector<std::string> all = lever_commands();
   expect_rising_to_128(values_of(std::vector<std::string>(all.begin() + pushed, all.end()), 0));
-  EXPECT_EQ(context->m_switcher.program_source, 2);
-  EXPECT_EQ(context->m_switcher.preview_source, 5);
+  EXPECT_EQ(context->switcher().program_source, 2);
+  EXPECT_EQ(context->switcher().preview_source, 5);
 }
 
 TEST_F(SwitcherLever, HalfWayKeepsTheTransitionRunningAndTheStartEndEndsItWithoutASwap) {
   start();
-  context->m_switcher.program_source = 1;
-  context->m_switcher.preview_source = 3;
+  context->switcher().program_source = 1;
+  context->switcher().preview_source = 3;
   open_shown_page();
   drag_lever(64);
-  ASSERT_TRUE(QTest::qWaitFor([&] { return context->m_switcher.transition_running == 1; }, 10000));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return context->switcher().transition_running == 1; }, 10000));
   EXPECT_EQ(picture(kAuto), bitmap::auto_lit);
   EXPECT_EQ(picture(1012), bitmap::bus_red(3));
   // A new preview chosen now is lit red, and the push ends it on program.
@@ -65,25 +65,25 @@ TEST_F(SwitcherLever, HalfWayKeepsTheTransitionRunningAndTheStartEndEndsItWithou
   EXPECT_EQ(picture(kPreview6), bitmap::bus_red(6));
 
   drag_lever(129);
-  ASSERT_TRUE(QTest::qWaitFor([&] { return context->m_switcher.transition_running == 0; }, 10000));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return context->switcher().transition_running == 0; }, 10000));
   std::vector<std::string> commands = lever_commands();
   ASSERT_FALSE(commands.empty());
   EXPECT_EQ(commands.back(), "82 01 01");
-  EXPECT_EQ(context->m_switcher.transition_direction, 1);
-  EXPECT_EQ(context->m_switcher.program_source, 1);
+  EXPECT_EQ(context->switcher().transition_direction, 1);
+  EXPECT_EQ(context->switcher().program_source, 1);
   EXPECT_EQ(picture(kPreview6), bitmap::bus_green(6));
   EXPECT_EQ(picture(kAuto), bitmap::auto_normal);
 
   drag_lever(0);
   ASSERT_TRUE(wait_for_direction(0));
-  EXPECT_EQ(context->m_switcher.program_source, 6);
-  EXPECT_EQ(context->m_switcher.preview_source, 1);
+  EXPECT_EQ(context->switcher().program_source, 6);
+  EXPECT_EQ(context->switcher().preview_source, 1);
 }
 
 TEST_F(SwitcherLever, AutoRunsTheTypedDurationAndCompletesLikeTheHand) {
   start();
-  context->m_switcher.program_source = 4;
-  context->m_switcher.preview_source = 7;
+  context->switcher().program_source = 4;
+  context->switcher().preview_source = 7;
   open_shown_page();
   press(kAuto);
   EXPECT_EQ(page->lever_panel()->auto_period_ms(), 15) << "02:00";
@@ -97,7 +97,7 @@ TEST_F(SwitcherLever, AutoRunsTheTypedDurationAndCompletesLikeTheHand) {
   EXPECT_TRUE(std::is_sorted(values.begin(), values.end()));
   EXPECT_EQ(values.back(), 128);
   EXPECT_EQ(lever().get_pos(), 0);
-  EXPECT_EQ(context->m_switcher.program_source, 7);
+  EXPECT_EQ(context->switcher().program_source, 7);
   EXPECT_EQ(picture(kAuto), bitmap::auto_normal);
 
   // "250" typed and entered reads 2.5 s; Auto runs that.
@@ -131,13 +131,13 @@ TEST_F(SwitcherLever, DurationFieldStopsTypingAtFourCharacters) {
 
 TEST_F(SwitcherLever, ReopenedAfterAPushStartsAtTheNewStartEndAndSendsNothing) {
   start();
-  context->m_switcher.transition_direction = 0;
-  context->m_switcher.transition_running = 1;
-  context->m_switcher.program_source = 1;
-  context->m_switcher.preview_source = 2;
+  context->switcher().transition_direction = 0;
+  context->switcher().transition_running = 1;
+  context->switcher().program_source = 1;
+  context->switcher().preview_source = 2;
   open_shown_page();
   EXPECT_EQ(lever().get_pos(), 0);
-  EXPECT_EQ(context->m_switcher.transition_running, 0);
+  EXPECT_EQ(context->switcher().transition_running, 0);
   EXPECT_EQ(picture(kAuto), bitmap::auto_normal);
   QTest::qWait(50);
   EXPECT_TRUE(lever_commands().empty());
@@ -145,7 +145,7 @@ TEST_F(SwitcherLever, ReopenedAfterAPushStartsAtTheNewStartEndAndSendsNothing) {
   drag_lever(129);
   ASSERT_TRUE(wait_for_direction(1));
   expect_rising_to_128(values_of(lever_commands(), 0));
-  EXPECT_EQ(context->m_switcher.program_source, 2);
+  EXPECT_EQ(context->switcher().program_source, 2);
 }
 
 TEST_F(SwitcherLever, CloseEndsTheWorkerBeforeClosingTheSocket) {

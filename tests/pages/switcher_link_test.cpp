@@ -35,7 +35,7 @@ TEST_F(SwitcherLink, TheWorkedFramesReachTheSwitcher) {
   switcher_link::send(*context, sw::code::kTransitionPosition, std::array<std::uint8_t, 2>{1, 64});
   press(kCut);
   switcher_link::send(*context, sw::code::kSliderRate, sw::byte_u16_payload(2, 500));
-  context->m_camera_names[1] = u"CAM";
+  context->camera_names()[1] = u"CAM";
   switcher_link::send_camera_name(*context, 1);
 
   const auto records = SimLog(sim->log_path()).wait_for(5);
@@ -57,7 +57,7 @@ TEST_F(SwitcherLink, InSerialModeCommandsStillTravelOverUdpWithLinkFlag1) {
   open_page();
   press(kProgram3);
   press(kCut);
-  context->m_camera_names[10] = u"MP";
+  context->camera_names()[10] = u"MP";
   switcher_link::send_camera_name(*context, 10);
   const auto records = SimLog(sim->log_path()).wait_for(3);
   ASSERT_EQ(records.size(), 3u);
@@ -87,10 +87,10 @@ TEST_F(SwitcherLink, CamForCamera2IsAcceptedRefusedOrUnanswered) {
     start(c.options);
     open_page();
     diagnostics.clear();
-    context->m_camera_names[1] = u"CAM";
+    context->camera_names()[1] = u"CAM";
     switcher_link::send_camera_name(*context, 1);
     EXPECT_EQ(name_lines(diagnostics), c.lines);
-    EXPECT_EQ(context->m_camera_names[1], u"CAM") << "the name stays stored whatever the answer";
+    EXPECT_EQ(context->camera_names()[1], u"CAM") << "the name stays stored whatever the answer";
     EXPECT_NE(context->m_link.udp.m_udpSockfd, -1) << "the page's socket stays open";
   }
 }

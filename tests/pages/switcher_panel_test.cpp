@@ -48,14 +48,14 @@ class SwitcherPress : public SwitcherPageFixture, public ::testing::WithParamInt
 TEST_P(SwitcherPress, SendsChangesTheRecordAndLights) {
   const PressCase& c = GetParam();
   start();
-  c.before(context->m_switcher);
+  c.before(context->switcher());
   open_page();
   diagnostics.clear();
   for (const int id : c.presses) press(id);
   EXPECT_EQ(commands_so_far(), c.commands);
-  c.check(context->m_switcher);
+  c.check(context->switcher());
   for (const auto& [id, bitmap_id] : c.pictures) EXPECT_EQ(picture(id), bitmap_id) << "control " << id;
-  EXPECT_EQ(context->m_switcher.settings_sub_page, c.sub_page);
+  EXPECT_EQ(context->switcher().settings_sub_page, c.sub_page);
   std::vector<std::string> written;
   for (const std::string& line : diagnostics.lines()) {
     if (std::find(c.diagnostics.begin(), c.diagnostics.end(), line) != c.diagnostics.end()) written.push_back(line);
@@ -209,9 +209,9 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(SwitcherPageTest, OpeningLightsBkgdAndMixShowsTheTransitionSubPageAndKeepsASocket) {
   start();
-  context->m_switcher.settings_sub_page = SettingsSubPage::Pip;
+  context->switcher().settings_sub_page = SettingsSubPage::Pip;
   open_page();
-  const SwitcherState& state = context->m_switcher;
+  const SwitcherState& state = context->switcher();
   EXPECT_EQ(state.background_flag, 1);
   EXPECT_EQ(state.transition_type, TransitionType::Mix);
   EXPECT_EQ(state.settings_sub_page, SettingsSubPage::Transition);
@@ -244,7 +244,7 @@ TEST_F(SwitcherPageTest, WithoutACurrentDeviceNoSocketIsMadeAndPressesStillChang
   EXPECT_EQ(take_operator_messages(), std::vector<std::string>{"Please choose a device"});
   EXPECT_EQ(diagnostics.count("create socket fail\n"), 1u);
   press(kProgram4);
-  EXPECT_EQ(context->m_switcher.program_source, 4);
+  EXPECT_EQ(context->switcher().program_source, 4);
   EXPECT_EQ(picture(kProgram4), bitmap::bus_red(4));
   page.reset();
   EXPECT_EQ(diagnostics.count("close the switcher socket \n"), 0u);
@@ -254,7 +254,7 @@ TEST_F(SwitcherPageTest, FtbTwiceBlinksInBetweenAndRestsAfterwards) {
   start();
   open_page();
   press(kFtb);
-  EXPECT_EQ(context->m_switcher.fade_to_black_flag, 1);
+  EXPECT_EQ(context->switcher().fade_to_black_flag, 1);
   EXPECT_TRUE(page->ftb_blinking());
   page->on_ftb_blink();
   EXPECT_EQ(picture(kFtb), bitmap::ftb_normal);
@@ -265,7 +265,7 @@ TEST_F(SwitcherPageTest, FtbTwiceBlinksInBetweenAndRestsAfterwards) {
   EXPECT_TRUE(QTest::qWaitFor([&] { return picture(kFtb) != shown; }, 5000));
 
   press(kFtb);
-  EXPECT_EQ(context->m_switcher.fade_to_black_flag, 0);
+  EXPECT_EQ(context->switcher().fade_to_black_flag, 0);
   EXPECT_FALSE(page->ftb_blinking());
   EXPECT_EQ(picture(kFtb), bitmap::ftb_normal);
   EXPECT_EQ(commands_so_far(), (std::vector<std::string>{"85", "85"}));
@@ -312,7 +312,7 @@ TEST_F(SwitcherPageTest, AReopenedPageShowsWhatTheRecordKeeps) {
   press(kPip);  // the PIP sub-page is shown when the page goes
 
   open_page();
-  const SwitcherState& state = context->m_switcher;
+  const SwitcherState& state = context->switcher();
   EXPECT_EQ(state.program_source, 2);
   EXPECT_EQ(state.preview_source, 5);
   EXPECT_EQ(state.lit_layer, SwitcherLayer::Pip);

@@ -122,7 +122,7 @@ TEST_F(SwitcherCameraNames, CamForCameraTwoAsSeenFromTheDialog) {
     diagnostics.clear();
     QTest::mouseClick(dialog->set_button(1), Qt::LeftButton);
     EXPECT_EQ(diagnostics.lines(), (std::vector<std::string>{c.outcome, "read over \n"}));
-    EXPECT_EQ(context->m_camera_names[1], u"CAM") << "stored whatever the answer";
+    EXPECT_EQ(context->camera_names()[1], u"CAM") << "stored whatever the answer";
     const auto names = wait_for_code(code::kCameraName);
     ASSERT_EQ(names.size(), 1u);
     EXPECT_EQ(names[0].bytes(), worked);

@@ -24,15 +24,15 @@ using SwitcherLumaKey = SwitcherSettingsFixture;
 
 TEST_F(SwitcherLumaKey, OpensAtSixteenWithoutTouchingTheRecord) {
   start();
-  context->m_switcher.luma_key_green = 99;
-  context->m_switcher.luma_key_source = 4;
+  context->switcher().luma_key_green = 99;
+  context->switcher().luma_key_source = 4;
   auto* page = open<LumaKeyPanel>();
   EXPECT_EQ(bar_values(page->colour_bars()), (std::vector<int>{16, 16, 16}));
   EXPECT_EQ(edit_texts(page->colour_bars()), (std::vector<QString>{"16", "16", "16"}));
   EXPECT_EQ(page->source_list()->currentIndex(), 0);
   EXPECT_EQ(page->source_list()->count(), 11);
-  EXPECT_EQ(context->m_switcher.luma_key_green, 99);
-  EXPECT_EQ(context->m_switcher.luma_key_source, 4);
+  EXPECT_EQ(context->switcher().luma_key_green, 99);
+  EXPECT_EQ(context->switcher().luma_key_source, 4);
 }
 
 struct ReleaseCase {
@@ -56,7 +56,7 @@ TEST_F(SwitcherLumaKey, ReleasingAColourBarSendsItsValueOnce) {
     EXPECT_EQ(page->colour_bars().edits[c.channel]->text(), c.edit);
   }
   EXPECT_EQ(frames().size(), 3u);
-  const SwitcherState& state = context->m_switcher;
+  const SwitcherState& state = context->switcher();
   EXPECT_EQ(state.luma_key_red, 5);
   EXPECT_EQ(state.luma_key_green, 200);
   EXPECT_EQ(state.luma_key_blue, 255);
@@ -71,7 +71,7 @@ TEST_F(SwitcherLumaKey, KeysAndCodeMoveTheBarSilentlyAGrooveClickSends) {
   QTest::keyClick(red, Qt::Key_PageUp);
   EXPECT_GT(red->value(), 16);
   EXPECT_EQ(page->colour_bars().edits[0]->text(), "16");
-  EXPECT_EQ(context->m_switcher.luma_key_red, 0);
+  EXPECT_EQ(context->switcher().luma_key_red, 0);
 
   // A click in the groove far right of the handle moves the bar and sends
   // where it stopped: the first frame the switcher hears.
@@ -81,7 +81,7 @@ TEST_F(SwitcherLumaKey, KeysAndCodeMoveTheBarSilentlyAGrooveClickSends) {
   const auto sent = payloads_of(code::kKeyRed);
   EXPECT_EQ(sent, std::vector<Bytes>{{static_cast<std::uint8_t>(red->value())}});
   EXPECT_EQ(frames().size(), 1u);
-  EXPECT_EQ(context->m_switcher.luma_key_red, red->value());
+  EXPECT_EQ(context->switcher().luma_key_red, red->value());
 }
 
 TEST_F(SwitcherLumaKey, ChoosingMpSendsSourceTen) {
@@ -89,7 +89,7 @@ TEST_F(SwitcherLumaKey, ChoosingMpSendsSourceTen) {
   auto* page = open<LumaKeyPanel>();
   ASSERT_TRUE(click_list_item(page->source_list(), 10));
   EXPECT_EQ(payloads_of(code::kLumaKeySource), std::vector<Bytes>{{10}});
-  EXPECT_EQ(context->m_switcher.luma_key_source, 10);
+  EXPECT_EQ(context->switcher().luma_key_source, 10);
 }
 
 using SwitcherChromaKey = SwitcherSettingsFixture;
@@ -99,7 +99,7 @@ TEST_F(SwitcherChromaKey, OnAFreshRecordKeyLightGreenMovesTheBarsAndSendsOnlyThe
   auto* page = open<ChromaKeyPanel>();
   EXPECT_EQ(page->type_list()->currentText(), "Key Light Blue");
   EXPECT_EQ(bar_values(page->colour_bars()), (std::vector<int>{32, 32, 220}));
-  const SwitcherState& state = context->m_switcher;
+  const SwitcherState& state = context->switcher();
   EXPECT_EQ(state.chroma_key_green, (std::array<std::uint8_t, 2>{32, 220})) << "presets written on opening";
 
   diagnostics.clear();
@@ -118,7 +118,7 @@ TEST_F(SwitcherChromaKey, EachKeyColourKeepsItsOwnValues) {
   ASSERT_TRUE(click_list_item(page->type_list(), 1));
   release_at(page->colour_bars().bars[0], 90);
   EXPECT_EQ(payloads_of(code::kKeyRed), std::vector<Bytes>{{90}});
-  EXPECT_EQ(context->m_switcher.chroma_key_red, (std::array<std::uint8_t, 2>{32, 90}));
+  EXPECT_EQ(context->switcher().chroma_key_red, (std::array<std::uint8_t, 2>{32, 90}));
   EXPECT_EQ(diagnostics.lines().back(), " r = 90 \n");
 
   ASSERT_TRUE(click_list_item(page->type_list(), 0));
@@ -131,7 +131,7 @@ TEST_F(SwitcherChromaKey, EachKeyColourKeepsItsOwnValues) {
 
 TEST_F(SwitcherChromaKey, OpensOnTheKeptKeyColourAndStoresReleasesUnderIt) {
   start();
-  SwitcherState& state = context->m_switcher;
+  SwitcherState& state = context->switcher();
   state.chroma_key_type = 1;
   state.chroma_key_source = 6;
   state.chroma_key_blue = {7, 7};  // replaced by the presets on opening
@@ -154,7 +154,7 @@ TEST_F(SwitcherChromaKey, ChoosingMpSendsSourceTen) {
   auto* page = open<ChromaKeyPanel>();
   ASSERT_TRUE(click_list_item(page->source_list(), 10));
   EXPECT_EQ(payloads_of(code::kChromaKeySource), std::vector<Bytes>{{10}});
-  EXPECT_EQ(context->m_switcher.chroma_key_source, 10);
+  EXPECT_EQ(context->switcher().chroma_key_source, 10);
 }
 
 }  // namespace

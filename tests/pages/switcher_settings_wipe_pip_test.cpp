@@ -19,9 +19,9 @@ using SwitcherWipePatterns = SwitcherSettingsFixture;
 
 TEST_F(SwitcherWipePatterns, PatternFourAfterOpeningIsSentAndLitTheLitOneSendsNothing) {
   start();
-  context->m_switcher.wipe_pattern = 7;  // chosen on an earlier visit
+  context->switcher().wipe_pattern = 7;  // chosen on an earlier visit
   auto* page = open<WipePatternPanel>();
-  EXPECT_EQ(context->m_switcher.wipe_pattern, 0) << "the sub-page opens on pattern 0";
+  EXPECT_EQ(context->switcher().wipe_pattern, 0) << "the sub-page opens on pattern 0";
   for (int t = 0; t < WipePatternPanel::kPatternCount; ++t) {
     const WipePattern& pattern = kWipePatterns[static_cast<std::size_t>(t)];
     EXPECT_EQ(page->pattern_button(t)->shown_bitmap_id(), t == 0 ? pattern.lit_bitmap : pattern.normal_bitmap) << t;
@@ -33,7 +33,7 @@ TEST_F(SwitcherWipePatterns, PatternFourAfterOpeningIsSentAndLitTheLitOneSendsNo
   QTest::mouseClick(page->pattern_button(8), Qt::LeftButton);
   ASSERT_EQ(payloads_of(code::kWipePattern, 2), (std::vector<Bytes>{{4}, {8}}));
   EXPECT_EQ(frames().size(), 2u) << "only the two changes reached the switcher";
-  EXPECT_EQ(context->m_switcher.wipe_pattern, 8);
+  EXPECT_EQ(context->switcher().wipe_pattern, 8);
   EXPECT_EQ(page->pattern_button(8)->shown_bitmap_id(), kWipePatterns[8].lit_bitmap);
   EXPECT_EQ(page->pattern_button(4)->shown_bitmap_id(), kWipePatterns[4].normal_bitmap);
   EXPECT_EQ(page->pattern_button(0)->shown_bitmap_id(), kWipePatterns[0].normal_bitmap);
@@ -107,7 +107,7 @@ TEST_F(SwitcherPipWindow, ReleasingAWindowBarSendsItsScaledValue) {
     EXPECT_EQ(Bytes(frame.begin() + 17, frame.begin() + 19), c.payload);
     EXPECT_EQ(page->window_edit(c.bar)->text(), c.edit);
   }
-  const SwitcherState& state = context->m_switcher;
+  const SwitcherState& state = context->switcher();
   EXPECT_EQ(state.pip_x, 48);
   EXPECT_EQ(state.pip_y, 1080);
   EXPECT_EQ(state.pip_width, 16);
@@ -136,7 +136,7 @@ TEST_F(SwitcherPipWindow, ChoosingFromAListSendsTheIndex) {
   for (const PipListCase& c : cases) {
     EXPECT_EQ(payloads_of(c.code), std::vector<Bytes>{{static_cast<std::uint8_t>(c.item)}}) << c.list;
   }
-  const SwitcherState& state = context->m_switcher;
+  const SwitcherState& state = context->switcher();
   EXPECT_EQ(state.pip_source, 10);
   EXPECT_EQ(state.pip_border_enable, 1);
   EXPECT_EQ(state.pip_border_colour, 3);
@@ -152,7 +152,7 @@ TEST_F(SwitcherPipWindow, AKeyboardMoveSendsNothingAndReopeningShowsZeroEverywhe
   QTest::keyClick(x, Qt::Key_End);
   EXPECT_EQ(x->value(), 120) << "the bar moved";
   EXPECT_EQ(page->window_edit(0)->text(), "0");
-  EXPECT_EQ(context->m_switcher.pip_x, 0);
+  EXPECT_EQ(context->switcher().pip_x, 0);
   // The next mouse release is the first thing the switcher hears.
   release_at(page->window_bar(2), 2);
   ASSERT_EQ(payloads_of(code::kPipWidth), (std::vector<Bytes>{{0x20, 0x00}}));

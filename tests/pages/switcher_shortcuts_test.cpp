@@ -53,9 +53,9 @@ struct SwitcherKeyboard : SwitcherPageFixture {
 
   Outcome outcome() const {
     Outcome o{{},
-              context->m_switcher.program_source,
-              context->m_switcher.preview_source,
-              context->m_switcher.transition_running};
+              context->switcher().program_source,
+              context->switcher().preview_source,
+              context->switcher().transition_running};
     for (const SkinButton* key : page->findChildren<SkinButton*>())
       o.pictures[key->objectName()] = key->shown_bitmap_id();
     return o;
@@ -74,9 +74,9 @@ class SwitcherKey : public SwitcherKeyboard, public ::testing::WithParamInterfac
 TEST_P(SwitcherKey, SendsAndLightsWhatTheClickOnItsKeyDoes) {
   const KeyCase& c = GetParam();
   start();
-  context->m_switcher.program_source = 2;
-  context->m_switcher.preview_source = 5;
-  const SwitcherState before = context->m_switcher;
+  context->switcher().program_source = 2;
+  context->switcher().preview_source = 5;
+  const SwitcherState before = context->switcher();
   open_shown_page();
   type(c.key, c.modifiers);
   const Outcome by_key = outcome();
@@ -85,7 +85,7 @@ TEST_P(SwitcherKey, SendsAndLightsWhatTheClickOnItsKeyDoes) {
 
   // The same press with the mouse, from the same record on a new page.
   page.reset();
-  context->m_switcher = before;
+  context->switcher() = before;
   open_shown_page();
   press(c.control_id);
   const Outcome by_click = outcome();
@@ -136,8 +136,8 @@ TEST_F(SwitcherKeyboard, NoKeyActsWhileTheDurationFieldHasTheFocus) {
   type(Qt::Key_A);
   EXPECT_EQ(field->text(), "1234") << "the digits went to the field, up to its four characters";
   EXPECT_TRUE(commands_so_far().empty());
-  EXPECT_EQ(context->m_switcher.program_source, 0);
-  EXPECT_EQ(context->m_switcher.preview_source, 0);
+  EXPECT_EQ(context->switcher().program_source, 0);
+  EXPECT_EQ(context->switcher().preview_source, 0);
   EXPECT_FALSE(page->lever_panel()->auto_running());
 }
 
@@ -153,7 +153,7 @@ TEST_F(SwitcherKeyboard, SpacePressesTheFocusedKeyAndEnterNothing) {
   EXPECT_EQ(diagnostics.count(" mian  esc  \n"), 2u) << "the page swallowed Enter";
   type(Qt::Key_Space);
   EXPECT_TRUE(page->ftb_blinking());
-  EXPECT_EQ(context->m_switcher.fade_to_black_flag, 1);
+  EXPECT_EQ(context->switcher().fade_to_black_flag, 1);
   EXPECT_EQ(commands_so_far(), std::vector<std::string>{"85"});
 }
 
@@ -192,8 +192,8 @@ TEST_F(SwitcherKeyboardRender, KeysOverThePage) {
   if (dir.isEmpty()) GTEST_SKIP() << "set VELA_RENDER_DIR to write the pictures";
   QDir().mkpath(dir);
   start();
-  context->m_switcher.program_source = 2;
-  context->m_switcher.preview_source = 5;
+  context->switcher().program_source = 2;
+  context->switcher().preview_source = 5;
   open_shown_page();
   type(Qt::Key_F1);
   ASSERT_TRUE(page->shortcuts()->overlay()->isVisible());
