@@ -1,20 +1,16 @@
 #pragma once
 // An IPv4 address field: four parts of 0..255 separated by dots, typed the
-// way people type addresses. A part that holds three digits moves on to the
-// next by itself; a dot moves on too, except right after such a move, so
-// "127.100.200.1" lands in the right parts whether typed with or without the
-// dots and over an old address. A digit that would take a part above 255 is
-// refused: the part keeps its value, the field shows a red rim for a moment
-// and the tip "0..255". Backspace at the start of a part goes back over the
-// dot; right after a move on it takes back the digit that filled the part
-// before. Select-all takes the whole address, which the next digit, Backspace,
-// Delete or paste replaces; a pasted dotted address fills all four parts,
-// from the keys or the field's menu.
-// A blank part reads as 0.
+// way people type addresses (Ipv4TypingRules says how). This widget shows each
+// part in a text field, hands every key and press to the rules and repeats
+// their edits in the fields; editing within a part is left to its field. A
+// refused input shows a red rim for a moment and the tip "0..255". The menu's
+// Paste and Select All act on the whole address, as their keys do.
 #include <QFrame>
 #include <QString>
 #include <array>
 #include <cstdint>
+
+#include "ipv4_typing_rules.h"
 
 class QKeyEvent;
 class QLineEdit;
@@ -23,9 +19,9 @@ class QTimer;
 class Ipv4AddressEdit : public QFrame {
   Q_OBJECT
  public:
-  static constexpr int kFieldCount = 4;
-  static constexpr int kPartDigits = 3;
-  static constexpr int kMaxPartValue = 255;
+  static constexpr int kFieldCount = vela::Ipv4TypingRules::kPartCount;
+  static constexpr int kPartDigits = vela::Ipv4TypingRules::kPartDigits;
+  static constexpr int kMaxPartValue = vela::Ipv4TypingRules::kMaxPartValue;
   // The tip shown when input is refused.
   static constexpr const char* kRangeTip = "0..255";
 
@@ -47,7 +43,7 @@ class Ipv4AddressEdit : public QFrame {
   // True while the field shows that it refused an input.
   bool is_refusing() const;
 
-  QLineEdit* field(int index) const { return fields_[static_cast<std::size_t>(index)]; }
+  QLineEdit* field(int index) const { return m_fields[static_cast<std::size_t>(index)]; }
 
  signals:
   void input_refused();
@@ -56,28 +52,26 @@ class Ipv4AddressEdit : public QFrame {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  enum class FieldEntry { SelectAll, AtStart, AtEnd };
+  using Outcome = vela::Ipv4TypingRules::Outcome;
 
-  int index_of(const QObject* field) const;
+  int index_of(const QObject* object) const;
+  int focused_part() const;
+  // The parts as the fields show them.
+  vela::Ipv4TypingRules::Parts shown_parts() const;
+  vela::Ipv4TypingRules rules_as_shown() const;
+  // Runs one operation of the rules on the parts as shown, with the caret in
+  // `part`, then shows what changed and any refusal.
+  template <class Operation>
+  Outcome apply(int part, Operation operation);
+  void repeat_edits();
   bool key_pressed(int index, QKeyEvent* event);
-  // Returns the part that takes the next digit, or -1 when the digit was refused.
-  int type_digit(int index, QChar digit);
-  void type_dot(int index);
-  bool type_backspace(int index, bool moved_on);
-  bool step_across(int index, int key);
-  void paste(int index, const QString& text);
-  void copy_whole() const;
-  bool replace_whole_selection();
   void refuse(int index);
   void show_refusal(bool refused);
-  void focus_field(int index, FieldEntry entry);
-  void end_whole_selection();
   void context_menu(int index, const QPoint& at);
 
-  std::array<QLineEdit*, kFieldCount> fields_{};
-  QTimer* refusal_timer_ = nullptr;
-  // The part that the last key filled moved on to; a dot there is not a
-  // second move.
-  int moved_on_to_ = -1;
-  bool whole_selected_ = false;
+  std::array<QLineEdit*, kFieldCount> m_fields{};
+  QTimer* m_refusal_timer = nullptr;
+  // Holds between keys what the parts cannot: a whole selection and a move
+  // on just made.
+  vela::Ipv4TypingRules m_rules;
 };
