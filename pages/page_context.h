@@ -10,6 +10,7 @@
 
 #include "device_records.h"
 #include "link_session.h"
+#include "record_changes.h"
 
 namespace vela {
 
@@ -37,6 +38,9 @@ class PageContext {
   const DeviceIdentity& records_device() const { return m_records_device; }
   std::size_t devices_met() const { return m_record_book.devices_met(); }
 
+  // Whoever changes the chosen device's records says so here; views listen.
+  RecordChanges& record_changes() { return m_record_changes; }
+
   // The chosen device's records.
   MultiviewerState& multiviewer() { return m_records->multiviewer; }
   MatrixState& matrix() { return m_records->matrix; }
@@ -57,6 +61,7 @@ class PageContext {
   DeviceRecordBook m_record_book;
   DeviceRecords* m_records = &m_record_book.no_device();
   DeviceIdentity m_records_device;
+  RecordChanges m_record_changes;
 };
 
 }  // namespace vela

@@ -19,12 +19,14 @@ void switch_display(MultiviewerPage& container, std::uint8_t command_code, Displ
   PageContext* context = &container.context();
   (context->multiviewer().*store)(value);
   if (multiviewer_link::send(*context, command_code, mv::switch_payload(value))) (container.*recompute)();
+  context->record_changes().changed(RecordPart::MultiviewerSettings);
 }
 
 void set_setting(PageContext& context, std::uint8_t MultiviewerSettings::*field, std::uint8_t command_code,
                  std::uint8_t value) {
   context.multiviewer().m_all_16_view_page_data.*field = value;
   multiviewer_link::send(context, command_code, mv::switch_payload(value));
+  context.record_changes().changed(RecordPart::MultiviewerSettings);
 }
 
 }  // namespace
@@ -34,7 +36,10 @@ void send_layout(MultiviewerPage& container, int index) {
   MultiviewerState& state = context->multiviewer();
   state.m_all_16_view_page_data.mode_type = static_cast<std::uint8_t>(index);
   const std::optional<mv::LayoutEntry> layout = mv::layout_at(index);
-  if (!layout) return;
+  if (!layout) {
+    context->record_changes().changed(RecordPart::MultiviewerSettings);
+    return;
+  }
   if (multiviewer_link::send(*context, mv::code::kLayout, mv::layout_payload(layout->code))) {
     container.recompute_window_geometry();
     container.recompute_label_boxes();
@@ -43,13 +48,16 @@ void send_layout(MultiviewerPage& container, int index) {
   }
   state.m_cur_window_count = layout->code;
   diag("m_p_glo_main_set_or_get_dlg->m_cur_window_count = %d \n ", state.m_cur_window_count);
+  context->record_changes().changed(RecordPart::MultiviewerSettings);
 }
 
 void set_output_resolution(PageContext& context, int position) {
   context.multiviewer().m_all_16_view_page_data.resolution_type = static_cast<std::uint8_t>(position);
   const std::optional<mv::ResolutionEntry> resolution = mv::resolution_at(position);
-  if (!resolution) return;
-  multiviewer_link::send(context, mv::code::kOutputResolution, mv::output_resolution_payload(resolution->code));
+  if (resolution) {
+    multiviewer_link::send(context, mv::code::kOutputResolution, mv::output_resolution_payload(resolution->code));
+  }
+  context.record_changes().changed(RecordPart::MultiviewerSettings);
 }
 
 void set_resolution_labels(MultiviewerPage& container, std::uint8_t value) {

@@ -44,6 +44,7 @@ void read_state_udp(PageContext& context) {
     mv::decode_state_reply(*reply, context.multiviewer(), mv::DecodeStatus::Take, mv::DecodeDiagnostics::On);
   }
   context.multiviewer().state_read = 1;
+  context.record_changes().changed(RecordPart::MultiviewerSettings);
 }
 
 void read_state_serial(PageContext& context) {
@@ -53,6 +54,7 @@ void read_state_serial(PageContext& context) {
   exchange_serial(link.com, link.reassembly, request, link.scanner_targets(), mv::kStateWindowSerialMs, {},
                   "state read");
   context.multiviewer().state_read = 1;
+  context.record_changes().changed(RecordPart::MultiviewerSettings);
 }
 
 // False, with a diagnostic, when the current entry's address is no place to
@@ -103,6 +105,7 @@ void poll_status(PageContext& context) {
     }
   }
   context.multiviewer().m_window_status = polled;
+  context.record_changes().changed(RecordPart::MultiviewerStatus);
 }
 
 }  // namespace vela::multiviewer_link

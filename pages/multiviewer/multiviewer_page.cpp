@@ -43,6 +43,12 @@ MultiviewerPage::MultiviewerPage(vela::PageContext& context, QWidget* parent)
     : vela::DevicePage(QStringLiteral("MultiviewerPage"), kTemplateId, context, parent),
       m_preview(vela::make_preview_image()) {
   vela::register_multiviewer_bitmaps();
+  m_record_changes = context.record_changes().observe([this](vela::RecordPart part) {
+    if (part == vela::RecordPart::MultiviewerSettings || part == vela::RecordPart::MultiviewerStatus ||
+        part == vela::RecordPart::MultiviewerLabels) {
+      request_preview_repaint();
+    }
+  });
   create_controls();
   select_sub_page(static_cast<int>(MultiviewerSubPage::Status));
 }

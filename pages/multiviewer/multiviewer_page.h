@@ -9,6 +9,7 @@
 #include "device_page.h"
 #include "multiviewer/multiviewer_subpages.h"
 #include "multiviewer_state.h"
+#include "record_changes.h"
 
 class SkinButton;
 
@@ -60,4 +61,6 @@ class MultiviewerPage : public vela::DevicePage {
   QRect m_sub_page_area;
   QRect m_preview_rect;
   QImage m_preview;
+  // The preview, its header and footer follow the record.
+  vela::RecordChanges::Subscription m_record_changes;
 };
