@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "frame.h"
-#include "reply_window.h"
+#include "reply_window_types.h"
 
 namespace vela {
 
