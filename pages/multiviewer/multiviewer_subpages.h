@@ -4,7 +4,7 @@
 #include <QRect>
 #include <array>
 
-#include "multiviewer/multiviewer_bitmaps.h"
+#include "multiviewer/multiviewer_bitmap_ids.h"
 
 namespace vela {
 
