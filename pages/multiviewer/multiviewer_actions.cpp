@@ -1,7 +1,7 @@
 #include "multiviewer/multiviewer_actions.h"
 
 #include "diagnostics.h"
-#include "multiviewer/multiviewer_page.h"
+#include "multiviewer/multiviewer_preview_host.h"
 #include "multiviewer/multiviewer_link.h"
 #include "multiviewer_protocol.h"
 #include "page_context.h"
@@ -12,11 +12,11 @@ namespace {
 namespace mv = multiviewer;
 
 using DisplaySetter = void (MultiviewerState::*)(std::uint8_t);
-using Recomputation = void (MultiviewerPage::*)();
+using Recomputation = void (MultiviewerPreviewHost::*)();
 
-void switch_display(MultiviewerPage& container, std::uint8_t command_code, DisplaySetter store, Recomputation recompute,
-                    std::uint8_t value) {
-  PageContext* context = &container.context();
+void switch_display(MultiviewerPreviewHost& container, std::uint8_t command_code, DisplaySetter store,
+                    Recomputation recompute, std::uint8_t value) {
+  PageContext* context = &container.preview_context();
   (context->multiviewer().*store)(value);
   if (multiviewer_link::send(*context, command_code, mv::switch_payload(value))) (container.*recompute)();
   context->record_changes().changed(RecordPart::MultiviewerSettings);
@@ -31,8 +31,8 @@ void set_setting(PageContext& context, std::uint8_t MultiviewerSettings::*field,
 
 }  // namespace
 
-void send_layout(MultiviewerPage& container, int index) {
-  PageContext* context = &container.context();
+void send_layout(MultiviewerPreviewHost& container, int index) {
+  PageContext* context = &container.preview_context();
   MultiviewerState& state = context->multiviewer();
   state.m_all_16_view_page_data.mode_type = static_cast<std::uint8_t>(index);
   const std::optional<mv::LayoutEntry> layout = mv::layout_at(index);
@@ -60,19 +60,19 @@ void set_output_resolution(PageContext& context, int position) {
   context.record_changes().changed(RecordPart::MultiviewerSettings);
 }
 
-void set_resolution_labels(MultiviewerPage& container, std::uint8_t value) {
+void set_resolution_labels(MultiviewerPreviewHost& container, std::uint8_t value) {
   switch_display(container, mv::code::kResolutionLabelSwitch, &MultiviewerState::set_resolution_display,
-                 &MultiviewerPage::recompute_resolution_boxes, value);
+                 &MultiviewerPreviewHost::recompute_resolution_boxes, value);
 }
 
-void set_meters(MultiviewerPage& container, std::uint8_t value) {
+void set_meters(MultiviewerPreviewHost& container, std::uint8_t value) {
   switch_display(container, mv::code::kMeterSwitch, &MultiviewerState::set_meter_display,
-                 &MultiviewerPage::recompute_meter_boxes, value);
+                 &MultiviewerPreviewHost::recompute_meter_boxes, value);
 }
 
-void switch_labels(MultiviewerPage& container, std::uint8_t value) {
+void switch_labels(MultiviewerPreviewHost& container, std::uint8_t value) {
   switch_display(container, mv::code::kLabelSwitch, &MultiviewerState::set_label_display,
-                 &MultiviewerPage::recompute_label_boxes, value);
+                 &MultiviewerPreviewHost::recompute_label_boxes, value);
 }
 
 void set_audio_source(PageContext& context, std::uint8_t channel) {

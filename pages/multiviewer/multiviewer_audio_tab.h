@@ -7,5 +7,6 @@ class MultiviewerAudioTab : public vela::MultiviewerSubPageBase {
   Q_OBJECT
  public:
   static constexpr int kTemplateId = 161;
-  explicit MultiviewerAudioTab(MultiviewerPage* container) : MultiviewerSubPageBase(container, kTemplateId, 0) {}
+  MultiviewerAudioTab(vela::MultiviewerPreviewHost& container, QWidget* parent)
+      : MultiviewerSubPageBase(container, parent, kTemplateId, 0) {}
 };

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "drop_down_list.h"
-#include "multiviewer/multiviewer_page.h"
+#include "multiviewer/multiviewer_preview_host.h"
 #include "multiviewer/multiviewer_fields.h"
 #include "multiviewer/multiviewer_link.h"
 #include "multiviewer_protocol.h"
@@ -67,8 +67,8 @@ QRect row_place(const Section& section, int row, int x, QSize size) {
 
 }  // namespace
 
-MultiviewerColoursTab::MultiviewerColoursTab(MultiviewerPage* container)
-    : MultiviewerSubPageBase(container, kTemplateId, kGroupBoxId) {
+MultiviewerColoursTab::MultiviewerColoursTab(vela::MultiviewerPreviewHost& container, QWidget* parent)
+    : MultiviewerSubPageBase(container, parent, kTemplateId, kGroupBoxId) {
   std::vector<QLine> lines;
   std::vector<Heading> headings;
   for (const Section& section : kSections) {

@@ -12,7 +12,7 @@ class MultiviewerColoursTab : public vela::MultiviewerSubPageBase {
  public:
   static constexpr int kTemplateId = 162;
 
-  explicit MultiviewerColoursTab(MultiviewerPage* container);
+  MultiviewerColoursTab(vela::MultiviewerPreviewHost& container, QWidget* parent);
 
   // Section 0 sets the window labels, section 1 the resolution labels.
   DropDownList* channel_list(int section) const { return m_channel_lists[static_cast<std::size_t>(section)]; }

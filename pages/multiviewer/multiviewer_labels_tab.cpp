@@ -8,7 +8,7 @@
 #include "control_id.h"
 #include "diagnostics.h"
 #include "drop_down_list.h"
-#include "multiviewer/multiviewer_page.h"
+#include "multiviewer/multiviewer_preview_host.h"
 #include "multiviewer/label_edit.h"
 #include "multiviewer/multiviewer_actions.h"
 #include "multiviewer/multiviewer_fields.h"
@@ -33,8 +33,8 @@ constexpr QSize kFieldSize(138, 26);
 
 }  // namespace
 
-MultiviewerLabelsTab::MultiviewerLabelsTab(MultiviewerPage* container)
-    : MultiviewerSubPageBase(container, kTemplateId, kGroupBoxId) {
+MultiviewerLabelsTab::MultiviewerLabelsTab(vela::MultiviewerPreviewHost& container, QWidget* parent)
+    : MultiviewerSubPageBase(container, parent, kTemplateId, kGroupBoxId) {
   set_separator_lines({QLine(20, 80, 470, 80)});
   setStyleSheet(styleSheet() + fields::edit_field_style());
   create_controls();

@@ -20,7 +20,7 @@ class MultiviewerLabelsTab : public vela::MultiviewerSubPageBase {
   static constexpr int kAllOffButtonId = 1067;
   static constexpr int label_field_id(int window) { return 1033 + 2 * window; }
 
-  explicit MultiviewerLabelsTab(MultiviewerPage* container);
+  MultiviewerLabelsTab(vela::MultiviewerPreviewHost& container, QWidget* parent);
 
   LabelEdit* label_field(int window) const { return m_fields[static_cast<std::size_t>(window - 1)]; }
   QLabel* window_caption(int window) const { return m_captions[static_cast<std::size_t>(window - 1)]; }

@@ -7,7 +7,7 @@
 #include "skin_button.h"
 #include "control_id.h"
 #include "drop_down_list.h"
-#include "multiviewer/multiviewer_page.h"
+#include "multiviewer/multiviewer_preview_host.h"
 #include "multiviewer/multiviewer_actions.h"
 #include "multiviewer/multiviewer_bitmaps.h"
 #include "multiviewer/multiviewer_link.h"
@@ -40,8 +40,8 @@ QString window_caption_text(int window) {
 
 }  // namespace
 
-MultiviewerLayoutTab::MultiviewerLayoutTab(MultiviewerPage* container)
-    : MultiviewerSubPageBase(container, kTemplateId, kGroupBoxId) {
+MultiviewerLayoutTab::MultiviewerLayoutTab(vela::MultiviewerPreviewHost& container, QWidget* parent)
+    : MultiviewerSubPageBase(container, parent, kTemplateId, kGroupBoxId) {
   set_separator_lines({QLine(240, 20, 240, 400)});
   create_controls();
   const vela::PageContext* context = &m_context;
@@ -127,5 +127,5 @@ void MultiviewerLayoutTab::on_source_chosen(int window, int item) {
   state.m_window_source[window - 1] = static_cast<std::uint8_t>(item + 1);
   vela::multiviewer_link::send(*context, mv::code::kWindowSource,
                                mv::window_source_payload(state.m_window_source[window - 1], state.m_source_window));
-  container()->update();
+  container()->repaint_page();
 }

@@ -16,7 +16,7 @@ class MultiviewerLayoutTab : public vela::MultiviewerSubPageBase {
   static constexpr int kTemplateId = 159;
   static constexpr int kNoSelection = -1;
 
-  explicit MultiviewerLayoutTab(MultiviewerPage* container);
+  MultiviewerLayoutTab(vela::MultiviewerPreviewHost& container, QWidget* parent);
 
   // Select layout with selection number s (1 to 7 = layout index + 1).
   void select_layout(int s);

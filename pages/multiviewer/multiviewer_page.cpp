@@ -110,17 +110,17 @@ void MultiviewerPage::select_sub_page(int n) {
 QWidget* MultiviewerPage::create_sub_page(MultiviewerSubPage n) {
   switch (n) {
     case MultiviewerSubPage::Status:
-      return new MultiviewerStatusTab(this);
+      return new MultiviewerStatusTab(*this, this);
     case MultiviewerSubPage::Control:
-      return new MultiviewerLayoutTab(this);
+      return new MultiviewerLayoutTab(*this, this);
     case MultiviewerSubPage::Umd:
-      return new MultiviewerLabelsTab(this);
+      return new MultiviewerLabelsTab(*this, this);
     case MultiviewerSubPage::Audio:
-      return new MultiviewerAudioTab(this);
+      return new MultiviewerAudioTab(*this, this);
     case MultiviewerSubPage::Color:
-      return new MultiviewerColoursTab(this);
+      return new MultiviewerColoursTab(*this, this);
     case MultiviewerSubPage::Setting:
-      return new MultiviewerSettingsTab(this);
+      return new MultiviewerSettingsTab(*this, this);
   }
   return nullptr;
 }

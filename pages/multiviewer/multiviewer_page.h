@@ -7,13 +7,14 @@
 #include <array>
 
 #include "device_page.h"
+#include "multiviewer/multiviewer_preview_host.h"
 #include "multiviewer/multiviewer_subpages.h"
 #include "multiviewer_state.h"
 #include "record_changes.h"
 
 class SkinButton;
 
-class MultiviewerPage : public vela::DevicePage {
+class MultiviewerPage : public vela::DevicePage, public vela::MultiviewerPreviewHost {
   Q_OBJECT
  public:
   static constexpr int kTemplateId = 129;
@@ -29,13 +30,14 @@ class MultiviewerPage : public vela::DevicePage {
   QWidget* sub_page() const { return m_sub_page; }
   SkinButton* sub_page_button(int n) const;
 
-  // The recomputations of the preview; each asks for a repaint.
-  void recompute_window_geometry();
-  void recompute_meter_boxes();
-  void recompute_label_boxes();
-  void recompute_resolution_boxes();
-  void recompute_preview();
-  void request_preview_repaint();
+  vela::PageContext& preview_context() const override { return context(); }
+  void recompute_window_geometry() override;
+  void recompute_meter_boxes() override;
+  void recompute_label_boxes() override;
+  void recompute_resolution_boxes() override;
+  void recompute_preview() override;
+  void request_preview_repaint() override;
+  void repaint_page() override { update(); }
 
   QRect preview_rect() const { return m_preview_rect; }
   // The picture composed at the last paint.

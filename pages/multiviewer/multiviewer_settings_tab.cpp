@@ -4,7 +4,7 @@
 #include "control_id.h"
 #include "drop_down_list.h"
 #include "ipv4_address_edit.h"
-#include "multiviewer/multiviewer_page.h"
+#include "multiviewer/multiviewer_preview_host.h"
 #include "multiviewer/multiviewer_actions.h"
 #include "multiviewer/multiviewer_fields.h"
 #include "multiviewer/multiviewer_link.h"
@@ -92,8 +92,8 @@ bool is_complete(const Ipv4AddressEdit* field) { return !field->text().split(QLa
 
 }  // namespace
 
-MultiviewerSettingsTab::MultiviewerSettingsTab(MultiviewerPage* container)
-    : MultiviewerSubPageBase(container, kTemplateId, kGroupBoxId) {
+MultiviewerSettingsTab::MultiviewerSettingsTab(vela::MultiviewerPreviewHost& container, QWidget* parent)
+    : MultiviewerSubPageBase(container, parent, kTemplateId, kGroupBoxId) {
   set_separator_lines({QLine(20, kSeparatorY, 470, kSeparatorY)});
   create_controls();
   show_settings();

@@ -26,7 +26,7 @@ class MultiviewerSettingsTab : public vela::MultiviewerSubPageBase {
   static constexpr int kGatewayFieldId = 1038;
   static constexpr int kSetAddressButtonId = 1032;
 
-  explicit MultiviewerSettingsTab(MultiviewerPage* container);
+  MultiviewerSettingsTab(vela::MultiviewerPreviewHost& container, QWidget* parent);
 
   DropDownList* list(int id) const;
   Ipv4AddressEdit* address_field(int id) const;

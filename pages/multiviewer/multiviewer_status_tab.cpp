@@ -4,7 +4,7 @@
 
 #include "control_id.h"
 #include "diagnostics.h"
-#include "multiviewer/multiviewer_page.h"
+#include "multiviewer/multiviewer_preview_host.h"
 #include "multiviewer/multiviewer_bitmaps.h"
 #include "multiviewer/multiviewer_link.h"
 #include "page_context.h"
@@ -26,15 +26,15 @@ QRect cell_of(int index) {
 
 }  // namespace
 
-MultiviewerStatusTab::MultiviewerStatusTab(MultiviewerPage* container)
-    : MultiviewerSubPageBase(container, kTemplateId, kGroupBoxId) {
+MultiviewerStatusTab::MultiviewerStatusTab(vela::MultiviewerPreviewHost& container, QWidget* parent)
+    : MultiviewerSubPageBase(container, parent, kTemplateId, kGroupBoxId) {
   create_controls();
   m_timer.setInterval(kPollPeriodMs);
   connect(&m_timer, &QTimer::timeout, this, &MultiviewerStatusTab::on_timer);
 
   vela::PageContext* context = &m_context;
   vela::multiviewer_link::read_state(*context);
-  container->recompute_preview();
+  container.recompute_preview();
   if (context->m_model_window_count == 0) context->m_model_window_count = 10;
   update_lamps();
   const bool ten_windows = context->m_model_window_count == 10;

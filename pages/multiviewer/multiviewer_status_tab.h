@@ -16,7 +16,7 @@ class MultiviewerStatusTab : public vela::MultiviewerSubPageBase {
   static constexpr int kTimerId = 9;
   static constexpr int kPollPeriodMs = 5000;
 
-  explicit MultiviewerStatusTab(MultiviewerPage* container);
+  MultiviewerStatusTab(vela::MultiviewerPreviewHost& container, QWidget* parent);
   ~MultiviewerStatusTab() override;
 
   // Timer 9: one status poll and the lamps after it.

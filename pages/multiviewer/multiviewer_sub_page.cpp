@@ -4,7 +4,7 @@
 #include <QPainter>
 
 #include "control_id.h"
-#include "multiviewer/multiviewer_page.h"
+#include "multiviewer/multiviewer_preview_host.h"
 #include "enter_escape.h"
 #include "skin_group_box.h"
 #include "skin_paint.h"
@@ -17,8 +17,9 @@ namespace {
 constexpr QRect kGroupBoxPlace(5, 5, 480, 410);
 }
 
-MultiviewerSubPageBase::MultiviewerSubPageBase(MultiviewerPage* container, int template_id, int group_box_id)
-    : QWidget(container), m_context(container->context()), container_(container), template_id_(template_id) {
+MultiviewerSubPageBase::MultiviewerSubPageBase(MultiviewerPreviewHost& container, QWidget* parent, int template_id,
+                                               int group_box_id)
+    : QWidget(parent), m_context(container.preview_context()), container_(&container), template_id_(template_id) {
   setAttribute(Qt::WA_StyledBackground, false);
   // Captions and fields read in the accent colour, as on every page.
   setStyleSheet(drop_down_list_style() +

@@ -8,22 +8,23 @@
 #include <vector>
 
 class SkinGroupBox;
-class MultiviewerPage;
 
 namespace vela {
 
 class PageContext;
+class MultiviewerPreviewHost;
 
 class MultiviewerSubPageBase : public QWidget {
   Q_OBJECT
  public:
-  MultiviewerSubPageBase(MultiviewerPage* container, int template_id, int group_box_id);
+  // A sub-page of `container`'s preview, shown in `parent` (the page).
+  MultiviewerSubPageBase(MultiviewerPreviewHost& container, QWidget* parent, int template_id, int group_box_id);
 
   int template_id() const { return template_id_; }
   SkinGroupBox* group_box() const { return group_box_; }
 
  protected:
-  MultiviewerPage* container() const { return container_; }
+  MultiviewerPreviewHost* container() const { return container_; }
   // The page's context: the link and the device records.
   PageContext& m_context;
   // Lines painted on every paint, in the page's client pixels.
@@ -40,7 +41,7 @@ class MultiviewerSubPageBase : public QWidget {
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
-  MultiviewerPage* container_;
+  MultiviewerPreviewHost* container_;
   int template_id_;
   SkinGroupBox* group_box_;
   std::vector<QLine> separators_;
