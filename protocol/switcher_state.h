@@ -67,6 +67,8 @@ struct SwitcherState {
   std::uint16_t pip_x = 0;
   std::uint16_t pip_y = 0;
   std::uint16_t pip_width = 0;
+
+  bool operator==(const SwitcherState&) const = default;
 };
 
 // Cameras 1 to 10 and "MP 1"; each is replaced by its field's text just

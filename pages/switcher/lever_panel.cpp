@@ -26,7 +26,6 @@ namespace command = switcher::code;
 
 constexpr QPoint kLeverAt{626, 88};
 constexpr int kMarginLeft = 10, kMarginTop = 30, kMarginRight = 0, kMarginBottom = 35;
-constexpr int kFtbId = 1152;
 
 // Typing stops at four characters; a longer text that Enter wrote ("12:34"
 // and beyond) stays whole.
@@ -55,7 +54,7 @@ LeverPanel::LeverPanel(SwitcherPage& page, QLineEdit& duration_edit)
   m_lever->installEventFilter(this);
   connect(m_lever, &BitmapSlider::notified, this, &LeverPanel::on_notified);
   connect(m_lever, &BitmapSlider::clicked, this, [this] {
-    if (SkinButton* ftb = m_page.button(kFtbId)) ftb->setFocus(Qt::OtherFocusReason);
+    if (SkinButton* ftb = m_page.button(switcher_keys::kFtbId)) ftb->setFocus(Qt::OtherFocusReason);
   });
   connect(m_lever, &BitmapSlider::position_changed, this, [this](int position) {
     if (m_worker) m_worker->set_position(position);

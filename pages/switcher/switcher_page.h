@@ -8,7 +8,9 @@
 #include <vector>
 
 #include "device_page.h"
+#include "switcher_bus_rules.h"
 #include "switcher_state.h"
+#include "switcher/switcher_keys.h"
 
 class SkinButton;
 class QDialog;
@@ -30,8 +32,8 @@ class SwitcherPage : public vela::DevicePage {
   // Where the dialogs open, from the page's top left corner on the screen.
   static constexpr QPoint kDialogOffset{340, 20};
   static constexpr QSize kDialogSize{320, 550};
-  static constexpr int kCutId = 1151;
-  static constexpr int kAutoId = 1118;
+  static constexpr int kCutId = vela::switcher_keys::kCutId;
+  static constexpr int kAutoId = vela::switcher_keys::kAutoId;
 
   SwitcherPage(vela::PageContext& context, QWidget* parent);
   ~SwitcherPage() override;
@@ -70,16 +72,10 @@ class SwitcherPage : public vela::DevicePage {
   void open_with(vela::PageContext& context);
   // One handler for every key, by its row in the page's key table.
   void on_key(std::size_t row);
-  void on_program(vela::PageContext& context, std::uint8_t source);
-  void on_preview(vela::PageContext& context, std::uint8_t source);
-  void on_layer(vela::PageContext& context, vela::SwitcherLayer layer);
-  void on_background(vela::PageContext& context);
-  void on_on_air(vela::PageContext& context);
-  void on_transition_type(vela::PageContext& context, vela::TransitionType type);
-  void on_cut(vela::PageContext& context);
-  void on_ftb(vela::PageContext& context);
+  // Every key with a rule: the record changes, the command leaves, the
+  // keys are redrawn and the sub-page the press asks for is shown.
+  void on_rule_key(vela::switcher_bus::Press press, std::uint8_t source);
   void on_dialog(QDialog*& dialog, bool configuration);
-  void select_layer(vela::SwitcherState& state, vela::SwitcherLayer layer);
   void release();
 
   std::vector<std::pair<int, SkinButton*>> m_buttons;
