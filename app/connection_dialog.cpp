@@ -2,7 +2,6 @@
 
 #include <QAbstractItemView>
 #include <QComboBox>
-#include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
@@ -11,15 +10,14 @@
 #include "skin/shell_bitmaps.h"
 #include "style_sheets.h"
 
-#include "connection_choices.h"
 #include "connection_form.h"
 #include "control_id.h"
 #include "diagnostics.h"
 #include "drop_down_list.h"
 #include "ipv4_address_edit.h"
-#include "main_window.h"
+#include "page_context.h"
 #include "search_coverage_line.h"
-#include "serial_line_watch.h"
+#include "serial_connection.h"
 #include "skin.h"
 #include "skin_paint.h"
 #include "skin_text.h"
@@ -38,6 +36,9 @@ constexpr int kStatusIconId = 1104;
 const QString kConnectCaption = QStringLiteral("Connect");
 const QString kDisconnectCaption = QStringLiteral("Disconnect");
 
+// The dialog says on the console each step of a connect.
+constexpr vela::ConnectDiagnostics kConnectDiagnostics{"close the com \n", "com open success \n", "com open failed \n"};
+
 using namespace vela::connection_form;
 constexpr QRect kChangeIpButton(kFieldX, 142, 120, 32);
 
@@ -49,6 +50,9 @@ QPushButton* make_button(QWidget* parent, int id, const QString& caption, const 
   return button;
 }
 
+static_assert(ConnectionDialog::kLanPortIndex == vela::SerialConnection::kLanPortIndex);
+static_assert(ConnectionDialog::kSerialPortIndex == vela::SerialConnection::kSerialPortIndex);
+
 }  // namespace
 
 ConnectionDialog::ConnectionDialog(vela::PageContext& context, QWidget* parent) : QDialog(parent), m_context(context) {
@@ -56,10 +60,10 @@ ConnectionDialog::ConnectionDialog(vela::PageContext& context, QWidget* parent) 
   setWindowTitle(QStringLiteral("Configure"));
   setFont(vela::skin_font(12, false));
   resize(kWidth, kHeight);
-  m_line_watch = new vela::SerialLineWatch(this, m_context.m_link.com, [this](bool line_lost) {
-    if (line_lost) emit serial_line_lost(m_port_list->currentText());
-    show_port_closed();
-  });
+  m_connection = new vela::SerialConnection(m_context, this, kConnectDiagnostics);
+  connect(m_connection, &vela::SerialConnection::port_opened, this, &ConnectionDialog::show_port_opened);
+  connect(m_connection, &vela::SerialConnection::port_closed, this, &ConnectionDialog::show_port_closed);
+  connect(m_connection, &vela::SerialConnection::connected_changed, this, &ConnectionDialog::show_connected);
   create_controls();
   initialise();
 }
@@ -87,7 +91,9 @@ void ConnectionDialog::create_controls() {
   add_caption(this, QStringLiteral("Baud Rate"), kBaudCaption);
   m_baud_list = add_list(this, kBaudListId, kBaudList);
   m_connect = make_button(this, kConnectId, kConnectCaption, kConnectButton);
-  connect(m_connect, &QPushButton::clicked, this, &ConnectionDialog::on_connect);
+  connect(m_connect, &QPushButton::clicked, this, [this] {
+    m_connection->connect_or_disconnect(m_port_list->currentText(), m_baud_list->currentText().toInt());
+  });
 
   m_status_icon = new QLabel(this);
   vela::set_control_id(m_status_icon, kStatusIconId);
@@ -96,67 +102,26 @@ void ConnectionDialog::create_controls() {
 }
 
 void ConnectionDialog::initialise() {
-  vela::PageContext* main = &m_context;
   m_status_rect = m_status_icon->geometry();
-
-  m_port_list->addItems(vela::serial_port_names(main->m_extra_serial_ports));
-  m_port_list->setCurrentIndex(m_port_list->count() > 0 ? 0 : -1);
-
-  m_baud_list->addItems(vela::baud_rate_names());
-  m_baud_list->setCurrentIndex(0);
-
-  m_mode_list->addItems(vela::connection_mode_names());
-  const std::int32_t mode = main->m_link.m_eState;
-  m_mode_list->setCurrentIndex(mode >= 0 && mode < m_mode_list->count() ? mode : -1);
-
-  // Without a current device the field stays blank.
-  if (const vela::DeviceEntry* device = main->m_link.current_device())
-    m_address->set_address_text(QString::fromStdString(device->address_text()));
+  m_connection->fill_form(m_mode_list, m_address, m_port_list, m_baud_list);
 
   m_connect->setEnabled(false);
   m_port_list->setEnabled(false);
   m_baud_list->setEnabled(false);
-  set_connected(false);
+  show_connected(false);
 }
 
+bool ConnectionDialog::connected() const { return m_connection->connected(); }
+
 void ConnectionDialog::on_mode_selected(int index) {
-  vela::LinkSession& link = m_context.m_link;
-  const bool serial = index == kSerialPortIndex;
+  const bool serial = m_connection->choose_mode(index);
   m_connect->setEnabled(serial);
   m_port_list->setEnabled(serial);
   m_baud_list->setEnabled(serial);
   m_address->setEnabled(!serial);
   m_change_ip->setEnabled(!serial);
-  if (serial) {
-    link.m_eState = vela::connection_mode::kSerial;
-    return;
-  }
   // The serial port stays open; commands now travel over the network.
-  link.m_eState = vela::connection_mode::kNetwork;
-  set_connected(false);
-}
-
-void ConnectionDialog::on_connect() {
-  vela::SerialPort& com = m_context.m_link.com;
-  if (m_connected) {
-    com.close(vela::SerialPort::kDefaultCloseWaitMs);
-    emit serial_port_closed(m_port_list->currentText());
-    show_port_closed();
-    return;
-  }
-  const int baud = m_baud_list->currentText().toInt();
-  const std::string port = QFile::encodeName(m_port_list->currentText()).toStdString();
-  if (com.is_open()) {
-    vela::diag("close the com \n");
-    com.close(vela::SerialPort::kDefaultCloseWaitMs);
-  }
-  vela::diag(com.open(port, baud) ? "com open success \n" : "com open failed \n");
-  emit serial_port_opened(m_port_list->currentText(), baud, com.is_open());
-  if (!com.is_open()) return;
-  m_connect->setText(kDisconnectCaption);
-  m_port_list->setEnabled(false);
-  m_baud_list->setEnabled(false);
-  set_connected(true);
+  if (!serial) m_connection->let_go();
 }
 
 void ConnectionDialog::on_change_ip() {
@@ -169,16 +134,19 @@ void ConnectionDialog::on_change_ip() {
   link.send_command(vela::code::kSetAddress, main->m_set_address_payload);
 }
 
+void ConnectionDialog::show_port_opened() {
+  m_connect->setText(kDisconnectCaption);
+  m_port_list->setEnabled(false);
+  m_baud_list->setEnabled(false);
+}
+
 void ConnectionDialog::show_port_closed() {
   m_connect->setText(kConnectCaption);
   m_port_list->setEnabled(true);
   m_baud_list->setEnabled(true);
-  set_connected(false);
 }
 
-void ConnectionDialog::set_connected(bool connected) {
-  m_connected = connected;
-  m_line_watch->watch(connected);
+void ConnectionDialog::show_connected(bool connected) {
   const int icon = connected ? vela::shell_bitmap::status_connected : vela::shell_bitmap::status_disconnected;
   m_status_icon->setPixmap(vela::Skin::pixmap(icon, vela::shell_bitmap::status_icon_size));
   m_status_icon->setProperty("iconId", icon);

@@ -12,7 +12,7 @@ class QPushButton;
 class Ipv4AddressEdit;
 namespace vela {
 class PageContext;
-class SerialLineWatch;
+class SerialConnection;
 }  // namespace vela
 
 class ConnectionDialog : public QDialog {
@@ -30,18 +30,11 @@ class ConnectionDialog : public QDialog {
   ~ConnectionDialog() override;
 
   // True after this dialog opened the serial port.
-  bool connected() const { return m_connected; }
+  bool connected() const;
 
  public slots:
   void accept() override;
   void reject() override;
-
- signals:
-  // The operator's connect (opened or not) and disconnect.
-  void serial_port_opened(const QString& port, int baud, bool opened);
-  void serial_port_closed(const QString& port);
-  // The open port's line went away (a cable pulled, an adapter unplugged).
-  void serial_line_lost(const QString& port);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -51,15 +44,15 @@ class ConnectionDialog : public QDialog {
   void create_controls();
   void initialise();
   void on_mode_selected(int index);
-  void on_connect();
   void on_change_ip();
-  void set_connected(bool connected);
+  void show_port_opened();
   // Connect again offered, port and baud lists free.
   void show_port_closed();
+  void show_connected(bool connected);
   void hide_dialog();
 
   vela::PageContext& m_context;
-  bool m_connected = false;
+  vela::SerialConnection* m_connection = nullptr;
   QRect m_status_rect;
 
   QComboBox* m_mode_list = nullptr;
@@ -69,5 +62,4 @@ class ConnectionDialog : public QDialog {
   QComboBox* m_baud_list = nullptr;
   QPushButton* m_connect = nullptr;
   QLabel* m_status_icon = nullptr;
-  vela::SerialLineWatch* m_line_watch = nullptr;
 };

@@ -21,6 +21,7 @@
 #include "heap_tidy.h"
 #include "live_wait.h"
 #include "connection_dialog.h"
+#include "serial_port_reports.h"
 #include "skin.h"
 #include "skin_style.h"
 #include "skin/shell_bitmaps.h"

@@ -25,6 +25,7 @@ class LiveWait;
 class WaitIndication;
 class StatusLine;
 class HeapTidy;
+class SerialPortReports;
 class TraceWindow;
 }  // namespace vela
 
@@ -86,8 +87,8 @@ class MainWindow : public QDialog, public vela::PageContext {
   void create_controls();
   void create_wait_display();
   void create_status_controls();
-  // Tells the status line about the serial port the connection dialog opened or closed.
-  void watch_serial_port(ConnectionDialog* dialog);
+  // Tells the status line what becomes of the serial port, whichever page opened it.
+  void report_serial_port();
   vela::DevicePage* create_page(vela::PageKind kind);
   void show_about_box();
 
@@ -109,6 +110,8 @@ class MainWindow : public QDialog, public vela::PageContext {
   vela::WaitIndication* m_search_progress = nullptr;
   vela::WaitIndication* m_wait_indication = nullptr;
   vela::HeapTidy* m_heap_tidy = nullptr;
+  // A member, not a child, so that it goes before the port it listens to.
+  std::unique_ptr<vela::SerialPortReports> m_serial_reports;
   bool m_dragging = false;
   QPoint m_drag_offset;
 };

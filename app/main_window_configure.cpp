@@ -13,7 +13,6 @@ void MainWindow::show_configure() {
     m_pSetConfigure = new ConnectionDialog(*this, this);
     m_pSetConfigure->move(frameGeometry().topLeft() + kConfigureOffset);
     m_pSetConfigure->resize(ConnectionDialog::kWidth, ConnectionDialog::kHeight);
-    watch_serial_port(m_pSetConfigure);
   }
   m_pSetConfigure->show();
   m_pSetConfigure->raise();

@@ -7,7 +7,7 @@
 #include <QShortcut>
 
 #include "main_window.h"
-#include "connection_dialog.h"
+#include "serial_port_reports.h"
 #include "skin_style.h"
 #include "skin_text.h"
 #include "status_line.h"
@@ -54,6 +54,7 @@ void MainWindow::create_status_controls() {
 
   m_status_line = new vela::StatusLine(this);
   m_status_line->setGeometry(kStatusLine);
+  report_serial_port();
 }
 
 void MainWindow::show_trace() {
@@ -63,16 +64,15 @@ void MainWindow::show_trace() {
   m_trace_window->activateWindow();
 }
 
-void MainWindow::watch_serial_port(ConnectionDialog* dialog) {
-  connect(dialog, &ConnectionDialog::serial_port_opened, this, [this](const QString& port, int baud, bool opened) {
-    if (opened) {
-      m_status_line->text().serial_opened(file_name(port), baud);
-    } else {
-      m_status_line->text().serial_open_failed(file_name(port));
-    }
-  });
-  connect(dialog, &ConnectionDialog::serial_port_closed, this,
-          [this](const QString& port) { m_status_line->text().serial_closed(file_name(port)); });
-  connect(dialog, &ConnectionDialog::serial_line_lost, this,
-          [this](const QString& port) { m_status_line->text().serial_line_lost(file_name(port)); });
+void MainWindow::report_serial_port() {
+  m_serial_reports = std::make_unique<vela::SerialPortReports>(m_link.com);
+  vela::LinkStatusText& status = m_status_line->text();
+  connect(m_serial_reports.get(), &vela::SerialPortReports::serial_opened, this,
+          [&status](const QString& port, int baud) { status.serial_opened(file_name(port), baud); });
+  connect(m_serial_reports.get(), &vela::SerialPortReports::serial_open_failed, this,
+          [&status](const QString& port) { status.serial_open_failed(file_name(port)); });
+  connect(m_serial_reports.get(), &vela::SerialPortReports::serial_closed, this,
+          [&status](const QString& port) { status.serial_closed(file_name(port)); });
+  connect(m_serial_reports.get(), &vela::SerialPortReports::serial_line_lost, this,
+          [&status](const QString& port) { status.serial_line_lost(file_name(port)); });
 }

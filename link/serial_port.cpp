@@ -58,10 +58,35 @@ void drain_pipe(int fd) {
 
 SerialPort::~SerialPort() { close(); }
 
+template <class Report>
+void SerialPort::tell(Report report) {
+  std::lock_guard lock(listeners_mutex_);
+  for (SerialPortListener* listener : listeners_) report(*listener);
+}
+
 bool SerialPort::open(const std::string& port_name, int baud) {
-  if (port_name.size() >= kNameLimit) return false;
-  std::lock_guard life(lifecycle_mutex_);
-  close_port(kDefaultCloseWaitMs);
+  if (port_name.size() >= kNameLimit) {
+    tell([&](SerialPortListener& listener) { listener.open_failed(port_name); });
+    return false;
+  }
+  std::string closed_first;
+  bool opened;
+  {
+    std::lock_guard life(lifecycle_mutex_);
+    closed_first = close_port(kDefaultCloseWaitMs);
+    opened = open_port(port_name, baud);
+  }
+  // Told outside the lifecycle lock, in the order it happened.
+  if (!closed_first.empty()) tell([&](SerialPortListener& listener) { listener.closed(closed_first); });
+  if (opened) {
+    tell([&](SerialPortListener& listener) { listener.opened(port_name, baud); });
+  } else {
+    tell([&](SerialPortListener& listener) { listener.open_failed(port_name); });
+  }
+  return opened;
+}
+
+bool SerialPort::open_port(const std::string& port_name, int baud) {
   const auto speed = speed_for(baud);
   if (!speed) return false;
 
@@ -90,13 +115,17 @@ bool SerialPort::open(const std::string& port_name, int baud) {
 }
 
 void SerialPort::close(int wait_ms) {
-  std::lock_guard life(lifecycle_mutex_);
-  close_port(wait_ms);
+  std::string closed;
+  {
+    std::lock_guard life(lifecycle_mutex_);
+    closed = close_port(wait_ms);
+  }
+  if (!closed.empty()) tell([&](SerialPortListener& listener) { listener.closed(closed); });
 }
 
-void SerialPort::close_port(int wait_ms) {
+std::string SerialPort::close_port(int wait_ms) {
   const int fd = fd_.load();
-  if (fd < 0) return;
+  if (fd < 0) return {};
   stop_watcher(wait_ms);
   // Frames that left the queue are the line's now: discarding the driver's
   // output buffer here would lose a command the operator saw go. Only what
@@ -104,9 +133,21 @@ void SerialPort::close_port(int wait_ms) {
   ::tcflush(fd, TCIFLUSH);
   ::ioctl(fd, TIOCNXCL);  // the exclusive mark outlives us on a terminal others keep open
   fd_.store(-1);
-  line_lost_.store(false);
+  // A lost line was told as it went; its release is no news.
+  const bool counted_open = !line_lost_.exchange(false);
   ::close(fd);
   release_descriptors();
+  return counted_open ? name_ : std::string();
+}
+
+void SerialPort::add_listener(SerialPortListener* listener) {
+  std::lock_guard lock(listeners_mutex_);
+  listeners_.push_back(listener);
+}
+
+void SerialPort::remove_listener(SerialPortListener* listener) {
+  std::lock_guard lock(listeners_mutex_);
+  std::erase(listeners_, listener);
 }
 
 bool SerialPort::is_open() const { return fd_.load() >= 0 && !line_lost_.load(); }
@@ -158,7 +199,9 @@ bool SerialPort::wait_readable(const Deadline& until) {
 }
 
 void SerialPort::note_line_lost() {
-  if (!line_lost_.exchange(true)) diag("serial line %s lost \n", name_.c_str());
+  if (line_lost_.exchange(true)) return;
+  diag("serial line %s lost \n", name_.c_str());
+  tell([this](SerialPortListener& listener) { listener.line_lost(name_); });
 }
 
 void SerialPort::wake_watcher() {

@@ -17,6 +17,9 @@
 // adapter, a pseudo-terminal whose other side closed) is noticed by the
 // watcher or by a wait, diagnosed once, and from then on the port counts as
 // closed; its descriptor is released by the next close or open.
+//
+// The port tells its listeners (SerialPortListener) when it is opened, fails
+// to open, is closed, or loses its line, each once.
 #include <atomic>
 #include <cstddef>
 #include <cstdint>
@@ -28,6 +31,7 @@
 #include <vector>
 
 #include "deadline.h"
+#include "serial_port_listener.h"
 
 namespace vela {
 
@@ -63,12 +67,21 @@ class SerialPort {
   // was lost. True when input is waiting.
   bool wait_readable(const Deadline& until);
 
+  // A listener is told until it is removed; removal waits for a report
+  // another thread is giving it.
+  void add_listener(SerialPortListener* listener);
+  void remove_listener(SerialPortListener* listener);
+
   const std::string& port_name() const { return name_; }
   std::uint64_t bytes_read() const { return bytes_read_; }
   std::uint64_t bytes_written() const { return bytes_written_; }
 
  private:
-  void close_port(int wait_ms);
+  // The name of the port closed when it counted as open, else empty.
+  std::string close_port(int wait_ms);
+  bool open_port(const std::string& port_name, int baud);
+  template <class Report>
+  void tell(Report report);
   void stop_watcher(int wait_ms);
   void watcher_loop(int fd, int wake_fd);
   void wake_watcher();
@@ -92,6 +105,9 @@ class SerialPort {
   Deadline stop_deadline_{0, 0};  // queued writes are dropped after it
   std::uint64_t bytes_read_ = 0;
   std::atomic<std::uint64_t> bytes_written_{0};
+  // Held while a report is given, so that a removed listener is not told.
+  std::mutex listeners_mutex_;
+  std::vector<SerialPortListener*> listeners_;
 };
 
 }  // namespace vela

@@ -20,10 +20,9 @@ void SerialLineWatch::watch(bool open) {
 void SerialLineWatch::check() {
   if (m_port.is_open()) return;
   m_timer.stop();
-  const bool line_lost = m_port.line_lost();
   // A lost line still holds its descriptor until the port is closed.
   m_port.close();
-  m_on_closed(line_lost);
+  m_on_closed();
 }
 
 }  // namespace vela

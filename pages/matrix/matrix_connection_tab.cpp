@@ -2,17 +2,15 @@
 
 #include <QAbstractItemView>
 #include <QComboBox>
-#include <QFile>
 #include <QLabel>
 #include <QRadioButton>
 
-#include "connection_choices.h"
 #include "connection_form.h"
 #include "control_id.h"
 #include "ipv4_address_edit.h"
 #include "matrix/matrix_bitmaps.h"
 #include "page_context.h"
-#include "serial_line_watch.h"
+#include "serial_connection.h"
 #include "shade_button.h"
 #include "skin.h"
 #include "skin_style.h"
@@ -56,13 +54,20 @@ void give_key_palette(ShadeButton* button) {
   button->set_colour(SkinButton::colour_fg_in, vela::style::accent);
 }
 
+static_assert(MatrixConnectionTab::kLanPortIndex == vela::SerialConnection::kLanPortIndex);
+static_assert(MatrixConnectionTab::kSerialPortIndex == vela::SerialConnection::kSerialPortIndex);
+
 }  // namespace
 
 MatrixConnectionTab::MatrixConnectionTab(MatrixPage* page)
     : MatrixSubPageBase(page, kTemplateId, bitmap::setting_background, kGroupBoxId) {
   set_separator_lines({QLine(kSeparatorLeft, kNetworkBandTop, kSeparatorRight, kNetworkBandTop),
                        QLine(kSeparatorLeft, kSerialBandTop, kSeparatorRight, kSerialBandTop)});
-  m_line_watch = new vela::SerialLineWatch(this, m_context.m_link.com, [this](bool) { show_port_closed(); });
+  // The tab connects quietly: no console line for its steps.
+  m_connection = new vela::SerialConnection(m_context, this);
+  connect(m_connection, &vela::SerialConnection::port_opened, this, &MatrixConnectionTab::show_port_opened);
+  connect(m_connection, &vela::SerialConnection::port_closed, this, &MatrixConnectionTab::show_port_closed);
+  connect(m_connection, &vela::SerialConnection::connected_changed, this, &MatrixConnectionTab::show_connected);
   create_controls();
   initialise();
 }
@@ -90,7 +95,9 @@ void MatrixConnectionTab::create_controls() {
   m_connect->setGeometry(kConnectButton);
   m_connect->setFont(vela::skin_font(13));
   give_key_palette(m_connect);
-  connect(m_connect, &QPushButton::clicked, this, &MatrixConnectionTab::on_connect);
+  connect(m_connect, &QPushButton::clicked, this, [this] {
+    m_connection->connect_or_disconnect(m_port_list->currentText(), m_baud_list->currentText().toInt());
+  });
 
   m_status_icon = new QLabel(this);
   vela::set_control_id(m_status_icon, kStatusIconId);
@@ -104,22 +111,10 @@ void MatrixConnectionTab::create_controls() {
 }
 
 void MatrixConnectionTab::initialise() {
-  const vela::PageContext& context = m_context;
-  if (const vela::DeviceEntry* device = context.m_link.current_device())
-    m_address->set_address_text(QString::fromStdString(device->address_text()));
-
-  m_port_list->addItems(vela::serial_port_names(context.m_extra_serial_ports));
-  m_port_list->setCurrentIndex(m_port_list->count() > 0 ? 0 : -1);
-  m_baud_list->addItems(vela::baud_rate_names());
-  m_baud_list->setCurrentIndex(0);
-
+  m_connection->fill_form(m_mode_list, m_address, m_port_list, m_baud_list);
   m_status_rect = m_status_icon->geometry();
   m_connect->set_shade();
-  set_connected(false);
-
-  m_mode_list->addItems(vela::connection_mode_names());
-  const std::int32_t mode = context.m_link.m_eState;
-  m_mode_list->setCurrentIndex(mode >= 0 && mode < m_mode_list->count() ? mode : -1);
+  show_connected(false);
 
   // The serial controls follow the mode only once the operator picks one.
   m_port_list->setEnabled(false);
@@ -128,10 +123,10 @@ void MatrixConnectionTab::initialise() {
   m_address->setEnabled(true);
 }
 
+bool MatrixConnectionTab::connected() const { return m_connection->connected(); }
+
 void MatrixConnectionTab::on_mode_selected(int index) {
-  vela::PageContext* context = &m_context;
-  const bool serial = index == kSerialPortIndex;
-  context->m_link.m_eState = serial ? vela::connection_mode::kSerial : vela::connection_mode::kNetwork;
+  const bool serial = m_connection->choose_mode(index);
   // The port stays as it is either way.
   m_port_list->setEnabled(serial);
   m_baud_list->setEnabled(serial);
@@ -139,34 +134,19 @@ void MatrixConnectionTab::on_mode_selected(int index) {
   m_address->setEnabled(!serial);
 }
 
-void MatrixConnectionTab::on_connect() {
-  vela::PageContext* context = &m_context;
-  vela::SerialPort& com = context->m_link.com;
-  if (m_connected) {
-    com.close(vela::SerialPort::kDefaultCloseWaitMs);
-    show_port_closed();
-    return;
-  }
-  const int baud = m_baud_list->currentText().toInt();
-  const std::string port = QFile::encodeName(m_port_list->currentText()).toStdString();
-  if (com.is_open()) com.close(vela::SerialPort::kDefaultCloseWaitMs);
-  if (!com.open(port, baud)) return;
+void MatrixConnectionTab::show_port_opened() {
   m_port_list->setEnabled(false);
   m_baud_list->setEnabled(false);
   m_connect->setText(kDisconnectCaption);
-  set_connected(true);
 }
 
 void MatrixConnectionTab::show_port_closed() {
   m_port_list->setEnabled(true);
   m_baud_list->setEnabled(true);
   m_connect->setText(kReconnectCaption);
-  set_connected(false);
 }
 
-void MatrixConnectionTab::set_connected(bool connected) {
-  m_connected = connected;
-  m_line_watch->watch(connected);
+void MatrixConnectionTab::show_connected(bool connected) {
   const int icon = connected ? bitmap::status_connected : bitmap::status_disconnected;
   m_status_icon->setPixmap(vela::Skin::pixmap(icon, bitmap::status_icon_size));
   m_status_icon->setProperty("iconId", icon);

@@ -12,7 +12,7 @@ class Ipv4AddressEdit;
 class QComboBox;
 class QLabel;
 namespace vela {
-class SerialLineWatch;
+class SerialConnection;
 }
 
 class MatrixConnectionTab : public vela::MatrixSubPageBase {
@@ -24,7 +24,7 @@ class MatrixConnectionTab : public vela::MatrixSubPageBase {
 
   explicit MatrixConnectionTab(MatrixPage* page);
 
-  bool connected() const { return m_connected; }
+  bool connected() const;
   QComboBox* mode_list() const { return m_mode_list; }
   Ipv4AddressEdit* address_field() const { return m_address; }
   QComboBox* port_list() const { return m_port_list; }
@@ -36,12 +36,12 @@ class MatrixConnectionTab : public vela::MatrixSubPageBase {
   void create_controls();
   void initialise();
   void on_mode_selected(int index);
-  void on_connect();
-  void set_connected(bool connected);
+  void show_port_opened();
   // Connect again offered, port and baud lists free.
   void show_port_closed();
+  void show_connected(bool connected);
 
-  bool m_connected = false;
+  vela::SerialConnection* m_connection = nullptr;
   QRect m_status_rect;
 
   QComboBox* m_mode_list = nullptr;
@@ -50,5 +50,4 @@ class MatrixConnectionTab : public vela::MatrixSubPageBase {
   QComboBox* m_baud_list = nullptr;
   ShadeButton* m_connect = nullptr;
   QLabel* m_status_icon = nullptr;
-  vela::SerialLineWatch* m_line_watch = nullptr;
 };

@@ -12,9 +12,14 @@
 #include "control_id.h"
 #include "gui_test_environment.h"
 #include "loopback.h"
+#include "list_clicks.h"
 #include "main_window.h"
+#include "matrix/matrix_connection_tab.h"
+#include "matrix/matrix_page.h"
 #include "multiviewer/multiviewer_link.h"
 #include "reply_window.h"
+#include "shade_button.h"
+#include "skin_button.h"
 #include "connection_dialog.h"
 #include "sim_process.h"
 #include "status_line.h"
@@ -80,6 +85,22 @@ struct LinkStatusTest : ::testing::Test {
     ASSERT_EQ(bauds->currentText(), "115200");
     QTest::mouseClick(connect, Qt::LeftButton);
   }
+  // The page of a matrix on the network, with the simulator's terminal
+  // offered on its connection tab.
+  MatrixConnectionTab* open_matrix_connection_tab() {
+    DeviceEntry& entry = window->m_link.device_table[0];
+    entry.type = device_type::kMatrix;
+    entry.id = 1;
+    entry.set_address(range.address(1));
+    window->device_list()->addItem(QStringLiteral("matrix"));
+    window->m_link.device_count = 1;
+    window->on_device_list_choice(0);
+    auto* page = qobject_cast<MatrixPage*>(window->m_p_mian_show_dlg);
+    if (page == nullptr) return nullptr;
+    QTest::mouseClick(page->tab_button(MatrixPage::kSettingTab), Qt::LeftButton);
+    return qobject_cast<MatrixConnectionTab*>(page->sub_page());
+  }
+
   QStringList recent() const {
     QStringList texts;
     for (const auto& text : window->status_line()->text().recent()) texts << QString::fromStdString(text);
@@ -149,6 +170,48 @@ TEST_F(LinkStatusTest, ASerialLineThatGoesAwayIsSaidLostWhileTheWindowIdles) {
   EXPECT_TRUE(QTest::qWaitFor([&] { return status() == lost; }, 5000)) << status().toStdString();
   EXPECT_EQ(window->status_line()->text().tone(), StatusTone::Trouble);
   EXPECT_FALSE(window->m_link.com.is_open());
+}
+
+// The port tells the status line itself, so a port opened on the matrix's
+// connection tab shows there as one opened in the connection dialog does.
+TEST_F(LinkStatusTest, TheSerialPortOpenedOnTheMatrixConnectionTabAndItsLineLost) {
+  start({"type=0x81,id=1,name=Router"}, "type=0xA3,id=2,name=Lm");
+  MatrixConnectionTab* tab = open_matrix_connection_tab();
+  ASSERT_NE(tab, nullptr);
+  const QString pty = QString::fromStdString(sim->pty_path());
+  ASSERT_TRUE(click_list_item(tab->mode_list(), MatrixConnectionTab::kSerialPortIndex));
+  ASSERT_TRUE(click_list_item(tab->port_list(), tab->port_list()->findText(pty)));
+  ASSERT_TRUE(click_list_item(tab->baud_list(), tab->baud_list()->findText("57600")));
+  QTest::mouseClick(tab->connect_button(), Qt::LeftButton);
+  ASSERT_TRUE(tab->connected());
+  EXPECT_EQ(status(), QString("Serial %1 at 57600 open").arg(pty));
+
+  sim->control("line Lm cut");
+  const QString lost = QString("Serial %1 lost: the line went away, the port is closed").arg(pty);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return status() == lost; }, 5000)) << status().toStdString();
+  EXPECT_EQ(window->status_line()->text().tone(), StatusTone::Trouble);
+  EXPECT_TRUE(QTest::qWaitFor([tab] { return !tab->connected(); }, 5000));
+  EXPECT_EQ(status(), lost) << "the tab's release of the lost line adds nothing";
+}
+
+// Opening and closing on the tab, and a port that cannot be opened there.
+TEST_F(LinkStatusTest, TheSerialPortOpenedClosedAndRefusedOnTheMatrixConnectionTab) {
+  start({"type=0x81,id=1,name=Router"}, "type=0xA3,id=2,name=Lm");
+  const QString missing = QStringLiteral("/nonexistent/ttyVELA");
+  window->m_extra_serial_ports << missing;
+  MatrixConnectionTab* tab = open_matrix_connection_tab();
+  ASSERT_NE(tab, nullptr);
+  const QString pty = QString::fromStdString(sim->pty_path());
+  ASSERT_TRUE(click_list_item(tab->mode_list(), MatrixConnectionTab::kSerialPortIndex));
+  ASSERT_TRUE(click_list_item(tab->port_list(), tab->port_list()->findText(pty)));
+  QTest::mouseClick(tab->connect_button(), Qt::LeftButton);
+  EXPECT_EQ(status(), QString("Serial %1 at 9600 open").arg(pty));
+  QTest::mouseClick(tab->connect_button(), Qt::LeftButton);
+  EXPECT_EQ(status(), QString("Serial %1 closed").arg(pty));
+
+  ASSERT_TRUE(click_list_item(tab->port_list(), tab->port_list()->findText(missing)));
+  QTest::mouseClick(tab->connect_button(), Qt::LeftButton);
+  EXPECT_EQ(status(), QString("Serial %1 could not be opened").arg(missing));
 }
 
 }  // namespace
