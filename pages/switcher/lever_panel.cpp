@@ -177,8 +177,10 @@ void LeverPanel::apply_reports() {
     std::lock_guard lock(m_reports_mutex);
     reports.swap(m_reports);
   }
-  PageContext* context = &m_page.context();
-  SwitcherState& state = context->switcher();
+  // Stopping again as the page goes finds nothing to apply, and must not
+  // reach the page, which is no longer whole then.
+  if (reports.empty()) return;
+  SwitcherState& state = m_page.context().switcher();
   for (const LeverEvent& event : reports) {
     state.transition_running = event.kind == LeverEvent::Kind::Started ? 1 : 0;
     state.transition_direction = event.direction;
