@@ -38,13 +38,11 @@ void Lm5530Page::choose_show_mode(std::uint8_t mode) {
 }
 
 const vela::WindowSlots* Lm5530Page::window_slots() const {
-  const vela::PageContext* context = &m_context;
-  return context ? &context->lm5530().window_slots : nullptr;
+  return &m_context.lm5530().window_slots;
 }
 
 int Lm5530Page::shown_mode() const {
-  const vela::PageContext* context = &m_context;
-  return context ? context->lm5530().show_mode : -1;
+  return m_context.lm5530().show_mode;
 }
 
 QString Lm5530Page::device_caption() const { return QStringLiteral("LM5530   \u00b7   4 CHANNELS"); }

@@ -71,13 +71,11 @@ void Rk2207Page::apply_show_mode(std::uint8_t mode) {
 }
 
 const vela::WindowSlots* Rk2207Page::window_slots() const {
-  const vela::PageContext* context = &m_context;
-  return context ? &context->rk2207_window_slots() : nullptr;
+  return &m_context.rk2207_window_slots();
 }
 
 int Rk2207Page::shown_mode() const {
-  const vela::PageContext* context = &m_context;
-  return context ? context->rk2207().show_mode : -1;
+  return m_context.rk2207().show_mode;
 }
 
 QString Rk2207Page::device_caption() const { return QStringLiteral("RK2207   \u00b7   4 CHANNELS"); }

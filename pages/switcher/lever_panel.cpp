@@ -97,8 +97,7 @@ void LeverPanel::stop_worker() {
 
 std::uint8_t LeverPanel::direction() const {
   if (m_worker) return m_worker->direction();
-  const PageContext* context = &m_page.context();
-  return context ? context->switcher().transition_direction : 1;
+  return m_page.context().switcher().transition_direction;
 }
 
 bool LeverPanel::eventFilter(QObject* watched, QEvent* event) {
