@@ -11,6 +11,8 @@ struct Lm5530State {
   std::uint8_t show_mode = 0;
   // Apart from the RK2207's: the two pages draw mode 11 differently.
   WindowSlots window_slots{};
+  // The device is never asked: a mode is known once this panel sent it.
+  Provenance show_mode_origin;
 };
 
 }  // namespace vela

@@ -3,6 +3,8 @@
 #include <array>
 #include <cstdint>
 
+#include "provenance.h"
+
 namespace vela {
 
 namespace matrix {
@@ -18,6 +20,7 @@ struct MatrixState {
   std::uint8_t m_matrix_input = 0;     // selected input 1..8; 0 none
   MatrixRoutes m_matrix_route{};       // the panel's own record; never read back
   std::uint8_t m_matrix_btn_lock = 0;  // 0 unlocked, otherwise locked
+  Provenance lock_origin;
 };
 
 }  // namespace vela

@@ -182,6 +182,8 @@ bool decode_state_reply(ByteView frame, MultiviewerState& state, DecodeStatus st
   copy_colours(reply->label_back_colours, settings.umd_back_color);
   copy_colours(reply->resolution_text_colours, settings.resolution_text_color);
   copy_colours(reply->resolution_back_colours, settings.resolution_back_color);
+  state.settings_origin.confirm();
+  if (status == DecodeStatus::Take) state.status_origin.confirm();
   return true;
 }
 

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "multiviewer_tables.h"
+#include "provenance.h"
 
 namespace vela {
 
@@ -61,6 +62,9 @@ struct MultiviewerState {
   std::int32_t m_resolution_visible = 0;
   // 0 until the first read-back of the run was attempted, then 1 for good.
   std::int32_t state_read = 0;
+  // Where the settings block and labels came from, and the window status.
+  Provenance settings_origin;
+  Provenance status_origin;
 
   // Preview geometry and colours, recomputed by the page (never reset by a
   // device selection).

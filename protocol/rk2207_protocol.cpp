@@ -97,6 +97,7 @@ std::optional<std::uint8_t> decode_state_reply(ByteView frame, Rk2207State& reco
   diag("ch = %d \n", record.pip_child_ch[0]);
   diag("ch = %d \n", record.pip_child_ch[1]);
   diag("ch = %d \n", record.loop_state);
+  record.reported_origin.confirm();
   return reply->show_mode;
 }
 

@@ -4,6 +4,8 @@
 #include <array>
 #include <cstdint>
 
+#include "provenance.h"
+
 namespace vela {
 
 struct Rk2207State {
@@ -18,6 +20,10 @@ struct Rk2207State {
   std::array<std::uint8_t, 2> pip_child_ch{};
   std::uint8_t loop_state = 0;
   std::array<std::uint8_t, 8> signal_status{};
+  // The show mode, and what the state reply alone reports (output format,
+  // windows, loop).
+  Provenance show_mode_origin;
+  Provenance reported_origin;
 };
 
 // One window of a show mode on the 720 x 480 preview canvas; label is the

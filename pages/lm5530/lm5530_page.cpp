@@ -11,6 +11,7 @@ Lm5530Page::Lm5530Page(vela::PageContext& context, QWidget* parent)
   // tells the device nothing until the operator picks a mode.
   vela::Lm5530State& state = context.lm5530();
   state.show_mode = 0;
+  state.show_mode_origin.forget();
   show_mode_key(0, true);
   state.window_slots = vela::lm5530::show_mode_slots(0);
 }
@@ -28,12 +29,20 @@ void Lm5530Page::choose_show_mode(std::uint8_t mode) {
   redraw_preview();
   vela::LinkSession& link = context->m_link;
   const vela::Bytes payload{mode};
+  bool left = false;
   if (link.m_eState == vela::connection_mode::kSerial) {
     // A closed port takes nothing and reports nothing.
-    if (link.send_command(vela::lm5530::code::kShowMode, payload)) vela::diag("com \n");
+    left = link.send_command(vela::lm5530::code::kShowMode, payload);
+    if (left) vela::diag("com \n");
   } else {
-    link.send_command(vela::lm5530::code::kShowMode, payload);
+    left = link.send_command(vela::lm5530::code::kShowMode, payload);
     vela::diag("net \n");
+  }
+  // A mode that never left is not what the device shows.
+  if (left) {
+    state.show_mode_origin.mark_sent();
+  } else {
+    state.show_mode_origin.forget();
   }
 }
 
@@ -44,6 +53,8 @@ const vela::WindowSlots* Lm5530Page::window_slots() const {
 int Lm5530Page::shown_mode() const {
   return m_context.lm5530().show_mode;
 }
+
+const vela::Provenance& Lm5530Page::shown_mode_origin() const { return m_context.lm5530().show_mode_origin; }
 
 QString Lm5530Page::device_caption() const { return QStringLiteral("LM5530   \u00b7   4 CHANNELS"); }
 

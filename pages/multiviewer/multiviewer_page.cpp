@@ -14,6 +14,7 @@
 #include "multiviewer/multiviewer_status_tab.h"
 #include "multiviewer/multiviewer_labels_tab.h"
 #include "multiviewer/multiviewer_bitmaps.h"
+#include "multiviewer/multiviewer_preview_captions.h"
 #include "multiviewer/multiviewer_preview_painter.h"
 #include "multiviewer_preview.h"
 #include "page_context.h"
@@ -168,15 +169,9 @@ void MultiviewerPage::paintEvent(QPaintEvent*) {
 void MultiviewerPage::paint_preview_header(QPainter& p) {
   const QRectF strip(m_preview_rect.left(), 8, m_preview_rect.width(), 26);
   vela::paint_label(p, strip, QStringLiteral("OUTPUT PREVIEW"), vela::style::caption_dim, 11);
-  const vela::PageContext* context = &m_context;
-  const vela::MultiviewerSettings& settings = context->multiviewer().m_all_16_view_page_data;
-  QStringList facts;
-  if (const auto layout = mv::layout_at(settings.mode_type)) facts << QStringLiteral("%1 WINDOWS").arg(layout->code);
-  if (const auto resolution = mv::resolution_at(settings.resolution_type)) {
-    facts << QString::fromLatin1(resolution->text).toUpper();
-  }
-  if (settings.lock_state != 0) facts << QStringLiteral("LOCKED");
-  vela::paint_label(p, strip, facts.join(QStringLiteral("   \u00b7   ")), vela::style::accent, 11,
+  const vela::MultiviewerState& state = m_context.multiviewer();
+  vela::paint_label(p, strip, vela::preview_header_facts(state),
+                    state.settings_origin.known() ? vela::style::accent : vela::style::caption_faint, 11,
                     Qt::AlignRight | Qt::AlignVCenter);
 }
 
@@ -192,16 +187,9 @@ void MultiviewerPage::paint_footer(QPainter& p) {
   // What the last status poll reported, beside the settings that matter
   // on air.
   const vela::MultiviewerState& state = context->multiviewer();
-  int with_signal = 0;
-  for (int w = 0; w < context->m_model_window_count && w < mv::kWindowCount; ++w) {
-    with_signal += state.m_window_status[w][0] == 1 ? 1 : 0;
-  }
-  const QString facts = QStringLiteral("SIGNAL %1 / %2   \u00b7   BORDERS %3   \u00b7   LOCK %4")
-                            .arg(with_signal)
-                            .arg(context->m_model_window_count)
-                            .arg(state.m_all_16_view_page_data.border_enable ? "ON" : "OFF")
-                            .arg(state.m_all_16_view_page_data.lock_state ? "ON" : "OFF");
-  vela::paint_label(p, strip, facts, vela::style::caption_dim, 11, Qt::AlignRight | Qt::AlignVCenter);
+  vela::paint_label(p, strip, vela::preview_footer_facts(state, context->m_model_window_count),
+                    vela::preview_facts_known(state) ? vela::style::caption_dim : vela::style::caption_faint, 11,
+                    Qt::AlignRight | Qt::AlignVCenter);
 }
 
 void MultiviewerPage::keyPressEvent(QKeyEvent* event) {

@@ -42,11 +42,18 @@ Rk2207Page::Rk2207Page(vela::PageContext& context, QWidget* parent)
 void Rk2207Page::read_back() {
   vela::PageContext* context = &m_context;
   const std::optional<std::uint8_t> mode = vela::rk2207_link::read_state(*context);
-  if (!mode) return;
+  vela::Rk2207State& record = context->rk2207();
+  if (!mode) {
+    // Whatever this device showed before is no longer known.
+    record.show_mode_origin.forget();
+    record.reported_origin.forget();
+    return;
+  }
   m_suppress_send = true;
   // The received mode always counts as a change.
-  context->rk2207().show_mode = 0xFF;
+  record.show_mode = 0xFF;
   apply_show_mode(*mode);
+  record.show_mode_origin.confirm(record.reported_origin.confirmed_at());
   // A mode equal to the marker applied nothing and left the flag set.
   m_suppress_send = false;
 }
@@ -65,6 +72,7 @@ void Rk2207Page::apply_show_mode(std::uint8_t mode) {
     m_suppress_send = false;
   } else {
     vela::rk2207_link::send_show_mode(*context, mode);
+    record.show_mode_origin.mark_sent();
   }
   context->rk2207_window_slots() = vela::rk2207::show_mode_slots(mode);
   redraw_preview();
@@ -78,15 +86,22 @@ int Rk2207Page::shown_mode() const {
   return m_context.rk2207().show_mode;
 }
 
+const vela::Provenance& Rk2207Page::shown_mode_origin() const { return m_context.rk2207().show_mode_origin; }
+
 QString Rk2207Page::device_caption() const { return QStringLiteral("RK2207   \u00b7   4 CHANNELS"); }
 
 QStringList Rk2207Page::device_facts() const {
   const vela::PageContext* context = &m_context;
   const vela::Rk2207State& record = context->rk2207();
   const vela::DeviceEntry* device = context->m_link.current_device();
-  return {
-      QStringLiteral("DEVICE   %1").arg(device ? QString::fromStdString(device->address_text()) : "\u2014"),
-      QStringLiteral("OUTPUT   %1").arg(output_format_text(record.output_format)),
-      QStringLiteral("PIP   %1  /  %2").arg(channel_text(record.pip_child_ch[0]), channel_text(record.pip_child_ch[1])),
-      QStringLiteral("LOOP   %1").arg(record.loop_state ? "ON" : "OFF")};
+  const QString device_line =
+      QStringLiteral("DEVICE   %1").arg(device ? QString::fromStdString(device->address_text()) : "\u2014");
+  if (!record.reported_origin.known()) {
+    const QString dash = QStringLiteral("\u2014");
+    return {device_line, QStringLiteral("OUTPUT   %1").arg(dash), QStringLiteral("PIP   %1").arg(dash),
+            QStringLiteral("LOOP   %1").arg(dash)};
+  }
+  return {device_line, QStringLiteral("OUTPUT   %1").arg(output_format_text(record.output_format)),
+          QStringLiteral("PIP   %1  /  %2").arg(channel_text(record.pip_child_ch[0]), channel_text(record.pip_child_ch[1])),
+          QStringLiteral("LOOP   %1").arg(record.loop_state ? "ON" : "OFF")};
 }

@@ -7,6 +7,7 @@
 class Rk2207Page : public vela::ShowModePage {
   Q_OBJECT
  public:
+  QStringList device_facts() const override;
   static constexpr int kTemplateId = 308;
   static constexpr int kPreviewAnchorId = 1185;
   static constexpr int kGroupBoxId = 1188;
@@ -21,8 +22,8 @@ class Rk2207Page : public vela::ShowModePage {
   void on_mode_button(int mode) override;
   const vela::WindowSlots* window_slots() const override;
   int shown_mode() const override;
+  const vela::Provenance& shown_mode_origin() const override;
   QString device_caption() const override;
-  QStringList device_facts() const override;
 
  private:
   void read_back();

@@ -92,18 +92,28 @@ void ShowModePage::paint_header(QPainter& p) {
   paint_label(p, strip, device_caption(), style::accent, 11, Qt::AlignRight | Qt::AlignVCenter);
 }
 
-void ShowModePage::paint_mode_readout(QPainter& p) {
+QString ShowModePage::mode_readout() const {
   const int mode = shown_mode();
-  const std::string_view name = rk2207::show_mode_name(static_cast<std::uint8_t>(std::min(mode, 255)));
+  const std::string_view name = shown_mode_origin().known()
+                                    ? rk2207::show_mode_name(static_cast<std::uint8_t>(std::min(mode, 255)))
+                                    : std::string_view{};
+  if (name.empty()) return QStringLiteral("\u2014");
+  return QStringLiteral("%1  %2").arg(mode).arg(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
+}
+
+QString ShowModePage::mode_origin_text() const {
+  return QString::fromStdString(shown_mode_origin().describe()).toUpper();
+}
+
+void ShowModePage::paint_mode_readout(QPainter& p) {
   const QRectF caption(kGroupBoxPlace.left() + 30, 58, kGroupBoxPlace.width() - 68, 18);
   paint_label(p, caption, QStringLiteral("CURRENT"), style::caption_faint, 10);
+  paint_label(p, caption, mode_origin_text(), style::caption_faint, 10, Qt::AlignRight | Qt::AlignVCenter);
   const QRectF value = caption.translated(0, 22).adjusted(0, 0, 0, 22);
   QFont font = skin_font(20, true);
   p.setFont(font);
-  p.setPen(name.empty() ? style::caption_dim : style::caption);
-  const QString text = name.empty()
-                           ? QStringLiteral("\u2014")
-                           : QStringLiteral("%1  %2").arg(mode).arg(QString::fromLatin1(name.data(), name.size()));
+  const QString text = mode_readout();
+  p.setPen(text == QStringLiteral("\u2014") ? style::caption_dim : style::caption);
   p.drawText(value, Qt::AlignLeft | Qt::AlignVCenter, text);
   paint_groove(p, caption.left(), caption.right(), 132);
 }

@@ -9,6 +9,7 @@
 #include <cstdint>
 
 #include "device_page.h"
+#include "provenance.h"
 #include "rk2207_show_modes.h"
 
 class SkinButton;
@@ -33,6 +34,12 @@ class ShowModePage : public DevicePage {
   int selected_mode_button() const;
   // The canvas composed at the last paint.
   const QImage& preview_image() const { return m_preview; }
+  // The readout beside the keys: "5  QUAD", or a dash while the mode is
+  // not known; the line above it says where the mode came from.
+  QString mode_readout() const;
+  QString mode_origin_text() const;
+  // The device's reported facts under the keys ("OUTPUT   1080P60", ...).
+  virtual QStringList device_facts() const = 0;
 
  protected:
   ShowModePage(const QString& class_name, int template_id, Ids ids, PageContext& context, QWidget* parent);
@@ -49,9 +56,10 @@ class ShowModePage : public DevicePage {
   // The windows the preview draws now, and the mode they belong to.
   virtual const WindowSlots* window_slots() const = 0;
   virtual int shown_mode() const = 0;
+  // Where the shown mode came from; a mode not known reads as a dash.
+  virtual const Provenance& shown_mode_origin() const = 0;
   // The device's name for the captions ("RK2207") and its reported facts.
   virtual QString device_caption() const = 0;
-  virtual QStringList device_facts() const = 0;
 
   void paintEvent(QPaintEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
