@@ -99,3 +99,20 @@ TEST_F(Lm5530PageRender, SideBySideMode) {
 
 }  // namespace
 }  // namespace vela::test
+
+namespace vela::test {
+namespace {
+
+// A device that never answered: no key lit, the readout and facts dashed.
+TEST_F(Rk2207PageRender, DeviceThatDidNotAnswer) {
+  const QString dir = render_dir();
+  if (dir.isEmpty()) GTEST_SKIP() << "set VELA_RENDER_DIR to write the pictures";
+  start_device(device_type::kRk2207, ",silent");
+  open_page();
+  page->show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(page.get()));
+  EXPECT_TRUE(page->grab().save(dir + "/rk2207-not-known.png"));
+}
+
+}  // namespace
+}  // namespace vela::test
