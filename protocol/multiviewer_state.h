@@ -62,8 +62,8 @@ struct MultiviewerState {
   // 0 until the first read-back of the run was attempted, then 1 for good.
   std::int32_t state_read = 0;
 
-  // Preview geometry and colours, recomputed by the page (never reset by a
-  // device selection).
+  // Preview geometry and colours, recomputed by the settings changes and the
+  // page after what they follow changed (never reset by a device selection).
   std::array<PreviewWindow, multiviewer::kWindowCount> m_window_rect{};
   std::array<PreviewBox, multiviewer::kWindowCount> m_meter_rect{};
   std::array<PreviewBox, multiviewer::kWindowCount> m_umd_rect{};
