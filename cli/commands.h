@@ -10,5 +10,6 @@ inline constexpr int kExitUsage = 2;
 int run_frame(int argc, char** argv);
 int run_search(int argc, char** argv);
 int run_send(int argc, char** argv);
+int run_lock(int argc, char** argv);
 
 }  // namespace vela::cli

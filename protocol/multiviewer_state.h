@@ -66,8 +66,8 @@ struct MultiviewerState {
   Provenance settings_origin;
   Provenance status_origin;
 
-  // Preview geometry and colours, recomputed by the page (never reset by a
-  // device selection).
+  // Preview geometry and colours, recomputed by the settings changes and the
+  // page after what they follow changed (never reset by a device selection).
   std::array<PreviewWindow, multiviewer::kWindowCount> m_window_rect{};
   std::array<PreviewBox, multiviewer::kWindowCount> m_meter_rect{};
   std::array<PreviewBox, multiviewer::kWindowCount> m_umd_rect{};

@@ -10,7 +10,7 @@
 #include "matrix/matrix_routing_tab.h"
 #include "matrix/matrix_connection_tab.h"
 #include "matrix/matrix_bitmaps.h"
-#include "matrix/matrix_link.h"
+#include "matrix_exchanges.h"
 #include "skin_group_box.h"
 #include "page_context.h"
 #include "skin.h"
@@ -50,7 +50,7 @@ MatrixPage::MatrixPage(vela::PageContext& context, QWidget* parent)
     : vela::DevicePage(QStringLiteral("MatrixPage"), kTemplateId, context, parent) {
   vela::register_matrix_bitmaps();
   create_controls();
-  vela::matrix_link::query_lock(context);
+  vela::matrix_exchanges::query_lock(context.m_link, context.matrix());
   select_tab(kControlTab);
 }
 

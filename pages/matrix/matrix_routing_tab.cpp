@@ -5,7 +5,7 @@
 #include "diagnostics.h"
 #include "matrix/matrix_page.h"
 #include "matrix/matrix_bitmaps.h"
-#include "matrix/matrix_link.h"
+#include "matrix_exchanges.h"
 #include "matrix_protocol.h"
 #include "page_context.h"
 
@@ -35,7 +35,7 @@ int lock_picture(std::uint8_t lock) { return lock != 0 ? bitmap::lock_on : bitma
 // The trace written before every text leaves, and whether it can.
 bool ready_to_send(const vela::PageContext& context) {
   vela::diag("m_eState = %d \n", context.m_link.m_eState);
-  return vela::matrix_link::text_carrier_ready(context);
+  return vela::matrix_exchanges::text_carrier_ready(context.m_link);
 }
 
 }  // namespace
@@ -85,7 +85,7 @@ void MatrixRoutingTab::apply() {
   if (text.empty()) return;
   vela::diag("nomoral  sendLen = %d \n", static_cast<int>(text.size()));
   if (!ready_to_send(context)) return;
-  vela::matrix_link::send_text(context, text);
+  vela::matrix_exchanges::send_text(context.m_link, text);
   vela::diag("send data ok \n");
   vela::diag("re draw  ok \n");
 }
@@ -102,7 +102,7 @@ void MatrixRoutingTab::one_to_all() {
   // nothing changes.
   if (!ready_to_send(context)) return;
   state.m_matrix_route.fill(state.m_matrix_input);
-  vela::matrix_link::send_text(context, text);
+  vela::matrix_exchanges::send_text(context.m_link, text);
   vela::diag("send data ok \n");
   page()->redraw_outputs(state.m_matrix_input);
 }
@@ -115,7 +115,7 @@ void MatrixRoutingTab::one_to_one() {
   vela::diag("ch = %d \n ", 200);
   if (!ready_to_send(context)) return;
   for (int j = 1; j <= vela::matrix::kOutputCount; ++j) state.m_matrix_route[j - 1] = static_cast<std::uint8_t>(j);
-  vela::matrix_link::send_text(context, vela::matrix::kOneToOneText);
+  vela::matrix_exchanges::send_text(context.m_link, vela::matrix::kOneToOneText);
   page()->show_input(state.m_matrix_input, false);
   page()->redraw_outputs(0);
   state.m_matrix_input = 0;
@@ -127,6 +127,6 @@ void MatrixRoutingTab::toggle_lock() {
   const std::uint8_t value = state.m_matrix_btn_lock == 0 ? 1 : 0;
   m_buttons[kLock]->set_bitmap(lock_picture(value));
   state.m_matrix_btn_lock = value;
-  vela::matrix_link::set_lock(context, value);
+  vela::matrix_exchanges::set_lock(context.m_link, value);
   vela::diag(" m_p_glo_main_set_or_get_dlg->m_matrix_btn_lock %d\n", value);
 }

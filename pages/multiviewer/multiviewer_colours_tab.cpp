@@ -5,7 +5,7 @@
 #include "drop_down_list.h"
 #include "multiviewer/multiviewer_preview_host.h"
 #include "multiviewer/multiviewer_fields.h"
-#include "multiviewer/multiviewer_link.h"
+#include "multiviewer_exchanges.h"
 #include "multiviewer_protocol.h"
 #include "page_context.h"
 
@@ -154,7 +154,8 @@ void MultiviewerColoursTab::on_colour_chosen(int section, int which, int colour)
   }
   // The label boxes take their colour before the command goes, sent or not.
   if (list.command_code == mv::code::kLabelBackColour) container()->recompute_label_boxes();
-  const bool left = vela::multiviewer_link::send(*context, list.command_code, mv::colour_payload(channel, k));
+  const bool left =
+      vela::multiviewer_exchanges::send(context->m_link, list.command_code, mv::colour_payload(channel, k));
   if (left && list.command_code == mv::code::kResolutionBackColour) container()->recompute_resolution_boxes();
   // Label text is drawn in its colour too.
   container()->request_preview_repaint();

@@ -10,9 +10,9 @@
 #include "drop_down_list.h"
 #include "multiviewer/multiviewer_preview_host.h"
 #include "multiviewer/label_edit.h"
-#include "multiviewer/multiviewer_actions.h"
 #include "multiviewer/multiviewer_fields.h"
-#include "multiviewer/multiviewer_link.h"
+#include "multiviewer_exchanges.h"
+#include "multiviewer_settings_changes.h"
 #include "multiviewer_protocol.h"
 #include "page_context.h"
 
@@ -103,10 +103,11 @@ void MultiviewerLabelsTab::confirm_label(int window) {
   const vela::Bytes payload =
       mv::label_text_payload(static_cast<std::uint8_t>(window), context->multiviewer().m_window_label[window - 1]);
   vela::diag("sendLen = %d \n ", static_cast<int>(vela::frame::kOverhead + payload.size()));
-  vela::multiviewer_link::send(*context, mv::code::kLabelText, payload);
+  vela::multiviewer_exchanges::send(context->m_link, mv::code::kLabelText, payload);
   container()->request_preview_repaint();
 }
 
 void MultiviewerLabelsTab::switch_all_labels(int value) {
-  vela::multiviewer_actions::switch_labels(*container(), static_cast<std::uint8_t>(value));
+  vela::multiviewer_settings_changes::switch_labels(m_context.m_link, m_context.multiviewer(),
+                                                    m_context.record_changes(), static_cast<std::uint8_t>(value));
 }

@@ -8,9 +8,9 @@
 #include "control_id.h"
 #include "drop_down_list.h"
 #include "multiviewer/multiviewer_preview_host.h"
-#include "multiviewer/multiviewer_actions.h"
 #include "multiviewer/multiviewer_bitmaps.h"
-#include "multiviewer/multiviewer_link.h"
+#include "multiviewer_exchanges.h"
+#include "multiviewer_settings_changes.h"
 #include "multiviewer_protocol.h"
 #include "page_context.h"
 
@@ -116,7 +116,8 @@ void MultiviewerLayoutTab::select_layout(int s) {
   const int old_selection = m_layout_selection;
   m_layout_selection = static_cast<std::int8_t>(s);
   if (old_selection == kNoSelection) return;
-  vela::multiviewer_actions::send_layout(*container(), s - 1);
+  vela::multiviewer_settings_changes::send_layout(context->m_link, context->multiviewer(), context->record_changes(),
+                                                  s - 1);
 }
 
 void MultiviewerLayoutTab::on_source_chosen(int window, int item) {
@@ -125,7 +126,8 @@ void MultiviewerLayoutTab::on_source_chosen(int window, int item) {
   vela::MultiviewerState& state = context->multiviewer();
   state.m_source_window = static_cast<std::uint8_t>(window);
   state.m_window_source[window - 1] = static_cast<std::uint8_t>(item + 1);
-  vela::multiviewer_link::send(*context, mv::code::kWindowSource,
-                               mv::window_source_payload(state.m_window_source[window - 1], state.m_source_window));
+  vela::multiviewer_exchanges::send(
+      context->m_link, mv::code::kWindowSource,
+      mv::window_source_payload(state.m_window_source[window - 1], state.m_source_window));
   container()->repaint_page();
 }

@@ -1,8 +1,8 @@
 #pragma once
-// What the multiviewer's sub-pages and its actions see of the page that
-// holds them: the context it works on and the preview they ask it to
-// recompute or repaint. The page is the one host; the sub-pages know no more
-// of it, so the page can make them without the two depending on each other.
+// What the multiviewer's sub-pages see of the page that holds them: the
+// context it works on and the preview they ask it to recompute or repaint.
+// The page is the one host; the sub-pages know no more of it, so the page
+// can make them without the two depending on each other.
 namespace vela {
 
 class PageContext;

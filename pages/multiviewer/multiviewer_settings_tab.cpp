@@ -5,9 +5,9 @@
 #include "drop_down_list.h"
 #include "ipv4_address_edit.h"
 #include "multiviewer/multiviewer_preview_host.h"
-#include "multiviewer/multiviewer_actions.h"
 #include "multiviewer/multiviewer_fields.h"
-#include "multiviewer/multiviewer_link.h"
+#include "multiviewer_exchanges.h"
+#include "multiviewer_settings_changes.h"
 #include "multiviewer_device_rules.h"
 #include "multiviewer_protocol.h"
 #include "operator_message.h"
@@ -19,7 +19,7 @@ namespace {
 
 namespace mv = vela::multiviewer;
 namespace fields = vela::multiviewer_fields;
-namespace actions = vela::multiviewer_actions;
+namespace changes = vela::multiviewer_settings_changes;
 using vela::MultiviewerSettings;
 
 constexpr int kGroupBoxId = 1029;
@@ -182,24 +182,27 @@ void MultiviewerSettingsTab::fill_addresses() {
 void MultiviewerSettingsTab::on_list_chosen(std::size_t index, int item) {
   if (item < 0) return;
   const auto v = static_cast<std::uint8_t>(item);
+  vela::LinkSession& link = m_context.m_link;
+  vela::MultiviewerState& state = m_context.multiviewer();
+  vela::RecordChanges& notices = m_context.record_changes();
   switch (kLists[index].id) {
     case kAudioMeterListId:
-      actions::set_meters(*container(), v);
+      changes::set_meters(link, state, notices, v);
       break;
     case kAudioSourceListId:
-      actions::set_audio_source(m_context, static_cast<std::uint8_t>(v + 1));
+      changes::set_audio_source(link, state, notices, static_cast<std::uint8_t>(v + 1));
       break;
     case kResolutionTypeListId:
-      actions::set_output_resolution(m_context, v);
+      changes::set_output_resolution(link, state, notices, v);
       break;
     case kResolutionDisplayListId:
-      actions::set_resolution_labels(*container(), v);
+      changes::set_resolution_labels(link, state, notices, v);
       break;
     case kBorderListId:
-      actions::set_border(m_context, v);
+      changes::set_border(link, state, notices, v);
       break;
     case kLockListId:
-      actions::set_lock(m_context, v);
+      changes::set_lock(link, state, notices, v);
       break;
   }
 }
@@ -215,12 +218,12 @@ void MultiviewerSettingsTab::on_set_address() {
   const vela::Bytes payload = mv::set_address_payload(m_address_fields[0]->address(), m_address_fields[1]->address(),
                                                       m_address_fields[2]->address());
   std::copy(payload.begin(), payload.end(), context->m_set_address_payload.begin());
-  vela::multiviewer_link::send_over_udp(*context, mv::code::kSetAddress, context->m_set_address_payload);
+  vela::multiviewer_exchanges::send_over_udp(context->m_link, mv::code::kSetAddress, context->m_set_address_payload);
 }
 
 void MultiviewerSettingsTab::on_set_default() {
   vela::PageContext* context = &m_context;
-  if (vela::multiviewer_link::send(*context, mv::code::kDefaults, mv::defaults_payload())) {
+  if (vela::multiviewer_exchanges::send(context->m_link, mv::code::kDefaults, mv::defaults_payload())) {
     mv::device_defaults::apply(context->multiviewer(), context->m_model_window_count);
     container()->recompute_preview();
   }

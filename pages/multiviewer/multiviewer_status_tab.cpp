@@ -6,7 +6,7 @@
 #include "diagnostics.h"
 #include "multiviewer/multiviewer_preview_host.h"
 #include "multiviewer/multiviewer_bitmaps.h"
-#include "multiviewer/multiviewer_link.h"
+#include "multiviewer_exchanges.h"
 #include "page_context.h"
 #include "skin.h"
 #include "skin_style.h"
@@ -33,7 +33,7 @@ MultiviewerStatusTab::MultiviewerStatusTab(vela::MultiviewerPreviewHost& contain
   connect(&m_timer, &QTimer::timeout, this, &MultiviewerStatusTab::on_timer);
 
   vela::PageContext* context = &m_context;
-  vela::multiviewer_link::read_state(*context);
+  vela::multiviewer_exchanges::read_state(context->m_link, context->multiviewer(), context->record_changes());
   container.recompute_preview();
   if (context->m_model_window_count == 0) context->m_model_window_count = 10;
   update_lamps();
@@ -71,7 +71,7 @@ void MultiviewerStatusTab::create_controls() {
 void MultiviewerStatusTab::on_timer() {
   vela::diag("timer on\n");
   vela::PageContext* context = &m_context;
-  vela::multiviewer_link::poll_status(*context);
+  vela::multiviewer_exchanges::poll_status(context->m_link, context->multiviewer(), context->record_changes());
   update_lamps();
 }
 

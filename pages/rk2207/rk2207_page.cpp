@@ -2,7 +2,7 @@
 
 #include "diagnostics.h"
 #include "page_context.h"
-#include "rk2207/rk2207_link.h"
+#include "rk2207_exchanges.h"
 #include "rk2207_show_modes.h"
 
 namespace {
@@ -41,7 +41,7 @@ Rk2207Page::Rk2207Page(vela::PageContext& context, QWidget* parent)
 
 void Rk2207Page::read_back() {
   vela::PageContext* context = &m_context;
-  const std::optional<std::uint8_t> mode = vela::rk2207_link::read_state(*context);
+  const std::optional<std::uint8_t> mode = vela::rk2207_exchanges::read_state(context->m_link, context->rk2207());
   vela::Rk2207State& record = context->rk2207();
   if (!mode) {
     // Whatever this device showed before is no longer known.
@@ -71,7 +71,7 @@ void Rk2207Page::apply_show_mode(std::uint8_t mode) {
   if (m_suppress_send) {
     m_suppress_send = false;
   } else {
-    vela::rk2207_link::send_show_mode(*context, mode);
+    vela::rk2207_exchanges::send_show_mode(context->m_link, mode);
     record.show_mode_origin.mark_sent();
   }
   context->rk2207_window_slots() = vela::rk2207::show_mode_slots(mode);

@@ -6,7 +6,7 @@
 
 #include "control_id.h"
 #include "page_context.h"
-#include "switcher/switcher_link.h"
+#include "switcher_exchanges.h"
 #include "switcher/switcher_settings_widgets.h"
 
 namespace {
@@ -51,5 +51,5 @@ CameraNamesDialog::CameraNamesDialog(vela::PageContext& context, QWidget* parent
 void CameraNamesDialog::on_set(int camera_index) {
   vela::PageContext* context = &m_context;
   context->camera_names()[static_cast<std::size_t>(camera_index)] = name_edit(camera_index)->text().toStdU16String();
-  vela::switcher_link::send_camera_name(*context, camera_index);
+  vela::switcher_exchanges::send_camera_name(context->m_link, context->camera_names(), camera_index);
 }

@@ -5,7 +5,7 @@
 #include "diagnostics.h"
 #include "drop_down_list.h"
 #include "page_context.h"
-#include "switcher/switcher_link.h"
+#include "switcher_exchanges.h"
 #include "switcher/switcher_settings_widgets.h"
 #include "track_bar.h"
 
@@ -60,7 +60,7 @@ void ChromaKeyPanel::on_type_chosen(int type) {
   show_type_colours(type);
   context->switcher().chroma_key_type = static_cast<std::uint8_t>(type);
   const std::uint8_t payload[] = {static_cast<std::uint8_t>(type)};
-  vela::switcher_link::send(*context, sw::code::kChromaKeyType, payload);
+  vela::switcher_exchanges::send(context->m_link, sw::code::kChromaKeyType, payload);
 }
 
 void ChromaKeyPanel::on_released(int channel, int position) {

@@ -15,7 +15,7 @@
 #include "page_context.h"
 #include "switcher/switcher_page.h"
 #include "switcher/switcher_bitmaps.h"
-#include "switcher/switcher_link.h"
+#include "switcher_exchanges.h"
 #include "switcher_protocol.h"
 
 namespace vela {
@@ -120,7 +120,7 @@ void LeverPanel::on_press() {
   diag("mouse down,pos = %d,direction = %d \n", position, d);
   PageContext* context = &m_page.context();
   const std::array<std::uint8_t, 2> payload{d, lever::press_value(position, d)};
-  switcher_link::send(*context, command::kTransitionPosition, payload);
+  switcher_exchanges::send(context->m_link, command::kTransitionPosition, payload);
 }
 
 void LeverPanel::on_notified(int message, int, int position) {
@@ -135,7 +135,7 @@ void LeverPanel::on_duration_entered() {
 
 void LeverPanel::on_auto() {
   PageContext* context = &m_page.context();
-  switcher_link::send(*context, command::kAutoTransition);
+  switcher_exchanges::send(context->m_link, command::kAutoTransition);
   SwitcherState& state = context->switcher();
   state.transition_position = static_cast<std::uint8_t>(m_lever->get_pos());
   diag("auto beign pos  = %d \n ", state.transition_position);

@@ -5,7 +5,7 @@
 
 #include "drop_down_list.h"
 #include "page_context.h"
-#include "switcher/switcher_link.h"
+#include "switcher_exchanges.h"
 #include "switcher/switcher_settings_widgets.h"
 #include "track_bar.h"
 
@@ -108,13 +108,13 @@ void PipPanel::on_list_chosen(int list, int index) {
   if (index < 0) return;
   list_field(context->switcher(), list) = static_cast<std::uint8_t>(index);
   const std::uint8_t payload[] = {static_cast<std::uint8_t>(index)};
-  vela::switcher_link::send(*context, kLists[list].code, payload);
+  vela::switcher_exchanges::send(context->m_link, kLists[list].code, payload);
 }
 
 void PipPanel::on_released(int value_index, int position) {
   vela::PageContext* context = &m_context;
   const auto value = static_cast<std::uint16_t>(position * sw::kPipScales[value_index]);
   window_field(context->switcher(), value_index) = value;
-  vela::switcher_link::send(*context, sw::kPipCodes[value_index], sw::u16_payload(value));
+  vela::switcher_exchanges::send(context->m_link, sw::kPipCodes[value_index], sw::u16_payload(value));
   m_edits[value_index]->setText(QString::number(value));
 }

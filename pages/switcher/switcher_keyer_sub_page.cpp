@@ -2,7 +2,7 @@
 
 #include "drop_down_list.h"
 #include "page_context.h"
-#include "switcher/switcher_link.h"
+#include "switcher_exchanges.h"
 #include "switcher/switcher_settings_widgets.h"
 #include "track_bar.h"
 
@@ -32,12 +32,12 @@ void SwitcherKeyerSubPage::on_source_chosen(int index) {
   if (index < 0) return;
   context->switcher().*m_controls.source_field = static_cast<std::uint8_t>(index);
   const std::uint8_t payload[] = {static_cast<std::uint8_t>(index)};
-  switcher_link::send(*context, m_controls.source_code, payload);
+  switcher_exchanges::send(context->m_link, m_controls.source_code, payload);
 }
 
 void SwitcherKeyerSubPage::send_colour(PageContext& context, int channel, int position) {
   const std::uint8_t payload[] = {static_cast<std::uint8_t>(position)};
-  switcher_link::send(context, switcher::key_colour_code(channel), payload);
+  switcher_exchanges::send(context.m_link, switcher::key_colour_code(channel), payload);
   m_bars.show_edit(channel, position);
 }
 

@@ -22,7 +22,7 @@
 #include "switcher/pip_panel.h"
 #include "switcher/lever_panel.h"
 #include "switcher/switcher_bitmaps.h"
-#include "switcher/switcher_link.h"
+#include "switcher_exchanges.h"
 #include "switcher/switcher_shortcuts.h"
 
 namespace {
@@ -177,7 +177,7 @@ void SwitcherPage::on_rule_key(vela::switcher_bus::Press press, std::uint8_t sou
   const vela::switcher_bus::Outcome outcome = vela::switcher_bus::press(state, press, source);
   if (outcome.refused) return;
   for (const std::string& note : outcome.notes_before) vela::diag("%s", note.c_str());
-  vela::switcher_link::send(*context, outcome.command.code, outcome.command.payload);
+  vela::switcher_exchanges::send(context->m_link, outcome.command.code, outcome.command.payload);
   for (const std::string& note : outcome.notes_after) vela::diag("%s", note.c_str());
   if (press == vela::switcher_bus::Press::FadeToBlack) {
     // FTB blinks while it is on and rests on its normal picture when off.

@@ -8,7 +8,7 @@
 #include "drop_down_list.h"
 #include "skin_group_box.h"
 #include "page_context.h"
-#include "switcher/switcher_link.h"
+#include "switcher_exchanges.h"
 #include "switcher/switcher_settings_widgets.h"
 
 namespace {
@@ -128,7 +128,7 @@ QPushButton* SwitcherSetupDialog::rate_button(int rate, bool up) const {
 void SwitcherSetupDialog::on_resolution_chosen(int index) {
   vela::PageContext* context = &m_context;
   const std::uint8_t payload[] = {sw::resolution_code(index)};
-  vela::switcher_link::send(*context, sw::code::kOutputResolution, payload);
+  vela::switcher_exchanges::send(context->m_link, sw::code::kOutputResolution, payload);
 }
 
 void SwitcherSetupDialog::on_rate_step(int rate, bool up) {
@@ -136,8 +136,8 @@ void SwitcherSetupDialog::on_rate_step(int rate, bool up) {
   QLineEdit* edit = rate_edit(rate);
   const std::optional<int> tenths = sw::stepped_rate(edit->text().toStdString(), up);
   if (!tenths) return;
-  vela::switcher_link::send(*context, sw::code::kSliderRate,
-                            sw::byte_u16_payload(static_cast<std::uint8_t>(rate), sw::rate_milliseconds(*tenths)));
+  vela::switcher_exchanges::send(context->m_link, sw::code::kSliderRate,
+                                 sw::byte_u16_payload(static_cast<std::uint8_t>(rate), sw::rate_milliseconds(*tenths)));
   edit->setText(QString::fromStdString(sw::rate_text(*tenths)));
 }
 
@@ -145,5 +145,5 @@ void SwitcherSetupDialog::on_window_input_chosen(int window, int index) {
   vela::PageContext* context = &m_context;
   if (index < 0) return;
   const std::uint8_t payload[] = {static_cast<std::uint8_t>(window), static_cast<std::uint8_t>(index)};
-  vela::switcher_link::send(*context, sw::code::kWindowInput, payload);
+  vela::switcher_exchanges::send(context->m_link, sw::code::kWindowInput, payload);
 }

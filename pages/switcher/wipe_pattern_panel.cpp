@@ -3,7 +3,7 @@
 #include "skin_button.h"
 #include "control_id.h"
 #include "page_context.h"
-#include "switcher/switcher_link.h"
+#include "switcher_exchanges.h"
 #include "switcher/switcher_settings_bitmaps.h"
 #include "switcher_protocol.h"
 
@@ -37,5 +37,5 @@ void WipePatternPanel::on_pattern(int t) {
   pattern_button(t)->set_bitmap(vela::kWipePatterns[static_cast<std::size_t>(t)].lit_bitmap);
   state.wipe_pattern = static_cast<std::uint8_t>(t);
   const std::uint8_t payload[] = {state.wipe_pattern};
-  vela::switcher_link::send(*context, vela::switcher::code::kWipePattern, payload);
+  vela::switcher_exchanges::send(context->m_link, vela::switcher::code::kWipePattern, payload);
 }

@@ -16,7 +16,7 @@
 #include "main_window.h"
 #include "matrix/matrix_connection_tab.h"
 #include "matrix/matrix_page.h"
-#include "multiviewer/multiviewer_link.h"
+#include "multiviewer_exchanges.h"
 #include "reply_window.h"
 #include "shade_button.h"
 #include "skin_button.h"
@@ -135,15 +135,15 @@ TEST_F(LinkStatusTest, UnansweredPollsAreCountedInARowUntilAnAnswerComes) {
                                   "Gallery MV16: no answer to the status poll (2 in a row)",
                                   "Gallery MV16: no answer to the status poll (3 in a row)"};
   for (const char* text : expected) {
-    multiviewer_link::poll_status(*window);
+    multiviewer_exchanges::poll_status(window->m_link, window->multiviewer(), window->record_changes());
     EXPECT_EQ(status(), text);
   }
   sim->control("silent Gallery MV16 off");
-  multiviewer_link::poll_status(*window);
+  multiviewer_exchanges::poll_status(window->m_link, window->multiviewer(), window->record_changes());
   EXPECT_TRUE(QRegularExpression("^Gallery MV16: status poll in \\d+ ms$").match(status()).hasMatch())
       << status().toStdString();
   sim->control("silent Gallery MV16 on");
-  multiviewer_link::poll_status(*window);
+  multiviewer_exchanges::poll_status(window->m_link, window->multiviewer(), window->record_changes());
   EXPECT_EQ(status(), "Gallery MV16: no answer to the status poll") << "an answer ends the run";
 }
 

@@ -19,7 +19,7 @@
 #include "loopback.h"
 #include "main_window.h"
 #include "matrix/matrix_page.h"
-#include "matrix/matrix_link.h"
+#include "matrix_exchanges.h"
 #include "matrix_protocol.h"
 #include "multiviewer/multiviewer_page.h"
 #include "multiviewer/multiviewer_status_tab.h"
@@ -28,7 +28,7 @@
 #include "sim_log.h"
 #include "sim_process.h"
 #include "switcher/switcher_page.h"
-#include "switcher/switcher_link.h"
+#include "switcher_exchanges.h"
 #include "udp_peer.h"
 
 namespace vela::test {
@@ -196,7 +196,7 @@ TEST_P(LossyNetwork, ASessionOnEveryPageShowsOnlyWhatTheDevicesConfirmed) {
   }
   for (int camera = 0; camera < 3; ++camera) {
     window->camera_names()[camera] = u"CAM" + std::u16string(1, static_cast<char16_t>(u'A' + camera));
-    switcher_link::send_camera_name(*window, camera);
+    switcher_exchanges::send_camera_name(window->m_link, window->camera_names(), camera);
   }
   EXPECT_EQ(diagnostics.count("read over \n"), 3u) << "every camera name ends its wait";
 
@@ -207,7 +207,7 @@ TEST_P(LossyNetwork, ASessionOnEveryPageShowsOnlyWhatTheDevicesConfirmed) {
   ASSERT_NE(matrix, nullptr);
   QTest::mouseClick(matrix->input_button(3), Qt::LeftButton);
   QTest::mouseClick(matrix->output_button(5), Qt::LeftButton);
-  matrix_link::set_lock(*window, 1);
+  matrix_exchanges::set_lock(window->m_link, 1);
   // The read below must not overtake the lock on its way: the device's
   // answer would be right for its moment but not for the end of the session.
   SimLog(sim->log_path())

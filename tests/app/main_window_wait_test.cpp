@@ -15,7 +15,7 @@
 #include "gui_test_environment.h"
 #include "loopback.h"
 #include "main_window.h"
-#include "multiviewer/multiviewer_link.h"
+#include "multiviewer_exchanges.h"
 #include "sim_process.h"
 #include "wait_indication.h"
 #include "wait_watch.h"
@@ -169,7 +169,7 @@ TEST_F(MainWindowWait, RenderTheSearchProgressAndAPagesWait) {
   ASSERT_NE(window->m_p_mian_show_dlg, nullptr);
   sim->control("silent Gallery on");
   saving = QStringLiteral("/main-window-status-poll-wait.png");
-  multiviewer_link::poll_status(*window);
+  multiviewer_exchanges::poll_status(window->m_link, window->multiviewer(), window->record_changes());
   EXPECT_TRUE(saving.isEmpty());
 }
 

@@ -11,7 +11,7 @@
 #include "demo_simulator.h"
 #include "gui_test_environment.h"
 #include "main_window.h"
-#include "multiviewer/multiviewer_link.h"
+#include "multiviewer_exchanges.h"
 #include "reply_window.h"
 #include "status_line.h"
 #include "trace_window.h"
@@ -61,7 +61,7 @@ TEST(TraceRender, TraceWindowAfterADemoSessionAndTheStatusLineInThreeStates) {
     window.on_device_list_choice(i);
     QTest::qWait(50);
   }
-  multiviewer_link::poll_status(window);
+  multiviewer_exchanges::poll_status(window.m_link, window.multiviewer(), window.record_changes());
   // A serial search on the demo's pseudo-terminal.
   window.m_link.m_eState = connection_mode::kSerial;
   ASSERT_TRUE(window.m_link.com.open(demo.serial_path().toStdString(), 115200));
@@ -72,7 +72,8 @@ TEST(TraceRender, TraceWindowAfterADemoSessionAndTheStatusLineInThreeStates) {
   window.on_scan();
   // The devices go away: the multiviewer's reads go unanswered.
   demo.stop();
-  for (int i = 0; i < 3; ++i) multiviewer_link::poll_status(window);
+  for (int i = 0; i < 3; ++i)
+    multiviewer_exchanges::poll_status(window.m_link, window.multiviewer(), window.record_changes());
   EXPECT_EQ(window.status_line()->shown_text(), "Gallery MV16: no answer to the status poll (3 in a row)");
   EXPECT_TRUE(window.grab(kFoot).save(dir + "/status-line-no-answer.png"));
   EXPECT_TRUE(window.grab().save(dir + "/main-window-status-line.png"));

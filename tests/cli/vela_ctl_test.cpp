@@ -60,6 +60,8 @@ TEST(VelaCtl, BadUsageExitsWithTwo) {
       {"search", "--broadcast", "not-an-address"},
       {"send", "--type", "1", "--id", "1", "--code", "1"},
       {"search", "--bogus", "1"},
+      {"lock", "--id", "1"},
+      {"lock", "--to", "127.0.0.1"},
   };
   for (const auto& args : cases) {
     const ProcessResult result = ctl(args);
@@ -157,6 +159,36 @@ TEST_F(CtlOnLoopback, SendExitsWithOneWhenTheFrameDidNotLeave) {
   const auto records = SimLog(sim.log_path()).wait_for(1);
   ASSERT_EQ(records.size(), 1u);
   EXPECT_EQ(records[0].code, 0x34) << "the refused frame never reached the device";
+}
+
+TEST_F(CtlOnLoopback, LockPrintsTheMatrixLockAndFailsWhenNoneCame) {
+  SimProcess sim({"--port", std::to_string(device_port), "--device",
+                  "type=0x81,id=2,name=Router,addr=" + range.address(1), "--device",
+                  "type=0x81,id=3,name=Mute,silent,addr=" + range.address(2)});
+  const auto ports = std::vector<std::string>{"--device-port", std::to_string(device_port), "--local-port",
+                                              std::to_string(local_port)};
+  const auto lock = [&](const std::string& address, const std::string& id) {
+    std::vector<std::string> args{"lock", "--to", address, "--id", id};
+    args.insert(args.end(), ports.begin(), ports.end());
+    return ctl(args);
+  };
+  const ProcessResult unlocked = lock(range.address(1), "2");
+  EXPECT_EQ(unlocked.exit_code, 0) << unlocked.err;
+  EXPECT_EQ(unlocked.out, "lock 0\n");
+
+  std::vector<std::string> set_lock{"send", "--to",   range.address(1), "--type",    "0x81", "--id",
+                                    "2",    "--code", "0x51",           "--payload", "01"};
+  set_lock.insert(set_lock.end(), ports.begin(), ports.end());
+  ASSERT_EQ(ctl(set_lock).exit_code, 0);
+  ASSERT_EQ(SimLog(sim.log_path()).wait_for(1, [](const LogRecord& r) { return r.code == 0x51; }).size(), 1u);
+  const ProcessResult locked = lock(range.address(1), "2");
+  EXPECT_EQ(locked.exit_code, 0) << locked.err;
+  EXPECT_EQ(locked.out, "lock 1\n");
+
+  const ProcessResult silent = lock(range.address(2), "3");
+  EXPECT_EQ(silent.exit_code, 1) << silent.err;
+  EXPECT_TRUE(silent.out.empty()) << "no lock is never reported as one";
+  EXPECT_NE(silent.err.find("no lock came"), std::string::npos) << silent.err;
 }
 
 TEST(VelaCtlSerial, SendWritesTheSerialFormOfTheFrame) {

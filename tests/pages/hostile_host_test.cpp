@@ -15,12 +15,12 @@
 
 #include "device_page_fixture.h"
 #include "device_types.h"
-#include "matrix/matrix_link.h"
-#include "multiviewer/multiviewer_link.h"
+#include "matrix_exchanges.h"
+#include "multiviewer_exchanges.h"
 #include "network_search.h"
 #include "reply_window_recorder.h"
-#include "rk2207/rk2207_link.h"
-#include "switcher/switcher_link.h"
+#include "rk2207_exchanges.h"
+#include "switcher_exchanges.h"
 
 namespace vela::test {
 namespace {
@@ -56,19 +56,22 @@ struct HostileCase {
 const std::vector<HostileCase>& cases() {
   static const std::vector<HostileCase> all = {
       {"multiviewer state read", device_type::kMultiviewer16, "state read",
-       [](PageContext& c) { multiviewer_link::read_state(c); }, multiviewer_record, true},
+       [](PageContext& c) { multiviewer_exchanges::read_state(c.m_link, c.multiviewer(), c.record_changes()); },
+       multiviewer_record, true},
       {"multiviewer status poll", device_type::kMultiviewer16, "status poll",
-       [](PageContext& c) { multiviewer_link::poll_status(c); },
+       [](PageContext& c) { multiviewer_exchanges::poll_status(c.m_link, c.multiviewer(), c.record_changes()); },
        [](const PageContext& c) { return bytes_of(c.multiviewer().m_window_status); }, true},
-      {"RK2207 state read", device_type::kRk2207, "state read", [](PageContext& c) { rk2207_link::read_state(c); },
+      {"RK2207 state read", device_type::kRk2207, "state read",
+       [](PageContext& c) { rk2207_exchanges::read_state(c.m_link, c.rk2207()); },
        [](const PageContext& c) { return bytes_of(c.rk2207()); }, true},
-      {"matrix lock read", device_type::kMatrix, "lock read", [](PageContext& c) { matrix_link::query_lock(c); },
+      {"matrix lock read", device_type::kMatrix, "lock read",
+       [](PageContext& c) { matrix_exchanges::query_lock(c.m_link, c.matrix()); },
        [](const PageContext& c) { return bytes_of(c.matrix().m_matrix_btn_lock); }, false},
       {"switcher camera name", device_type::kSwitcher, "camera name",
        [](PageContext& c) {
          // The switcher page keeps its socket open while it lives.
          c.m_link.udp.prepare_command_socket(c.m_link.current_device());
-         switcher_link::send_camera_name(c, 0);
+         switcher_exchanges::send_camera_name(c.m_link, c.camera_names(), 0);
        },
        [](const PageContext&) { return std::string(); }, false},
   };

@@ -8,7 +8,7 @@
 #include "live_wait.h"
 #include "multiviewer/multiviewer_layout_tab.h"
 #include "multiviewer/multiviewer_status_tab.h"
-#include "multiviewer/multiviewer_link.h"
+#include "multiviewer_exchanges.h"
 #include "multiviewer_fixture.h"
 #include "multiviewer_protocol.h"
 #include "serial_exchange.h"
@@ -151,7 +151,7 @@ TEST_F(PageWait, ClicksMadeDuringAWaitRunAfterItInTheirOrder) {
     layouts_sent_during_the_wait = frames_with_code(mv::code::kLayout).size();
   };
   // The 1000 ms status poll of a silent device.
-  multiviewer_link::poll_status(*context);
+  multiviewer_exchanges::poll_status(context->m_link, context->multiviewer(), context->record_changes());
   ASSERT_TRUE(clicked);
   EXPECT_EQ(layouts_sent_during_the_wait, 0u);
   EXPECT_EQ(watch.events, (std::vector<std::string>{"open status poll", "close status poll"}));
@@ -168,7 +168,7 @@ TEST_F(PageWait, ClicksMadeDuringAWaitRunAfterItInTheirOrder) {
 // confirmed until the poll has ended, then what the poll found.
 TEST_F(PageWait, APollingPageShowsTheLastConfirmedSignalsUntilThePollEnds) {
   start(device_type::kMultiviewer16);
-  multiviewer_link::poll_status(*context);
+  multiviewer_exchanges::poll_status(context->m_link, context->multiviewer(), context->record_changes());
   const WindowStatus confirmed = context->multiviewer().m_window_status;
   ASSERT_NE(confirmed, WindowStatus{}) << "the simulated windows carry a signal";
   sim->control("silent Gallery on");
@@ -178,7 +178,7 @@ TEST_F(PageWait, APollingPageShowsTheLastConfirmedSignalsUntilThePollEnds) {
   watch.on_slice = [&](const ReplyWindow&, int) {
     shown_while_waiting.push_back(context->multiviewer().m_window_status);
   };
-  multiviewer_link::poll_status(*context);
+  multiviewer_exchanges::poll_status(context->m_link, context->multiviewer(), context->record_changes());
   ASSERT_FALSE(shown_while_waiting.empty());
   for (const WindowStatus& shown : shown_while_waiting) EXPECT_EQ(shown, confirmed);
   EXPECT_EQ(context->multiviewer().m_window_status, WindowStatus{}) << "an unanswered poll clears the lamps";
@@ -329,7 +329,7 @@ TEST_F(PageWait, RenderTheCardOverAPage) {
     if (saved || remaining_ms > 600) return;
     saved = host->grab().save(dir + "/page-wait-status-poll.png");
   };
-  multiviewer_link::poll_status(*context);
+  multiviewer_exchanges::poll_status(context->m_link, context->multiviewer(), context->record_changes());
   EXPECT_TRUE(saved);
 }
 

@@ -12,7 +12,7 @@
 #include "device_types.h"
 #include "hex_text.h"
 #include "switcher/switcher_page.h"
-#include "switcher/switcher_link.h"
+#include "switcher_exchanges.h"
 
 namespace vela::test {
 
@@ -46,7 +46,7 @@ struct SwitcherPageFixture : DevicePageFixture {
   std::vector<std::string> commands_so_far() {
     constexpr std::uint8_t kMarker = 0x7E;  // no switcher command
     const std::size_t markers = frames_with_code(kMarker).size();
-    switcher_link::send(*context, kMarker);
+    switcher_exchanges::send(context->m_link, kMarker);
     EXPECT_EQ(wait_for_code(kMarker, markers + 1).size(), markers + 1);
     std::vector<std::string> commands;
     for (const LogRecord& r : SimLog(sim->log_path()).records()) {

@@ -32,11 +32,11 @@ TEST_F(SwitcherLink, TheWorkedFramesReachTheSwitcher) {
   start();
   open_page();
   press(kProgram3);
-  switcher_link::send(*context, sw::code::kTransitionPosition, std::array<std::uint8_t, 2>{1, 64});
+  switcher_exchanges::send(context->m_link, sw::code::kTransitionPosition, std::array<std::uint8_t, 2>{1, 64});
   press(kCut);
-  switcher_link::send(*context, sw::code::kSliderRate, sw::byte_u16_payload(2, 500));
+  switcher_exchanges::send(context->m_link, sw::code::kSliderRate, sw::byte_u16_payload(2, 500));
   context->camera_names()[1] = u"CAM";
-  switcher_link::send_camera_name(*context, 1);
+  switcher_exchanges::send_camera_name(context->m_link, context->camera_names(), 1);
 
   const auto records = SimLog(sim->log_path()).wait_for(5);
   std::vector<std::string> frames;
@@ -58,7 +58,7 @@ TEST_F(SwitcherLink, InSerialModeCommandsStillTravelOverUdpWithLinkFlag1) {
   press(kProgram3);
   press(kCut);
   context->camera_names()[10] = u"MP";
-  switcher_link::send_camera_name(*context, 10);
+  switcher_exchanges::send_camera_name(context->m_link, context->camera_names(), 10);
   const auto records = SimLog(sim->log_path()).wait_for(3);
   ASSERT_EQ(records.size(), 3u);
   for (const LogRecord& r : records) {
@@ -88,7 +88,7 @@ TEST_F(SwitcherLink, CamForCamera2IsAcceptedRefusedOrUnanswered) {
     open_page();
     diagnostics.clear();
     context->camera_names()[1] = u"CAM";
-    switcher_link::send_camera_name(*context, 1);
+    switcher_exchanges::send_camera_name(context->m_link, context->camera_names(), 1);
     EXPECT_EQ(name_lines(diagnostics), c.lines);
     EXPECT_EQ(context->camera_names()[1], u"CAM") << "the name stays stored whatever the answer";
     EXPECT_NE(context->m_link.udp.m_udpSockfd, -1) << "the page's socket stays open";
@@ -108,7 +108,7 @@ TEST_F(SwitcherLink, AnAnswerEndingBeforeItsStatusByteIsNotRightAndTheWaitGoesOn
   make_context(settings, device_type::kSwitcher);
   context->m_link.device_table[0].set_address(range.address(1));
   open_page();
-  switcher_link::send_camera_name(*context, 4);
+  switcher_exchanges::send_camera_name(context->m_link, context->camera_names(), 4);
   EXPECT_EQ(name_lines(diagnostics),
             (std::vector<std::string>{"the cmd is not right \n", "send error \n", "read over \n"}));
 }
@@ -118,10 +118,10 @@ TEST_F(SwitcherLink, AnAnswerEndingBeforeItsStatusByteIsNotRightAndTheWaitGoesOn
 TEST_F(SwitcherLink, ALateAnswerToAnEarlierNameIsNotTakenForTheNextOne) {
   start(",twice");
   open_page();
-  switcher_link::send_camera_name(*context, 0);
+  switcher_exchanges::send_camera_name(context->m_link, context->camera_names(), 0);
   sim->control("silent Gallery on");  // the second copy of the answer is queued by now
   diagnostics.clear();
-  switcher_link::send_camera_name(*context, 1);
+  switcher_exchanges::send_camera_name(context->m_link, context->camera_names(), 1);
   EXPECT_EQ(name_lines(diagnostics), (std::vector<std::string>{"wait time over \n", "read over \n"}));
 }
 
@@ -138,7 +138,7 @@ TEST_F(SwitcherLink, AnAnswerFromElsewhereDoesNotRedirectCommands) {
       std::this_thread::sleep_for(std::chrono::milliseconds(20));
     }
   });
-  switcher_link::send_camera_name(*context, 2);
+  switcher_exchanges::send_camera_name(context->m_link, context->camera_names(), 2);
   stop = true;
   stranger.join();
   EXPECT_EQ(diagnostics.count("send ok \n"), 1u) << "the stranger's answer is taken, as any answer would be";

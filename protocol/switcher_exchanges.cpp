@@ -1,14 +1,14 @@
-#include "switcher/switcher_link.h"
+#include "switcher_exchanges.h"
 
 #include <chrono>
 #include <thread>
 
 #include "diagnostics.h"
-#include "page_context.h"
+#include "link_session.h"
 #include "switcher_protocol.h"
 #include "udp_exchange.h"
 
-namespace vela::switcher_link {
+namespace vela::switcher_exchanges {
 namespace {
 
 namespace camera_name = switcher::camera_name;
@@ -34,18 +34,15 @@ UdpExchangeOptions camera_name_exchange() {
 
 }  // namespace
 
-void send(PageContext& context, std::uint8_t command_code, ByteView payload) {
-  LinkSession& link = context.m_link;
+void send(LinkSession& link, std::uint8_t command_code, ByteView payload) {
   link.udp.send(link.build_request(frame::kLinkUdp, command_code, payload));
   std::this_thread::sleep_for(std::chrono::milliseconds(kCommandPauseMs));
 }
 
-void send_camera_name(PageContext& context, int camera_index) {
+void send_camera_name(LinkSession& link, const CameraNames& names, int camera_index) {
   if (camera_index < 0 || camera_index >= kCameraNameCount) return;
-  LinkSession& link = context.m_link;
-  const Bytes request =
-      link.build_request(frame::kLinkUdp, switcher::code::kCameraName,
-                         switcher::camera_name_payload(camera_index, context.camera_names()[camera_index]));
+  const Bytes request = link.build_request(frame::kLinkUdp, switcher::code::kCameraName,
+                                           switcher::camera_name_payload(camera_index, names[camera_index]));
   const auto reply = exchange_udp(link.udp, link.current_device(), request, camera_name_exchange());
   if (reply) {
     const bool accepted = switcher::read_camera_name_ack(*reply) == switcher::CameraNameAnswer::Accepted;
@@ -54,4 +51,4 @@ void send_camera_name(PageContext& context, int camera_index) {
   diag("read over \n");
 }
 
-}  // namespace vela::switcher_link
+}  // namespace vela::switcher_exchanges

@@ -1,14 +1,13 @@
-#include "rk2207/rk2207_link.h"
+#include "rk2207_exchanges.h"
 
 #include "diagnostics.h"
-#include "page_context.h"
+#include "link_session.h"
 #include "rk2207_protocol.h"
 #include "udp_exchange.h"
 
-namespace vela::rk2207_link {
+namespace vela::rk2207_exchanges {
 
-std::optional<std::uint8_t> read_state(PageContext& context) {
-  LinkSession& link = context.m_link;
+std::optional<std::uint8_t> read_state(LinkSession& link, Rk2207State& state) {
   UdpExchangeOptions options;
   options.rule = ReplyRule::Code;
   options.code = rk2207::code::kState;
@@ -26,14 +25,14 @@ std::optional<std::uint8_t> read_state(PageContext& context) {
   const Bytes request = link.build_request(frame::kLinkUdp, rk2207::code::kState);
   std::optional<std::uint8_t> show_mode;
   if (const auto reply = exchange_udp(link.udp, link.current_device(), request, options)) {
-    show_mode = rk2207::decode_state_reply(*reply, context.rk2207());
+    show_mode = rk2207::decode_state_reply(*reply, state);
   }
   diag("read over \n");
   return show_mode;
 }
 
-void send_show_mode(PageContext& context, std::uint8_t mode) {
-  context.m_link.send_command(rk2207::code::kShowMode, rk2207::show_mode_payload(mode), /*udp_only=*/true);
+void send_show_mode(LinkSession& link, std::uint8_t mode) {
+  link.send_command(rk2207::code::kShowMode, rk2207::show_mode_payload(mode), /*udp_only=*/true);
 }
 
-}  // namespace vela::rk2207_link
+}  // namespace vela::rk2207_exchanges

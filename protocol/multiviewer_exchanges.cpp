@@ -1,13 +1,14 @@
-#include "multiviewer/multiviewer_link.h"
+#include "multiviewer_exchanges.h"
 
 #include "device_address_check.h"
 #include "diagnostics.h"
+#include "link_session.h"
 #include "multiviewer_protocol.h"
-#include "page_context.h"
+#include "record_changes.h"
 #include "serial_exchange.h"
 #include "udp_exchange.h"
 
-namespace vela::multiviewer_link {
+namespace vela::multiviewer_exchanges {
 namespace {
 
 namespace mv = multiviewer;
@@ -31,8 +32,7 @@ UdpExchangeOptions code_rule(std::uint8_t code, int window_ms) {
   return options;
 }
 
-void read_state_udp(PageContext& context) {
-  LinkSession& link = context.m_link;
+void read_state_udp(LinkSession& link, MultiviewerState& state, RecordChanges& changes) {
   UdpExchangeOptions options = code_rule(mv::code::kState, mv::kStateWindowUdpMs);
   options.rejected_diagnostic =
       "the cmd is not right\xEF\xBC\x8C"
@@ -41,20 +41,19 @@ void read_state_udp(PageContext& context) {
   options.purpose = "state read";
   const Bytes request = link.build_request(frame::kLinkUdp, mv::code::kState);
   if (const auto reply = exchange_udp(link.udp, link.current_device(), request, options)) {
-    mv::decode_state_reply(*reply, context.multiviewer(), mv::DecodeStatus::Take, mv::DecodeDiagnostics::On);
+    mv::decode_state_reply(*reply, state, mv::DecodeStatus::Take, mv::DecodeDiagnostics::On);
   }
-  context.multiviewer().state_read = 1;
-  context.record_changes().changed(RecordPart::MultiviewerSettings);
+  state.state_read = 1;
+  changes.changed(RecordPart::MultiviewerSettings);
 }
 
-void read_state_serial(PageContext& context) {
-  LinkSession& link = context.m_link;
+void read_state_serial(LinkSession& link, MultiviewerState& state, RecordChanges& changes) {
   if (!link.com.is_open()) return;
   const Bytes request = link.build_request(frame::kLinkSerial, mv::code::kState);
   exchange_serial(link.com, link.reassembly, request, link.scanner_targets(), mv::kStateWindowSerialMs, {},
                   "state read");
-  context.multiviewer().state_read = 1;
-  context.record_changes().changed(RecordPart::MultiviewerSettings);
+  state.state_read = 1;
+  changes.changed(RecordPart::MultiviewerSettings);
 }
 
 // False, with a diagnostic, when the current entry's address is no place to
@@ -71,25 +70,24 @@ bool udp_target_usable(const LinkSession& link, const char* what) {
 
 }  // namespace
 
-bool send(PageContext& context, std::uint8_t command_code, ByteView payload) {
-  return context.m_link.send_command(command_code, payload);
+bool send(LinkSession& link, std::uint8_t command_code, ByteView payload) {
+  return link.send_command(command_code, payload);
 }
 
-bool send_over_udp(PageContext& context, std::uint8_t command_code, ByteView payload) {
-  if (!udp_target_usable(context.m_link, mv::command_name(command_code).c_str())) return false;
-  return context.m_link.send_command(command_code, payload, true);
+bool send_over_udp(LinkSession& link, std::uint8_t command_code, ByteView payload) {
+  if (!udp_target_usable(link, mv::command_name(command_code).c_str())) return false;
+  return link.send_command(command_code, payload, true);
 }
 
-void read_state(PageContext& context) {
-  if (context.m_link.m_eState == connection_mode::kSerial) {
-    read_state_serial(context);
+void read_state(LinkSession& link, MultiviewerState& state, RecordChanges& changes) {
+  if (link.m_eState == connection_mode::kSerial) {
+    read_state_serial(link, state, changes);
   } else {
-    read_state_udp(context);
+    read_state_udp(link, state, changes);
   }
 }
 
-void poll_status(PageContext& context) {
-  LinkSession& link = context.m_link;
+void poll_status(LinkSession& link, MultiviewerState& state, RecordChanges& changes) {
   UdpExchangeOptions options = code_rule(mv::code::kStatus, mv::kStatusWindowMs);
   options.log_received_length = true;
   options.start_window_after_send = true;
@@ -104,8 +102,8 @@ void poll_status(PageContext& context) {
       if (const auto status = mv::read_status_reply(*reply)) polled = *status;
     }
   }
-  context.multiviewer().m_window_status = polled;
-  context.record_changes().changed(RecordPart::MultiviewerStatus);
+  state.m_window_status = polled;
+  changes.changed(RecordPart::MultiviewerStatus);
 }
 
-}  // namespace vela::multiviewer_link
+}  // namespace vela::multiviewer_exchanges

@@ -1,26 +1,23 @@
-#include "matrix/matrix_link.h"
+#include "matrix_exchanges.h"
 
 #include "diagnostics.h"
+#include "link_session.h"
 #include "matrix_protocol.h"
-#include "page_context.h"
 #include "udp_exchange.h"
 
-namespace vela::matrix_link {
+namespace vela::matrix_exchanges {
 
-bool text_carrier_ready(const PageContext& context) {
-  const LinkSession& link = context.m_link;
+bool text_carrier_ready(const LinkSession& link) {
   return link.m_eState != connection_mode::kSerial || link.com.is_open();
 }
 
-bool send_text(PageContext& context, const std::string& text) {
-  LinkSession& link = context.m_link;
+bool send_text(LinkSession& link, const std::string& text) {
   const ByteView bytes(reinterpret_cast<const std::uint8_t*>(text.data()), text.size());
   if (link.m_eState == connection_mode::kSerial) return link.send_serial_bytes(bytes);
   return link.send_udp_frame(bytes, matrix::kTextPauseMs);
 }
 
-void query_lock(PageContext& context) {
-  LinkSession& link = context.m_link;
+bool query_lock(LinkSession& link, MatrixState& state) {
   UdpExchangeOptions options;
   options.rule = ReplyRule::Framing;
   options.window_ms = matrix::kLockWindowMs;
@@ -35,13 +32,15 @@ void query_lock(PageContext& context) {
   };
   const Bytes request = link.build_request(frame::kLinkUdp, matrix::code::kLockQuery);
   if (const auto reply = exchange_udp(link.udp, link.current_device(), request, options)) {
-    context.matrix().m_matrix_btn_lock = *matrix::read_lock_reply(*reply);
-    diag(" m_p_glo_main_set_or_get_dlg->m_matrix_btn_lock %d\n", context.matrix().m_matrix_btn_lock);
+    state.m_matrix_btn_lock = *matrix::read_lock_reply(*reply);
+    diag(" m_p_glo_main_set_or_get_dlg->m_matrix_btn_lock %d\n", state.m_matrix_btn_lock);
+    return true;
   }
+  return false;
 }
 
-void set_lock(PageContext& context, std::uint8_t value) {
-  context.m_link.send_command(matrix::code::kLockSet, matrix::lock_payload(value), /*udp_only=*/true);
+void set_lock(LinkSession& link, std::uint8_t value) {
+  link.send_command(matrix::code::kLockSet, matrix::lock_payload(value), /*udp_only=*/true);
 }
 
-}  // namespace vela::matrix_link
+}  // namespace vela::matrix_exchanges

@@ -5,20 +5,21 @@
 #include <cstdint>
 
 #include "frame.h"
+#include "switcher_state.h"
 
 namespace vela {
 
-class PageContext;
+class LinkSession;
 
-namespace switcher_link {
+namespace switcher_exchanges {
 
 // Sends one switcher command to the current device, then pauses 10 ms.
 // Nothing is received; a send that cannot leave changes nothing else.
-void send(PageContext& context, std::uint8_t command_code, ByteView payload = {});
+void send(LinkSession& link, std::uint8_t command_code, ByteView payload = {});
 
 // Sends camera `camera_index`'s (0..10) stored name and waits up to 500 ms
 // for the switcher's acknowledgement, reported as a diagnostic line.
-void send_camera_name(PageContext& context, int camera_index);
+void send_camera_name(LinkSession& link, const CameraNames& names, int camera_index);
 
-}  // namespace switcher_link
+}  // namespace switcher_exchanges
 }  // namespace vela
