@@ -34,13 +34,15 @@ bool query_lock(LinkSession& link, MatrixState& state) {
   if (const auto reply = exchange_udp(link.udp, link.current_device(), request, options)) {
     state.m_matrix_btn_lock = *matrix::read_lock_reply(*reply);
     diag(" m_p_glo_main_set_or_get_dlg->m_matrix_btn_lock %d\n", state.m_matrix_btn_lock);
+    state.lock_origin.confirm();
     return true;
   }
+  state.lock_origin.forget();
   return false;
 }
 
-void set_lock(LinkSession& link, std::uint8_t value) {
-  link.send_command(matrix::code::kLockSet, matrix::lock_payload(value), /*udp_only=*/true);
+bool set_lock(LinkSession& link, std::uint8_t value) {
+  return link.send_command(matrix::code::kLockSet, matrix::lock_payload(value), /*udp_only=*/true);
 }
 
 }  // namespace vela::matrix_exchanges

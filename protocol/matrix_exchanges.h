@@ -27,8 +27,8 @@ bool send_text(LinkSession& link, const std::string& text);
 // whole reply comes within the window). True when the device's lock came.
 bool query_lock(LinkSession& link, MatrixState& state);
 
-// Sends the new lock value; nothing is awaited.
-void set_lock(LinkSession& link, std::uint8_t value);
+// Sends the new lock value; nothing is awaited. True when the frame left.
+bool set_lock(LinkSession& link, std::uint8_t value);
 
 }  // namespace matrix_exchanges
 }  // namespace vela

@@ -40,6 +40,9 @@ void read_state_udp(LinkSession& link, MultiviewerState& state, RecordChanges& c
   options.decodable = whole_reply_of(mv::state_reply::kFrameLength, "state");
   options.purpose = "state read";
   const Bytes request = link.build_request(frame::kLinkUdp, mv::code::kState);
+  // Only a reply decoded now makes the record known again.
+  state.settings_origin.forget();
+  state.status_origin.forget();
   if (const auto reply = exchange_udp(link.udp, link.current_device(), request, options)) {
     mv::decode_state_reply(*reply, state, mv::DecodeStatus::Take, mv::DecodeDiagnostics::On);
   }
@@ -50,6 +53,8 @@ void read_state_udp(LinkSession& link, MultiviewerState& state, RecordChanges& c
 void read_state_serial(LinkSession& link, MultiviewerState& state, RecordChanges& changes) {
   if (!link.com.is_open()) return;
   const Bytes request = link.build_request(frame::kLinkSerial, mv::code::kState);
+  // The reply scanner's decoder confirms the settings if a reply comes.
+  state.settings_origin.forget();
   exchange_serial(link.com, link.reassembly, request, link.scanner_targets(), mv::kStateWindowSerialMs, {},
                   "state read");
   state.state_read = 1;
@@ -96,13 +101,23 @@ void poll_status(LinkSession& link, MultiviewerState& state, RecordChanges& chan
   // The lamps the device last confirmed stay on show while the poll waits
   // (the window paints meanwhile); an unanswered poll clears them after.
   WindowStatus polled{};
+  bool answered = false;
   if (udp_target_usable(link, "status poll")) {
     const Bytes request = link.build_request(frame::kLinkUdp, mv::code::kStatus);
     if (const auto reply = exchange_udp(link.udp, link.current_device(), request, options)) {
-      if (const auto status = mv::read_status_reply(*reply)) polled = *status;
+      if (const auto status = mv::read_status_reply(*reply)) {
+        polled = *status;
+        answered = true;
+      }
     }
   }
   state.m_window_status = polled;
+  // Cleared lamps of an unanswered poll are not what the device reported.
+  if (answered) {
+    state.status_origin.confirm();
+  } else {
+    state.status_origin.forget();
+  }
   changes.changed(RecordPart::MultiviewerStatus);
 }
 

@@ -17,14 +17,17 @@ using Recomputation = void (*)(MultiviewerState&);
 void switch_display(LinkSession& link, MultiviewerState& state, RecordChanges& changes, std::uint8_t command_code,
                     DisplaySetter store, Recomputation recompute, std::uint8_t value) {
   (state.*store)(value);
-  if (multiviewer_exchanges::send(link, command_code, mv::switch_payload(value))) recompute(state);
+  if (multiviewer_exchanges::send(link, command_code, mv::switch_payload(value))) {
+    recompute(state);
+    state.settings_origin.mark_sent();
+  }
   changes.changed(RecordPart::MultiviewerSettings);
 }
 
 void set_setting(LinkSession& link, MultiviewerState& state, RecordChanges& changes,
                  std::uint8_t MultiviewerSettings::*field, std::uint8_t command_code, std::uint8_t value) {
   state.m_all_16_view_page_data.*field = value;
-  multiviewer_exchanges::send(link, command_code, mv::switch_payload(value));
+  if (multiviewer_exchanges::send(link, command_code, mv::switch_payload(value))) state.settings_origin.mark_sent();
   changes.changed(RecordPart::MultiviewerSettings);
 }
 
@@ -43,6 +46,7 @@ void send_layout(LinkSession& link, MultiviewerState& state, RecordChanges& chan
     mv::recompute_label_boxes(state);
     mv::recompute_resolution_boxes(state);
     mv::recompute_meter_boxes(state);
+    state.settings_origin.mark_sent();
   }
   state.m_cur_window_count = layout->code;
   diag("m_p_glo_main_set_or_get_dlg->m_cur_window_count = %d \n ", state.m_cur_window_count);
@@ -53,7 +57,9 @@ void set_output_resolution(LinkSession& link, MultiviewerState& state, RecordCha
   state.m_all_16_view_page_data.resolution_type = static_cast<std::uint8_t>(position);
   const std::optional<mv::ResolutionEntry> resolution = mv::resolution_at(position);
   if (resolution) {
-    multiviewer_exchanges::send(link, mv::code::kOutputResolution, mv::output_resolution_payload(resolution->code));
+    if (multiviewer_exchanges::send(link, mv::code::kOutputResolution, mv::output_resolution_payload(resolution->code))) {
+      state.settings_origin.mark_sent();
+    }
   }
   changes.changed(RecordPart::MultiviewerSettings);
 }

@@ -127,6 +127,6 @@ void MatrixRoutingTab::toggle_lock() {
   const std::uint8_t value = state.m_matrix_btn_lock == 0 ? 1 : 0;
   m_buttons[kLock]->set_bitmap(lock_picture(value));
   state.m_matrix_btn_lock = value;
-  vela::matrix_exchanges::set_lock(context.m_link, value);
+  if (vela::matrix_exchanges::set_lock(context.m_link, value)) state.lock_origin.mark_sent();
   vela::diag(" m_p_glo_main_set_or_get_dlg->m_matrix_btn_lock %d\n", value);
 }

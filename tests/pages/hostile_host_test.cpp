@@ -38,6 +38,14 @@ std::string multiviewer_record(const PageContext& c) {
   return r;
 }
 
+// What the device reported, without where it came from (which carries the
+// time of the read).
+std::string rk2207_record(const PageContext& c) {
+  const Rk2207State& s = c.rk2207();
+  return bytes_of(s.show_mode) + bytes_of(s.output_format) + bytes_of(s.frame_colour_selector) +
+         bytes_of(s.pip_child_ch) + bytes_of(s.loop_state) + bytes_of(s.signal_status);
+}
+
 struct HostileCase {
   const char* what;
   std::uint8_t type;
@@ -63,7 +71,7 @@ const std::vector<HostileCase>& cases() {
        [](const PageContext& c) { return bytes_of(c.multiviewer().m_window_status); }, true},
       {"RK2207 state read", device_type::kRk2207, "state read",
        [](PageContext& c) { rk2207_exchanges::read_state(c.m_link, c.rk2207()); },
-       [](const PageContext& c) { return bytes_of(c.rk2207()); }, true},
+       rk2207_record, true},
       {"matrix lock read", device_type::kMatrix, "lock read",
        [](PageContext& c) { matrix_exchanges::query_lock(c.m_link, c.matrix()); },
        [](const PageContext& c) { return bytes_of(c.matrix().m_matrix_btn_lock); }, false},

@@ -68,8 +68,10 @@ TEST_F(DeviceExchanges, TheMatrixLockReadTakesTheLockFromAReplyAndKeepsItWithout
     LinkSession& session = connect(device_type::kMatrix, {{matrix::code::kLockQuery, c.replies}});
     MatrixState state;
     state.m_matrix_btn_lock = c.before;
+    state.lock_origin.confirm();
     EXPECT_EQ(matrix_exchanges::query_lock(session, state), c.taken);
     EXPECT_EQ(state.m_matrix_btn_lock, c.after);
+    EXPECT_EQ(state.lock_origin.known(), c.taken) << "a lock kept without a reply is no longer known";
     if (!c.replies.empty()) {
       EXPECT_EQ(first_request(), kQuery);
     }
@@ -106,8 +108,12 @@ TEST_F(DeviceExchanges, TheMultiviewerStateReadFillsTheRecordAndAnnouncesTheSett
     MultiviewerState state;
     state.m_cur_window_count = 4;
     state.m_window_label.fill(u"old");
+    state.settings_origin.confirm();
     NoticeRecord notices;
     multiviewer_exchanges::read_state(session, state, notices.changes);
+    // A read that was asked and failed leaves the values but not their
+    // standing; a read never asked changes nothing.
+    EXPECT_EQ(state.settings_origin.known(), c.filled || c.notices.empty());
     EXPECT_EQ(state.m_cur_window_count, c.filled ? 9 : 4);
     EXPECT_EQ(state.m_all_16_view_page_data.lock_state, c.filled ? 1 : 0);
     EXPECT_EQ(state.m_window_label[2], c.filled ? u"CAM C" : u"old");
@@ -142,9 +148,11 @@ TEST_F(DeviceExchanges, TheStatusPollShowsOnlyWhatTheDeviceAnsweredNow) {
     LinkSession& session = connect(device_type::kMultiviewer16, {{mv::code::kStatus, c.replies}});
     MultiviewerState state;
     state.m_window_status = all_lit;
+    state.status_origin.confirm();
     NoticeRecord notices;
     multiviewer_exchanges::poll_status(session, state, notices.changes);
     EXPECT_EQ(state.m_window_status, c.after);
+    EXPECT_EQ(state.status_origin.known(), c.after == lit) << "cleared lamps are not a report";
     EXPECT_EQ(notices.parts, std::vector<RecordPart>{RecordPart::MultiviewerStatus});
   }
 }

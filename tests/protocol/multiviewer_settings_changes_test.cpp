@@ -137,6 +137,7 @@ TEST_F(MultiviewerSettingsChanges, EachAnnouncesTheSettingsAfterItsFrameLeft) {
     const AtNotice seen = run(c.change, state, true);
     EXPECT_EQ(seen.notices, 1);
     EXPECT_EQ(seen.frame, c.frame);
+    EXPECT_EQ(seen.state.settings_origin.origin(), Origin::Sent) << "the panel's own value, not read back";
     c.check(seen.state, true);
   }
 }
@@ -152,6 +153,7 @@ TEST_F(MultiviewerSettingsChanges, AChangeThatCouldNotLeaveIsStoredAndAnnouncedW
     const AtNotice seen = run(c.change, state, false);
     EXPECT_EQ(seen.notices, 1);
     EXPECT_EQ(seen.frame, "none");
+    EXPECT_FALSE(seen.state.settings_origin.known()) << "a value that never left is not the device's";
     c.check(seen.state, false);
   }
 }
