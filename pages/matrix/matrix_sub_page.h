@@ -4,20 +4,12 @@
 // separators drawn as grooves.
 #include "sub_page.h"
 
-class MatrixPage;
-
 namespace vela {
 
 class MatrixSubPageBase : public SubPage {
   Q_OBJECT
  public:
-  MatrixSubPageBase(MatrixPage* page, int template_id, int background_bitmap, int group_box_id);
-
- protected:
-  MatrixPage* page() const { return m_page; }
-
- private:
-  MatrixPage* m_page;
+  MatrixSubPageBase(PageContext& context, QWidget* parent, int template_id, int background_bitmap, int group_box_id);
 };
 
 }  // namespace vela
