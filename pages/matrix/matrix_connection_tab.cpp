@@ -59,8 +59,8 @@ static_assert(MatrixConnectionTab::kSerialPortIndex == vela::SerialConnection::k
 
 }  // namespace
 
-MatrixConnectionTab::MatrixConnectionTab(MatrixPage* page)
-    : MatrixSubPageBase(page, kTemplateId, bitmap::setting_background, kGroupBoxId) {
+MatrixConnectionTab::MatrixConnectionTab(vela::PageContext& context, QWidget* parent)
+    : MatrixSubPageBase(context, parent, kTemplateId, bitmap::setting_background, kGroupBoxId) {
   set_separator_lines({QLine(kSeparatorLeft, kNetworkBandTop, kSeparatorRight, kNetworkBandTop),
                        QLine(kSeparatorLeft, kSerialBandTop, kSeparatorRight, kSerialBandTop)});
   // The tab connects quietly: no console line for its steps.

@@ -22,7 +22,7 @@ class MatrixConnectionTab : public vela::MatrixSubPageBase {
   static constexpr int kLanPortIndex = 0;
   static constexpr int kSerialPortIndex = 1;
 
-  explicit MatrixConnectionTab(MatrixPage* page);
+  MatrixConnectionTab(vela::PageContext& context, QWidget* parent);
 
   bool connected() const;
   QComboBox* mode_list() const { return m_mode_list; }

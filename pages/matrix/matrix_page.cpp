@@ -145,8 +145,8 @@ void MatrixPage::select_tab(int t) {
 }
 
 QWidget* MatrixPage::create_sub_page(int t) {
-  if (t == kSettingTab) return new MatrixConnectionTab(this);
-  return new MatrixRoutingTab(this);
+  if (t == kSettingTab) return new MatrixConnectionTab(m_context, this);
+  return new MatrixRoutingTab(m_context, *this, this);
 }
 
 void MatrixPage::close_page() {

@@ -8,11 +8,12 @@
 #include <cstdint>
 
 #include "device_page.h"
+#include "matrix/matrix_outputs_view.h"
 #include "matrix_state.h"
 
 class SkinButton;
 
-class MatrixPage : public vela::DevicePage {
+class MatrixPage : public vela::DevicePage, public vela::MatrixOutputsView {
   Q_OBJECT
  public:
   static constexpr int kTemplateId = 206;
@@ -34,8 +35,8 @@ class MatrixPage : public vela::DevicePage {
 
   // Output key j turns green when the routing table gives it `input`,
   // grey otherwise; the input keys stay as they are.
-  void redraw_outputs(std::uint8_t input);
-  void show_input(int n, bool selected);
+  void redraw_outputs(std::uint8_t input) override;
+  void show_input(int n, bool selected) override;
 
   void close_page() override;
 

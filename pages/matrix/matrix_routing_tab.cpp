@@ -3,8 +3,8 @@
 #include "skin_button.h"
 #include "control_id.h"
 #include "diagnostics.h"
-#include "matrix/matrix_page.h"
 #include "matrix/matrix_bitmaps.h"
+#include "matrix/matrix_outputs_view.h"
 #include "matrix_exchanges.h"
 #include "matrix_protocol.h"
 #include "page_context.h"
@@ -40,11 +40,10 @@ bool ready_to_send(const vela::PageContext& context) {
 
 }  // namespace
 
-MatrixRoutingTab::MatrixRoutingTab(MatrixPage* page)
-    : MatrixSubPageBase(page, kTemplateId, bitmap::control_background, kGroupBoxId) {
+MatrixRoutingTab::MatrixRoutingTab(vela::PageContext& context, vela::MatrixOutputsView& outputs, QWidget* parent)
+    : MatrixSubPageBase(context, parent, kTemplateId, bitmap::control_background, kGroupBoxId), m_outputs(outputs) {
   create_controls();
-  const vela::PageContext* context = &m_context;
-  { m_buttons[kLock]->set_bitmap(lock_picture(context->matrix().m_matrix_btn_lock)); }
+  m_buttons[kLock]->set_bitmap(lock_picture(context.matrix().m_matrix_btn_lock));
 }
 
 void MatrixRoutingTab::create_controls() {
@@ -104,7 +103,7 @@ void MatrixRoutingTab::one_to_all() {
   state.m_matrix_route.fill(state.m_matrix_input);
   vela::matrix_exchanges::send_text(context.m_link, text);
   vela::diag("send data ok \n");
-  page()->redraw_outputs(state.m_matrix_input);
+  m_outputs.redraw_outputs(state.m_matrix_input);
 }
 
 void MatrixRoutingTab::one_to_one() {
@@ -116,8 +115,8 @@ void MatrixRoutingTab::one_to_one() {
   if (!ready_to_send(context)) return;
   for (int j = 1; j <= vela::matrix::kOutputCount; ++j) state.m_matrix_route[j - 1] = static_cast<std::uint8_t>(j);
   vela::matrix_exchanges::send_text(context.m_link, vela::matrix::kOneToOneText);
-  page()->show_input(state.m_matrix_input, false);
-  page()->redraw_outputs(0);
+  m_outputs.show_input(state.m_matrix_input, false);
+  m_outputs.redraw_outputs(0);
   state.m_matrix_input = 0;
 }
 

@@ -5,6 +5,10 @@
 
 #include "matrix/matrix_sub_page.h"
 
+namespace vela {
+class MatrixOutputsView;
+}
+
 class SkinButton;
 
 class MatrixRoutingTab : public vela::MatrixSubPageBase {
@@ -13,7 +17,8 @@ class MatrixRoutingTab : public vela::MatrixSubPageBase {
   static constexpr int kTemplateId = 210;
   enum Action { kOneToAll, kOneToOne, kLock, kApply, kActionCount };
 
-  explicit MatrixRoutingTab(MatrixPage* page);
+  // Redraws the keys of `outputs` after a routing action.
+  MatrixRoutingTab(vela::PageContext& context, vela::MatrixOutputsView& outputs, QWidget* parent);
 
   SkinButton* action_button(Action action) const { return m_buttons[action]; }
 
@@ -25,5 +30,6 @@ class MatrixRoutingTab : public vela::MatrixSubPageBase {
   void toggle_lock();
   void apply();
 
+  vela::MatrixOutputsView& m_outputs;
   std::array<SkinButton*, kActionCount> m_buttons{};
 };

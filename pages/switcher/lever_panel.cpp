@@ -13,8 +13,9 @@
 #include "lever_link.h"
 #include "lever_rules.h"
 #include "page_context.h"
-#include "switcher/switcher_page.h"
 #include "switcher/switcher_bitmaps.h"
+#include "switcher/switcher_keys.h"
+#include "switcher/switcher_page_host.h"
 #include "switcher_exchanges.h"
 #include "switcher_protocol.h"
 
@@ -40,8 +41,8 @@ class DurationValidator : public QValidator {
 
 }  // namespace
 
-LeverPanel::LeverPanel(SwitcherPage& page, QLineEdit& duration_edit)
-    : QObject(&page), m_page(page), m_duration_edit(duration_edit) {
+LeverPanel::LeverPanel(QWidget& page, PageContext& context, SwitcherLeverHost& host, QLineEdit& duration_edit)
+    : QObject(&page), m_context(context), m_host(host), m_duration_edit(duration_edit) {
   m_lever = new BitmapSlider(&page);
   set_control_id(m_lever, kLeverId);
   m_lever->move(kLeverAt);
@@ -54,7 +55,7 @@ LeverPanel::LeverPanel(SwitcherPage& page, QLineEdit& duration_edit)
   m_lever->installEventFilter(this);
   connect(m_lever, &BitmapSlider::notified, this, &LeverPanel::on_notified);
   connect(m_lever, &BitmapSlider::clicked, this, [this] {
-    if (SkinButton* ftb = m_page.button(switcher_keys::kFtbId)) ftb->setFocus(Qt::OtherFocusReason);
+    if (SkinButton* ftb = m_host.button(switcher_keys::kFtbId)) ftb->setFocus(Qt::OtherFocusReason);
   });
   connect(m_lever, &BitmapSlider::position_changed, this, [this](int position) {
     if (m_worker) m_worker->set_position(position);
@@ -97,7 +98,7 @@ void LeverPanel::stop_worker() {
 
 std::uint8_t LeverPanel::direction() const {
   if (m_worker) return m_worker->direction();
-  return m_page.context().switcher().transition_direction;
+  return m_context.switcher().transition_direction;
 }
 
 bool LeverPanel::eventFilter(QObject* watched, QEvent* event) {
@@ -118,7 +119,7 @@ void LeverPanel::on_press() {
   const int position = m_lever->get_pos();
   const std::uint8_t d = direction();
   diag("mouse down,pos = %d,direction = %d \n", position, d);
-  PageContext* context = &m_page.context();
+  PageContext* context = &m_context;
   const std::array<std::uint8_t, 2> payload{d, lever::press_value(position, d)};
   switcher_exchanges::send(context->m_link, command::kTransitionPosition, payload);
 }
@@ -126,7 +127,7 @@ void LeverPanel::on_press() {
 void LeverPanel::on_notified(int message, int, int position) {
   if (message != BitmapSlider::kPositionMoving) return;
   // The record keeps the lever position itself, as the Auto steps do.
-  m_page.context().switcher().transition_position = static_cast<std::uint8_t>(position);
+  m_context.switcher().transition_position = static_cast<std::uint8_t>(position);
 }
 
 void LeverPanel::on_duration_entered() {
@@ -134,19 +135,19 @@ void LeverPanel::on_duration_entered() {
 }
 
 void LeverPanel::on_auto() {
-  PageContext* context = &m_page.context();
+  PageContext* context = &m_context;
   switcher_exchanges::send(context->m_link, command::kAutoTransition);
   SwitcherState& state = context->switcher();
   state.transition_position = static_cast<std::uint8_t>(m_lever->get_pos());
   diag("auto beign pos  = %d \n ", state.transition_position);
   m_auto_timer.start(lever::auto_period_ms(lever::duration_ms(m_duration_edit.text().toStdString())));
   state.transition_running = 1;
-  m_page.show_record();
+  m_host.show_record();
   diag("move over\n");
 }
 
 void LeverPanel::on_auto_tick() {
-  PageContext* context = &m_page.context();
+  PageContext* context = &m_context;
   SwitcherState& state = context->switcher();
   const int next = lever::auto_step(m_lever->get_pos(), direction());
   state.transition_position = static_cast<std::uint8_t>(next);
@@ -156,7 +157,7 @@ void LeverPanel::on_auto_tick() {
     diag("last get pos %d \n", m_lever->get_pos());
   } else if (state.transition_running != 1) {
     state.transition_running = 1;
-    m_page.show_record();
+    m_host.show_record();
   }
 }
 
@@ -179,14 +180,14 @@ void LeverPanel::apply_reports() {
   // Stopping again as the page goes finds nothing to apply, and must not
   // reach the page, which is no longer whole then.
   if (reports.empty()) return;
-  SwitcherState& state = m_page.context().switcher();
+  SwitcherState& state = m_context.switcher();
   for (const LeverEvent& event : reports) {
     state.transition_running = event.kind == LeverEvent::Kind::Started ? 1 : 0;
     state.transition_direction = event.direction;
     if (event.kind == LeverEvent::Kind::Completed) {
-      m_page.swap_program_preview();
+      m_host.swap_program_preview();
     } else {
-      m_page.show_record();
+      m_host.show_record();
     }
   }
 }

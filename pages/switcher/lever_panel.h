@@ -13,12 +13,13 @@
 #include "lever_worker.h"
 
 class BitmapSlider;
-class SwitcherPage;
 class QLineEdit;
+class QWidget;
 
 namespace vela {
 
 class PageContext;
+class SwitcherLeverHost;
 
 class LeverPanel : public QObject {
   Q_OBJECT
@@ -26,7 +27,9 @@ class LeverPanel : public QObject {
   static constexpr int kLeverId = 1160;
   static constexpr int kAutoTimerId = 1;
 
-  LeverPanel(SwitcherPage& page, QLineEdit& duration_edit);
+  // The lever on `page`, working on `context`; `host` is the same page,
+  // redrawn as transitions start and end.
+  LeverPanel(QWidget& page, PageContext& context, SwitcherLeverHost& host, QLineEdit& duration_edit);
   ~LeverPanel() override;
 
   BitmapSlider* lever() const { return m_lever; }
@@ -57,7 +60,8 @@ class LeverPanel : public QObject {
   void report(const LeverEvent& event);
   void apply_reports();
 
-  SwitcherPage& m_page;
+  PageContext& m_context;
+  SwitcherLeverHost& m_host;
   QLineEdit& m_duration_edit;
   BitmapSlider* m_lever = nullptr;
   QTimer m_auto_timer;

@@ -100,12 +100,12 @@ void SwitcherPage::create_controls() {
   // The keys take no focus either: a click puts the operator in the field.
   m_duration_edit->setFocusPolicy(Qt::ClickFocus);
   m_duration_edit->setStyleSheet(duration_edit_style());
-  m_lever_panel = new vela::LeverPanel(*this, *m_duration_edit);
+  m_lever_panel = new vela::LeverPanel(*this, m_context, *this, *m_duration_edit);
   auto* area = new QWidget(this);
   vela::set_control_id(area, kSettingsAreaId);
   area->setGeometry(kSettingsArea);
   area->setAttribute(Qt::WA_TransparentForMouseEvents);
-  m_shortcuts = new vela::SwitcherShortcuts(*this);
+  m_shortcuts = new vela::SwitcherShortcuts(*this, *this);
 }
 
 void SwitcherPage::open_with(vela::PageContext& context) {

@@ -11,6 +11,7 @@
 #include "switcher_bus_rules.h"
 #include "switcher_state.h"
 #include "switcher/switcher_keys.h"
+#include "switcher/switcher_page_host.h"
 
 class SkinButton;
 class QDialog;
@@ -22,7 +23,7 @@ class PageContext;
 class SwitcherShortcuts;
 }  // namespace vela
 
-class SwitcherPage : public vela::DevicePage {
+class SwitcherPage : public vela::DevicePage, public vela::SwitcherLeverHost {
   Q_OBJECT
  public:
   static constexpr int kTemplateId = 237;
@@ -39,9 +40,9 @@ class SwitcherPage : public vela::DevicePage {
   ~SwitcherPage() override;
 
   // The page's key with control id `id`; nullptr for any other id.
-  SkinButton* button(int id) const;
+  SkinButton* button(int id) const override;
   // The key of source `source` (1..8, 12) on the program or the preview bus.
-  SkinButton* bus_button(bool program_bus, std::uint8_t source) const;
+  SkinButton* bus_button(bool program_bus, std::uint8_t source) const override;
   vela::SwitcherShortcuts* shortcuts() const { return m_shortcuts; }
   QWidget* settings_sub_page() const { return m_settings_sub_page; }
   QDialog* configuration_dialog() const { return m_configuration_dialog; }
@@ -54,11 +55,11 @@ class SwitcherPage : public vela::DevicePage {
   void show_settings_sub_page(vela::SettingsSubPage kind);
   // After Cut and at the end of a transition: program and preview change
   // places, without a command.
-  void swap_program_preview();
+  void swap_program_preview() override;
   // One FTB blink: the normal and the lit picture in turn.
   void on_ftb_blink();
   // Every key's picture from the record (FTB while it blinks excepted).
-  void show_record();
+  void show_record() override;
 
   void close_page() override;
   void stop_senders() override;

@@ -8,7 +8,7 @@
 #include "skin_paint.h"
 #include "skin_style.h"
 #include "skin_text.h"
-#include "switcher/switcher_shortcuts.h"
+#include "switcher/switcher_shortcut_table.h"
 
 namespace vela {
 namespace {

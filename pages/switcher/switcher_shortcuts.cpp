@@ -10,7 +10,8 @@
 #include <QTextEdit>
 
 #include "skin_button.h"
-#include "switcher/switcher_page.h"
+#include "switcher/switcher_keys.h"
+#include "switcher/switcher_page_host.h"
 #include "switcher/switcher_shortcut_overlay.h"
 
 namespace vela {
@@ -26,7 +27,7 @@ bool text_field_has_focus() {
   return combo != nullptr && combo->isEditable();
 }
 
-SwitcherShortcuts::SwitcherShortcuts(SwitcherPage& page) : QObject(&page), m_page(page) {
+SwitcherShortcuts::SwitcherShortcuts(QWidget& page, const SwitcherKeyHost& keys) : QObject(&page), m_page(page) {
   m_overlay = new SwitcherShortcutOverlay(&page);
   for (const SwitcherShortcut& shortcut : kSwitcherShortcuts) {
     switch (shortcut.target) {
@@ -35,16 +36,14 @@ SwitcherShortcuts::SwitcherShortcuts(SwitcherPage& page) : QObject(&page), m_pag
         for (int n = 0; n < kBusShortcutCount; ++n) {
           const auto source = static_cast<std::uint8_t>(n + 1);
           bind(QKeySequence(QKeyCombination(shortcut.modifiers, Qt::Key(shortcut.key + n))),
-               m_page.bus_button(shortcut.target == SwitcherShortcut::Target::Program, source));
+               keys.bus_button(shortcut.target == SwitcherShortcut::Target::Program, source));
         }
         break;
       case SwitcherShortcut::Target::Cut:
-        bind(QKeySequence(QKeyCombination(shortcut.modifiers, shortcut.key)),
-             m_page.button(SwitcherPage::kCutId));
+        bind(QKeySequence(QKeyCombination(shortcut.modifiers, shortcut.key)), keys.button(switcher_keys::kCutId));
         break;
       case SwitcherShortcut::Target::Auto:
-        bind(QKeySequence(QKeyCombination(shortcut.modifiers, shortcut.key)),
-             m_page.button(SwitcherPage::kAutoId));
+        bind(QKeySequence(QKeyCombination(shortcut.modifiers, shortcut.key)), keys.button(switcher_keys::kAutoId));
         break;
     }
   }
