@@ -127,7 +127,7 @@ void ConnectionDialog::on_mode_selected(int index) {
 void ConnectionDialog::on_change_ip() {
   vela::PageContext* main = &m_context;
   vela::LinkSession& link = main->m_link;
-  if (link.m_eState != vela::connection_mode::kSerial && link.device_count == 0) return;
+  if (link.m_connection_mode != vela::connection_mode::kSerial && link.device_count == 0) return;
   main->m_set_address_payload.fill(0);
   const auto address = m_address->address();
   std::copy(address.begin(), address.end(), main->m_set_address_payload.begin());

@@ -73,10 +73,10 @@ MainWindow::~MainWindow() {
   // The page and the dialog go before the context they point at; the
   // page's senders end before the socket they send on closes.
   close_command_socket();
-  delete m_p_mian_show_dlg;
-  m_p_mian_show_dlg = nullptr;
-  delete m_pSetConfigure;
-  m_pSetConfigure = nullptr;
+  delete m_device_page;
+  m_device_page = nullptr;
+  delete m_connection_dialog;
+  m_connection_dialog = nullptr;
   m_link.com.close();
 }
 
@@ -149,7 +149,7 @@ void MainWindow::on_device_list_choice(int index) {
   // In network mode only the entries the search filled are devices: the line
   // "No Device Found" stands for none and must not open a page for an empty
   // table entry.
-  const bool network = m_link.m_eState == vela::connection_mode::kNetwork;
+  const bool network = m_link.m_connection_mode == vela::connection_mode::kNetwork;
   if (index >= 0 && network && index >= m_link.device_count) index = -1;
   m_link.m_device_index = static_cast<std::int8_t>(index);
   select_device();

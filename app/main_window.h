@@ -61,8 +61,8 @@ class MainWindow : public QDialog, public vela::PageContext {
   void show_configure();
 
   // Shell fields (the link and the state records are the page context's).
-  vela::DevicePage* m_p_mian_show_dlg = nullptr;
-  ConnectionDialog* m_pSetConfigure = nullptr;
+  vela::DevicePage* m_device_page = nullptr;
+  ConnectionDialog* m_connection_dialog = nullptr;
   QRect m_page_area;
 
   QComboBox* device_list() const { return m_device_list; }

@@ -8,13 +8,13 @@ constexpr QPoint kConfigureOffset(340, 100);
 }
 
 void MainWindow::show_configure() {
-  if (m_pSetConfigure == nullptr) {
+  if (m_connection_dialog == nullptr) {
     vela::diag("m_pSetConfigure = null \n");
-    m_pSetConfigure = new ConnectionDialog(*this, this);
-    m_pSetConfigure->move(frameGeometry().topLeft() + kConfigureOffset);
-    m_pSetConfigure->resize(ConnectionDialog::kWidth, ConnectionDialog::kHeight);
+    m_connection_dialog = new ConnectionDialog(*this, this);
+    m_connection_dialog->move(frameGeometry().topLeft() + kConfigureOffset);
+    m_connection_dialog->resize(ConnectionDialog::kWidth, ConnectionDialog::kHeight);
   }
-  m_pSetConfigure->show();
-  m_pSetConfigure->raise();
-  m_pSetConfigure->activateWindow();
+  m_connection_dialog->show();
+  m_connection_dialog->raise();
+  m_connection_dialog->activateWindow();
 }

@@ -14,8 +14,8 @@
 #include "switcher/switcher_page.h"
 
 void MainWindow::close_current_page() {
-  if (m_p_mian_show_dlg == nullptr) return;
-  vela::DevicePage* page = std::exchange(m_p_mian_show_dlg, nullptr);
+  if (m_device_page == nullptr) return;
+  vela::DevicePage* page = std::exchange(m_device_page, nullptr);
   page->hide();
   page->close_page();
   // The handler that led here may belong to the page: free it once the
@@ -26,7 +26,7 @@ void MainWindow::close_current_page() {
 
 vela::DeviceIdentity MainWindow::chosen_device() const {
   const vela::DeviceEntry& entry = *m_link.current_device();
-  if (m_link.m_eState == vela::connection_mode::kSerial) {
+  if (m_link.m_connection_mode == vela::connection_mode::kSerial) {
     return {entry.type, entry.id, "serial " + m_link.com.port_name()};
   }
   return {entry.type, entry.id, entry.address_text()};
@@ -34,7 +34,7 @@ vela::DeviceIdentity MainWindow::chosen_device() const {
 
 void MainWindow::close_command_socket() {
   // The page's own senders use the socket until they are joined.
-  if (m_p_mian_show_dlg != nullptr) m_p_mian_show_dlg->stop_senders();
+  if (m_device_page != nullptr) m_device_page->stop_senders();
   m_link.udp.close();
 }
 
@@ -67,13 +67,13 @@ void MainWindow::select_device() {
   vela::DeviceEntry& entry = *m_link.current_device();
   m_model_window_count = vela::model_window_count(entry.type);
 
-  if (m_link.m_eState == vela::connection_mode::kSerial) {
+  if (m_link.m_connection_mode == vela::connection_mode::kSerial) {
     vela::diag(" only com \n");
-  } else if (m_link.m_eState != vela::connection_mode::kNetwork) {
+  } else if (m_link.m_connection_mode != vela::connection_mode::kNetwork) {
     vela::diag("com data wrong \n");
     return;
   }
-  const vela::PageChoice choice = vela::choose_page(m_link.m_eState, entry.type, m_link.m_main_com_dev_type);
+  const vela::PageChoice choice = vela::choose_page(m_link.m_connection_mode, entry.type, m_link.m_serial_device_type);
   if (choice.becomes_serial_default) {
     m_link.device_table[0].type = vela::device_type::kLm5530;
     m_link.device_table[0].id = 0x01;
@@ -82,14 +82,14 @@ void MainWindow::select_device() {
 
   // The chosen device's records; what a device choice clears is cleared there.
   use_records_of(chosen_device());
-  matrix().m_matrix_btn_lock = 0;
+  matrix().m_buttons_locked = 0;
   multiviewer().reset_selection_dependent();
 
-  m_p_mian_show_dlg = create_page(choice.kind);
-  if (m_p_mian_show_dlg == nullptr) {
-    vela::diag("m_p_mian_show_dlg is null \n");
+  m_device_page = create_page(choice.kind);
+  if (m_device_page == nullptr) {
+    vela::diag("m_device_page is null \n");
     return;
   }
-  m_p_mian_show_dlg->setGeometry(m_page_area);
-  m_p_mian_show_dlg->show();
+  m_device_page->setGeometry(m_page_area);
+  m_device_page->show();
 }

@@ -21,9 +21,9 @@ QString latin1(const std::string& bytes) {
 }  // namespace
 
 void MainWindow::on_scan() {
-  if (m_link.m_eState == vela::connection_mode::kNetwork) {
+  if (m_link.m_connection_mode == vela::connection_mode::kNetwork) {
     network_search();
-  } else if (m_link.m_eState == vela::connection_mode::kSerial) {
+  } else if (m_link.m_connection_mode == vela::connection_mode::kSerial) {
     serial_search();
   }
 }
@@ -32,7 +32,7 @@ void MainWindow::network_search() {
   vela::diag("net search \n");
   close_command_socket();
   m_link.m_device_index = -1;
-  if (m_p_mian_show_dlg != nullptr) {
+  if (m_device_page != nullptr) {
     close_current_page();
     vela::diag("Init my rect \n");
   }
@@ -71,14 +71,14 @@ void MainWindow::network_search() {
 
 void MainWindow::serial_search() {
   vela::diag("com search \n");
-  if (m_p_mian_show_dlg != nullptr) {
+  if (m_device_page != nullptr) {
     close_current_page();
     vela::diag("Init my rect \n");
   }
   if (m_device_list->count() > 0) m_device_list->clear();
   m_network_note->show_for(m_device_list, -1);
 
-  const vela::SerialSearchResult result = vela::serial_search(m_link.com, m_link.reassembly, m_link.m_main_com_dev_type,
+  const vela::SerialSearchResult result = vela::serial_search(m_link.com, m_link.reassembly, m_link.m_serial_device_type,
                                                               m_link.device_table[0], m_link.last_serial_name);
   vela::report_serial_search(m_status_line->text(), result, m_link.device_table[0], m_link.last_serial_name);
   if (!result.port_open) {

@@ -17,12 +17,12 @@ namespace {
 
 vela::MultiviewerState busy_state() {
   vela::MultiviewerState state;
-  state.m_all_16_view_page_data.mode_type = 6;
+  state.m_settings.mode_type = 6;
   for (int w = 0; w < 16; ++w) {
     state.m_window_label[w] = u"CAM " + std::u16string(1, char16_t(u'A' + w));
-    state.m_all_16_view_page_data.umd_text_color[w] = 7;
-    state.m_all_16_view_page_data.umd_back_color[w] = static_cast<std::uint8_t>(w % 16);
-    state.m_all_16_view_page_data.resolution_back_color[w] = 2;
+    state.m_settings.label_text_colour[w] = 7;
+    state.m_settings.label_back_colour[w] = static_cast<std::uint8_t>(w % 16);
+    state.m_settings.resolution_back_colour[w] = 2;
   }
   state.set_label_display(1);
   state.set_meter_display(1);
@@ -45,7 +45,7 @@ BENCHMARK(ComposePreview)->Unit(benchmark::kMicrosecond);
 // multiviewer's sub-page is not part of it.
 void PaintPage(benchmark::State& bench) {
   vela::PageContext context;
-  context.m_link.m_eState = vela::connection_mode::kSerial;  // closed port: no read-back
+  context.m_link.m_connection_mode = vela::connection_mode::kSerial;  // closed port: no read-back
   context.m_model_window_count = 16;
   context.multiviewer() = busy_state();
   MultiviewerPage page(context, nullptr);

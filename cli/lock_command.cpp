@@ -45,7 +45,7 @@ int run_lock(int argc, char** argv) {
     std::fprintf(stderr, "no lock came from %s\n", args.text("--to").c_str());
     return kExitFailure;
   }
-  std::printf("lock %u\n", state.m_matrix_btn_lock);
+  std::printf("lock %u\n", state.m_buttons_locked);
   return kExitOk;
 }
 

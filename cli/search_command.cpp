@@ -56,7 +56,7 @@ int serial(Arguments& args) {
     std::fprintf(stderr, "cannot open %s at %ld baud\n", path.c_str(), *baud);
     return kExitFailure;
   }
-  const SerialSearchResult result = serial_search(session.com, session.reassembly, session.m_main_com_dev_type,
+  const SerialSearchResult result = serial_search(session.com, session.reassembly, session.m_serial_device_type,
                                                   session.device_table[0], session.last_serial_name);
   session.com.close();
   if (result.name_count <= 0) {

@@ -47,7 +47,7 @@ int run_send(int argc, char** argv) {
       return kExitUsage;
     }
     device.set_address(args.text("--to"));
-    session.m_eState = connection_mode::kNetwork;
+    session.m_connection_mode = connection_mode::kNetwork;
     return sent_or_failure(session.send_command(fields->code, fields->payload));
   }
 
@@ -60,7 +60,7 @@ int run_send(int argc, char** argv) {
     std::fprintf(stderr, "cannot open %s at %ld baud\n", args.text("--serial").c_str(), *baud);
     return kExitFailure;
   }
-  session.m_eState = connection_mode::kSerial;
+  session.m_connection_mode = connection_mode::kSerial;
   const bool sent = session.send_command(fields->code, fields->payload);
   session.com.close();
   return sent_or_failure(sent);

@@ -32,7 +32,7 @@ void check_state_reply(const Bytes& datagram) {
   fuzz::check(decoded == (datagram.size() >= mv::state_reply::kFrameLength), "a reply taken or refused by its size");
   if (!decoded) {
     fuzz::check(state.m_window_label == before.m_window_label && state.m_window_source == before.m_window_source &&
-                    state.m_cur_window_count == before.m_cur_window_count,
+                    state.m_layout_window_count == before.m_layout_window_count,
                 "a refused reply changed the record");
     return;
   }

@@ -33,7 +33,7 @@ bool LinkSession::send_serial_bytes(ByteView bytes) {
 }
 
 bool LinkSession::send_command(std::uint8_t command_code, ByteView payload, bool udp_only) {
-  if (udp_only || m_eState != connection_mode::kSerial) {
+  if (udp_only || m_connection_mode != connection_mode::kSerial) {
     return send_udp_frame(build_request(frame::kLinkUdp, command_code, payload));
   }
   return send_serial_bytes(build_request(frame::kLinkSerial, command_code, payload));
@@ -41,7 +41,7 @@ bool LinkSession::send_command(std::uint8_t command_code, ByteView payload, bool
 
 ScannerTargets LinkSession::scanner_targets() {
   ScannerTargets targets;
-  targets.serial_device_type = &m_main_com_dev_type;
+  targets.serial_device_type = &m_serial_device_type;
   targets.entry0 = &device_table[0];
   targets.on_name = [this](const std::string& name) { last_serial_name = name; };
   targets.state_decoder = state_decoder;

@@ -23,11 +23,11 @@ class LinkSession {
  public:
   explicit LinkSession(LinkSettings settings = {}) : udp(std::move(settings)) {}
 
-  std::int32_t m_eState = connection_mode::kNetwork;
+  std::int32_t m_connection_mode = connection_mode::kNetwork;
   std::int8_t m_device_index = -1;
   DeviceTable device_table{};
   std::uint8_t device_count = 0;
-  std::uint8_t m_main_com_dev_type = 0;
+  std::uint8_t m_serial_device_type = 0;
   std::string last_serial_name;
   ReassemblyBuffer reassembly;
   UdpLink udp;

@@ -29,7 +29,7 @@ using StateReplyDecoder = std::function<bool(ByteView frame)>;
 
 // Where the scanner records what it finds.
 struct ScannerTargets {
-  std::uint8_t* serial_device_type = nullptr;            // m_main_com_dev_type
+  std::uint8_t* serial_device_type = nullptr;            // m_serial_device_type
   DeviceEntry* entry0 = nullptr;                         // device entry 0
   std::function<void(const std::string& name)> on_name;  // every name found
   StateReplyDecoder state_decoder;                       // decoder of 0x32 replies

@@ -34,22 +34,22 @@ bool UdpLink::bind_local(const char* failure_diagnostic) {
   local.sin_family = AF_INET;
   local.sin_addr.s_addr = htonl(INADDR_ANY);
   local.sin_port = htons(settings_.local_port);
-  if (::bind(m_udpSockfd, reinterpret_cast<sockaddr*>(&local), sizeof local) != 0) {
+  if (::bind(m_command_socket_fd, reinterpret_cast<sockaddr*>(&local), sizeof local) != 0) {
     diag("%s", failure_diagnostic);
     // Replies could never reach an unbound socket; keeping it would only
     // let a later send leave from some other port.
     close();
     return false;
   }
-  ::fcntl(m_udpSockfd, F_SETFL, ::fcntl(m_udpSockfd, F_GETFL) | O_NONBLOCK);
+  ::fcntl(m_command_socket_fd, F_SETFL, ::fcntl(m_command_socket_fd, F_GETFL) | O_NONBLOCK);
   return true;
 }
 
 bool UdpLink::prepare_search_socket() {
-  if (m_udpSockfd != -1) return true;
-  m_udpSockfd = create_socket();
-  if (m_udpSockfd < 0) {
-    m_udpSockfd = -1;
+  if (m_command_socket_fd != -1) return true;
+  m_command_socket_fd = create_socket();
+  if (m_command_socket_fd < 0) {
+    m_command_socket_fd = -1;
     return false;
   }
   address_record = {};
@@ -57,10 +57,10 @@ bool UdpLink::prepare_search_socket() {
   address_record.sin_port = htons(settings_.device_port);
   inet_pton(AF_INET, settings_.broadcast.c_str(), &address_record.sin_addr);
   const int allow = 1;
-  ::setsockopt(m_udpSockfd, SOL_SOCKET, SO_BROADCAST, &allow, sizeof allow);
+  ::setsockopt(m_command_socket_fd, SOL_SOCKET, SO_BROADCAST, &allow, sizeof allow);
   // Which card an answer came in on tells the operator which network a
   // device is on, even when its address lies in none of them.
-  ::setsockopt(m_udpSockfd, IPPROTO_IP, IP_PKTINFO, &allow, sizeof allow);
+  ::setsockopt(m_command_socket_fd, IPPROTO_IP, IP_PKTINFO, &allow, sizeof allow);
   return bind_local("bind  socket fail \n");
 }
 
@@ -79,13 +79,13 @@ void UdpLink::point_at(const DeviceEntry& device) {
 }
 
 bool UdpLink::prepare_command_socket(const DeviceEntry* current_device) {
-  const bool reuse = m_udpSockfd != -1;
+  const bool reuse = m_command_socket_fd != -1;
   if (reuse) {
     diag("m_udpSockfd have on live \n");
   } else {
-    m_udpSockfd = create_socket();
-    if (m_udpSockfd < 0) {
-      m_udpSockfd = -1;
+    m_command_socket_fd = create_socket();
+    if (m_command_socket_fd < 0) {
+      m_command_socket_fd = -1;
       diag("socket fun err \n");
       return false;
     }
@@ -103,8 +103,8 @@ bool UdpLink::prepare_command_socket(const DeviceEntry* current_device) {
 bool UdpLink::send(ByteView frame) { return send_to(frame, address_record); }
 
 bool UdpLink::send_to(ByteView frame, const sockaddr_in& destination) {
-  if (m_udpSockfd < 0) return false;
-  const ssize_t sent = ::sendto(m_udpSockfd, frame.data(), frame.size(), 0,
+  if (m_command_socket_fd < 0) return false;
+  const ssize_t sent = ::sendto(m_command_socket_fd, frame.data(), frame.size(), 0,
                                 reinterpret_cast<const sockaddr*>(&destination), sizeof destination);
   if (sent == static_cast<ssize_t>(frame.size())) {
     protocol_trace().record_udp(TraceDirection::Sent, destination, frame);
@@ -120,7 +120,7 @@ bool UdpLink::send_to(ByteView frame, const sockaddr_in& destination) {
 }
 
 Received UdpLink::poll(std::uint8_t* buffer, std::size_t capacity) {
-  if (m_udpSockfd < 0) return {};
+  if (m_command_socket_fd < 0) return {};
   sockaddr_in source{};
   iovec data{buffer, capacity};
   alignas(cmsghdr) char control[CMSG_SPACE(sizeof(in_pktinfo))] = {};
@@ -132,7 +132,7 @@ Received UdpLink::poll(std::uint8_t* buffer, std::size_t capacity) {
   message.msg_control = control;
   message.msg_controllen = sizeof control;
   // MSG_TRUNC makes recvmsg report the datagram's real length.
-  const ssize_t length = ::recvmsg(m_udpSockfd, &message, MSG_DONTWAIT | MSG_TRUNC);
+  const ssize_t length = ::recvmsg(m_command_socket_fd, &message, MSG_DONTWAIT | MSG_TRUNC);
   if (length < 0) return {};
   last_source = source;
   last_arrival_interface = 0;
@@ -153,19 +153,19 @@ Received UdpLink::poll(std::uint8_t* buffer, std::size_t capacity) {
 }
 
 bool UdpLink::wait_readable(const Deadline& until) const {
-  if (m_udpSockfd < 0) {
+  if (m_command_socket_fd < 0) {
     poll_until(nullptr, 0, &until);
     return false;
   }
-  pollfd entry{m_udpSockfd, POLLIN, 0};
+  pollfd entry{m_command_socket_fd, POLLIN, 0};
   return poll_until(&entry, 1, &until) > 0 && (entry.revents & POLLIN);
 }
 
 void UdpLink::close() {
-  if (m_udpSockfd != -1) {
+  if (m_command_socket_fd != -1) {
     if (closing_observer_) closing_observer_();
-    ::close(m_udpSockfd);
-    m_udpSockfd = -1;
+    ::close(m_command_socket_fd);
+    m_command_socket_fd = -1;
   }
 }
 

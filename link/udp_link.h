@@ -1,5 +1,5 @@
 #pragma once
-// The UDP carrier: one socket at a time (m_udpSockfd), prepared for the search
+// The UDP carrier: one socket at a time (m_command_socket_fd), prepared for the search
 // or for a command to the current device, and closed again after use.
 #include <netinet/in.h>
 
@@ -45,7 +45,7 @@ class UdpLink {
   void set_settings(LinkSettings settings) { settings_ = std::move(settings); }
 
   // Socket for the broadcast search: destination = broadcast address.
-  // A socket that cannot be bound is closed again (m_udpSockfd = -1).
+  // A socket that cannot be bound is closed again (m_command_socket_fd = -1).
   bool prepare_search_socket();
   // Socket for a command to current_device (nullptr: no current device,
   // "Please choose a device" is shown and nothing is prepared). An open
@@ -67,7 +67,7 @@ class UdpLink {
   // panel down can check that nothing sends on it any more.
   void set_closing_observer(std::function<void()> observer) { closing_observer_ = std::move(observer); }
 
-  int m_udpSockfd = -1;
+  int m_command_socket_fd = -1;
   // Destination of every datagram sent. Receiving never changes it: a reply
   // from some other host must not redirect the operator's commands.
   sockaddr_in address_record{};

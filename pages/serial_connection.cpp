@@ -33,13 +33,13 @@ void SerialConnection::fill_form(QComboBox* mode_list, Ipv4AddressEdit* address,
   baud_list->addItems(baud_rate_names());
   baud_list->setCurrentIndex(0);
   mode_list->addItems(connection_mode_names());
-  const std::int32_t mode = link.m_eState;
+  const std::int32_t mode = link.m_connection_mode;
   mode_list->setCurrentIndex(mode >= 0 && mode < mode_list->count() ? mode : -1);
 }
 
 bool SerialConnection::choose_mode(int index) {
   const bool serial = index == kSerialPortIndex;
-  m_context.m_link.m_eState = serial ? connection_mode::kSerial : connection_mode::kNetwork;
+  m_context.m_link.m_connection_mode = serial ? connection_mode::kSerial : connection_mode::kNetwork;
   return serial;
 }
 

@@ -16,10 +16,10 @@ inline constexpr int kOutputCount = 8;
 using MatrixRoutes = std::array<std::uint8_t, matrix::kOutputCount>;
 
 struct MatrixState {
-  std::int32_t m_eMatrixState = 0;     // 1 after the first input press of the run
-  std::uint8_t m_matrix_input = 0;     // selected input 1..8; 0 none
-  MatrixRoutes m_matrix_route{};       // the panel's own record; never read back
-  std::uint8_t m_matrix_btn_lock = 0;  // 0 unlocked, otherwise locked
+  std::int32_t m_input_pressed_this_run = 0;     // 1 after the first input press of the run
+  std::uint8_t m_chosen_input = 0;     // selected input 1..8; 0 none
+  MatrixRoutes m_routes{};       // the panel's own record; never read back
+  std::uint8_t m_buttons_locked = 0;  // 0 unlocked, otherwise locked
   Provenance lock_origin;
 };
 

@@ -85,7 +85,7 @@ bool send_over_udp(LinkSession& link, std::uint8_t command_code, ByteView payloa
 }
 
 void read_state(LinkSession& link, MultiviewerState& state, RecordChanges& changes) {
-  if (link.m_eState == connection_mode::kSerial) {
+  if (link.m_connection_mode == connection_mode::kSerial) {
     read_state_serial(link, state, changes);
   } else {
     read_state_udp(link, state, changes);

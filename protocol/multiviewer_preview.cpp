@@ -96,7 +96,7 @@ PreviewBox resolution_box(const PreviewWindow& r) {
 
 void recompute_window_geometry(MultiviewerState& state) {
   state.m_window_rect.fill(PreviewWindow{});
-  const auto rectangles = layout_rectangles(state.m_all_16_view_page_data.mode_type);
+  const auto rectangles = layout_rectangles(state.m_settings.mode_type);
   for (std::size_t i = 0; i < rectangles.size(); ++i) {
     const PreviewBox& r = rectangles[i];
     state.m_window_rect[i] = {r.x, r.y, r.width, r.height, static_cast<std::int32_t>(i + 1)};
@@ -107,13 +107,13 @@ void recompute_meter_boxes(MultiviewerState& state) { recompute_boxes(state, sta
 
 void recompute_label_boxes(MultiviewerState& state) {
   diag("draw  umd color \n");
-  recompute_boxes(state, state.m_umd_rect, label_box);
-  recompute_colours(state.m_all_16_view_page_data.umd_back_color, state.m_umd_rgb);
+  recompute_boxes(state, state.m_label_rect, label_box);
+  recompute_colours(state.m_settings.label_back_colour, state.m_label_rgb);
 }
 
 void recompute_resolution_boxes(MultiviewerState& state) {
   recompute_boxes(state, state.m_resolution_rect, resolution_box);
-  recompute_colours(state.m_all_16_view_page_data.resolution_back_color, state.m_resolution_rgb);
+  recompute_colours(state.m_settings.resolution_back_colour, state.m_resolution_rgb);
 }
 
 void recompute_preview(MultiviewerState& state) {

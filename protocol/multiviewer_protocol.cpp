@@ -152,12 +152,12 @@ bool decode_state_reply(ByteView frame, MultiviewerState& state, DecodeStatus st
   const std::optional<StateReplyFields> reply = read_state_reply(frame);
   if (!reply) return false;
   const bool log = diagnostics == DecodeDiagnostics::On;
-  MultiviewerSettings& settings = state.m_all_16_view_page_data;
+  MultiviewerSettings& settings = state.m_settings;
 
   const std::optional<LayoutEntry> layout = layout_of_code(reply->layout_code);
-  state.m_cur_window_count = layout ? reply->layout_code : 1;
+  state.m_layout_window_count = layout ? reply->layout_code : 1;
   if (layout) settings.mode_type = layout->index;
-  if (log) diag("m_p_glo_main_set_or_get_dlg.m_cur_window_count = %d \n", state.m_cur_window_count);
+  if (log) diag("m_p_glo_main_set_or_get_dlg.m_cur_window_count = %d \n", state.m_layout_window_count);
   if (const auto resolution = resolution_of_code(reply->resolution_code))
     settings.resolution_type = resolution->position;
   if (log) diag(" mode = %d ,reso = %d \n", settings.mode_type, settings.resolution_type);
@@ -178,10 +178,10 @@ bool decode_state_reply(ByteView frame, MultiviewerState& state, DecodeStatus st
   if (status == DecodeStatus::Take) state.m_window_status = reply->status;
   settings.border_enable = reply->border;
   settings.lock_state = reply->lock;
-  copy_colours(reply->label_text_colours, settings.umd_text_color);
-  copy_colours(reply->label_back_colours, settings.umd_back_color);
-  copy_colours(reply->resolution_text_colours, settings.resolution_text_color);
-  copy_colours(reply->resolution_back_colours, settings.resolution_back_color);
+  copy_colours(reply->label_text_colours, settings.label_text_colour);
+  copy_colours(reply->label_back_colours, settings.label_back_colour);
+  copy_colours(reply->resolution_text_colours, settings.resolution_text_colour);
+  copy_colours(reply->resolution_back_colours, settings.resolution_back_colour);
   state.settings_origin.confirm();
   if (status == DecodeStatus::Take) state.status_origin.confirm();
   return true;

@@ -26,7 +26,7 @@ void switch_display(LinkSession& link, MultiviewerState& state, RecordChanges& c
 
 void set_setting(LinkSession& link, MultiviewerState& state, RecordChanges& changes,
                  std::uint8_t MultiviewerSettings::*field, std::uint8_t command_code, std::uint8_t value) {
-  state.m_all_16_view_page_data.*field = value;
+  state.m_settings.*field = value;
   if (multiviewer_exchanges::send(link, command_code, mv::switch_payload(value))) state.settings_origin.mark_sent();
   changes.changed(RecordPart::MultiviewerSettings);
 }
@@ -34,7 +34,7 @@ void set_setting(LinkSession& link, MultiviewerState& state, RecordChanges& chan
 }  // namespace
 
 void send_layout(LinkSession& link, MultiviewerState& state, RecordChanges& changes, int index) {
-  state.m_all_16_view_page_data.mode_type = static_cast<std::uint8_t>(index);
+  state.m_settings.mode_type = static_cast<std::uint8_t>(index);
   const std::optional<mv::LayoutEntry> layout = mv::layout_at(index);
   if (!layout) {
     changes.changed(RecordPart::MultiviewerSettings);
@@ -48,13 +48,13 @@ void send_layout(LinkSession& link, MultiviewerState& state, RecordChanges& chan
     mv::recompute_meter_boxes(state);
     state.settings_origin.mark_sent();
   }
-  state.m_cur_window_count = layout->code;
-  diag("m_p_glo_main_set_or_get_dlg->m_cur_window_count = %d \n ", state.m_cur_window_count);
+  state.m_layout_window_count = layout->code;
+  diag("m_p_glo_main_set_or_get_dlg->m_cur_window_count = %d \n ", state.m_layout_window_count);
   changes.changed(RecordPart::MultiviewerSettings);
 }
 
 void set_output_resolution(LinkSession& link, MultiviewerState& state, RecordChanges& changes, int position) {
-  state.m_all_16_view_page_data.resolution_type = static_cast<std::uint8_t>(position);
+  state.m_settings.resolution_type = static_cast<std::uint8_t>(position);
   const std::optional<mv::ResolutionEntry> resolution = mv::resolution_at(position);
   if (resolution) {
     if (multiviewer_exchanges::send(link, mv::code::kOutputResolution, mv::output_resolution_payload(resolution->code))) {

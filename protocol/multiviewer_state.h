@@ -18,15 +18,15 @@ struct MultiviewerSettings {
   std::uint8_t mode_type = 0;
   std::uint8_t resolution_type = 0;
   std::uint8_t resolution_enable = 0;
-  std::uint8_t umd_enable = 0;
-  std::uint8_t umd_text_color[16] = {};
-  std::uint8_t umd_back_color[16] = {};
-  std::uint8_t resolution_text_color[16] = {};
-  std::uint8_t resolution_back_color[16] = {};
+  std::uint8_t label_enable = 0;
+  std::uint8_t label_text_colour[16] = {};
+  std::uint8_t label_back_colour[16] = {};
+  std::uint8_t resolution_text_colour[16] = {};
+  std::uint8_t resolution_back_colour[16] = {};
   std::uint8_t audio_meter_enable = 0;
   std::uint8_t audio_source_channel = 0;
-  std::uint8_t umd_color_channel = 1;
-  std::uint8_t resolution_color_channel = 1;
+  std::uint8_t label_colour_channel = 1;
+  std::uint8_t resolution_colour_channel = 1;
   std::uint8_t border_enable = 0;
   std::uint8_t lock_state = 0;
 };
@@ -50,15 +50,15 @@ struct PreviewBox {
 using WindowStatus = std::array<std::array<std::uint8_t, 2>, multiviewer::kWindowCount>;
 
 struct MultiviewerState {
-  MultiviewerSettings m_all_16_view_page_data;
-  std::uint8_t m_cur_window_count = 0;
+  MultiviewerSettings m_settings;
+  std::uint8_t m_layout_window_count = 0;
   // Labels travel as UTF-16 and are kept so, unit for unit.
   std::array<std::u16string, multiviewer::kWindowCount> m_window_label;
   std::array<std::uint8_t, multiviewer::kWindowCount> m_window_source{};
   WindowStatus m_window_status{};
   std::uint8_t m_source_window = 0;
   std::int32_t m_meter_visible = 0;
-  std::int32_t m_umd_visible = 0;
+  std::int32_t m_labels_visible = 0;
   std::int32_t m_resolution_visible = 0;
   // 0 until the first read-back of the run was attempted, then 1 for good.
   std::int32_t state_read = 0;
@@ -70,14 +70,14 @@ struct MultiviewerState {
   // page after what they follow changed (never reset by a device selection).
   std::array<PreviewWindow, multiviewer::kWindowCount> m_window_rect{};
   std::array<PreviewBox, multiviewer::kWindowCount> m_meter_rect{};
-  std::array<PreviewBox, multiviewer::kWindowCount> m_umd_rect{};
+  std::array<PreviewBox, multiviewer::kWindowCount> m_label_rect{};
   std::array<PreviewBox, multiviewer::kWindowCount> m_resolution_rect{};
-  std::array<multiviewer::Rgb, multiviewer::kWindowCount> m_umd_rgb{};
+  std::array<multiviewer::Rgb, multiviewer::kWindowCount> m_label_rgb{};
   std::array<multiviewer::Rgb, multiviewer::kWindowCount> m_resolution_rgb{};
 
   // What a device selection returns to its initial values: the settings
   // block (zero, colour channels 1).
-  void reset_selection_dependent() { m_all_16_view_page_data = MultiviewerSettings{}; }
+  void reset_selection_dependent() { m_settings = MultiviewerSettings{}; }
   // Every window label is one space after start-up.
   void reset_labels() { m_window_label.fill(u" "); }
 

@@ -30,7 +30,7 @@ void Lm5530Page::choose_show_mode(std::uint8_t mode) {
   vela::LinkSession& link = context->m_link;
   const vela::Bytes payload{mode};
   bool left = false;
-  if (link.m_eState == vela::connection_mode::kSerial) {
+  if (link.m_connection_mode == vela::connection_mode::kSerial) {
     // A closed port takes nothing and reports nothing.
     left = link.send_command(vela::lm5530::code::kShowMode, payload);
     if (left) vela::diag("com \n");
@@ -61,7 +61,7 @@ QString Lm5530Page::device_caption() const { return QStringLiteral("LM5530   \u0
 QStringList Lm5530Page::device_facts() const {
   const vela::PageContext* context = &m_context;
   const vela::LinkSession& link = context->m_link;
-  if (link.m_eState == vela::connection_mode::kSerial) {
+  if (link.m_connection_mode == vela::connection_mode::kSerial) {
     return {QStringLiteral("LINK   SERIAL"),
             QStringLiteral("PORT   %1").arg(link.com.is_open() ? QStringLiteral("OPEN") : QStringLiteral("CLOSED"))};
   }

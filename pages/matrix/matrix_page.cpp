@@ -94,25 +94,25 @@ void MatrixPage::create_controls() {
 void MatrixPage::on_input(int n) {
   vela::PageContext* context = &m_context;
   vela::MatrixState& state = context->matrix();
-  if (state.m_matrix_btn_lock != 0 || n == state.m_matrix_input) return;
-  vela::diag("m_p_glo_main_set_or_get_dlg->m_matrix_input = %d \n ", state.m_matrix_input);
+  if (state.m_buttons_locked != 0 || n == state.m_chosen_input) return;
+  vela::diag("m_p_glo_main_set_or_get_dlg->m_matrix_input = %d \n ", state.m_chosen_input);
   vela::diag("ch = %d \n ", n);
-  state.m_eMatrixState = 1;
-  if (is_routing_key(state.m_matrix_input)) show_input(state.m_matrix_input, false);
+  state.m_input_pressed_this_run = 1;
+  if (is_routing_key(state.m_chosen_input)) show_input(state.m_chosen_input, false);
   show_input(n, true);
-  state.m_matrix_input = static_cast<std::uint8_t>(n);
-  redraw_outputs(state.m_matrix_input);
+  state.m_chosen_input = static_cast<std::uint8_t>(n);
+  redraw_outputs(state.m_chosen_input);
 }
 
 void MatrixPage::on_output(int j) {
   vela::PageContext* context = &m_context;
   vela::MatrixState& state = context->matrix();
-  if (state.m_matrix_btn_lock != 0 || state.m_matrix_input == 0) return;
-  vela::diag("ch = %d ,input = %d \n", j, state.m_matrix_input);
-  std::uint8_t& route = state.m_matrix_route[j - 1];
+  if (state.m_buttons_locked != 0 || state.m_chosen_input == 0) return;
+  vela::diag("ch = %d ,input = %d \n", j, state.m_chosen_input);
+  std::uint8_t& route = state.m_routes[j - 1];
   // Another input's route is taken over, not toggled off.
-  route = route == state.m_matrix_input ? 0 : state.m_matrix_input;
-  redraw_outputs(state.m_matrix_input);
+  route = route == state.m_chosen_input ? 0 : state.m_chosen_input;
+  redraw_outputs(state.m_chosen_input);
 }
 
 void MatrixPage::show_input(int n, bool selected) {
@@ -123,7 +123,7 @@ void MatrixPage::show_input(int n, bool selected) {
 void MatrixPage::redraw_outputs(std::uint8_t input) {
   const vela::PageContext* context = &m_context;
   for (int j = 1; j <= vela::matrix::kOutputCount; ++j) {
-    const bool carries = input != 0 && context->matrix().m_matrix_route[j - 1] == input;
+    const bool carries = input != 0 && context->matrix().m_routes[j - 1] == input;
     output_button(j)->set_bitmap(carries ? bitmap::digit_green(j) : bitmap::digit_grey(j));
   }
 }

@@ -34,7 +34,7 @@ int lock_picture(std::uint8_t lock) { return lock != 0 ? bitmap::lock_on : bitma
 
 // The trace written before every text leaves, and whether it can.
 bool ready_to_send(const vela::PageContext& context) {
-  vela::diag("m_eState = %d \n", context.m_link.m_eState);
+  vela::diag("m_eState = %d \n", context.m_link.m_connection_mode);
   return vela::matrix_exchanges::text_carrier_ready(context.m_link);
 }
 
@@ -43,7 +43,7 @@ bool ready_to_send(const vela::PageContext& context) {
 MatrixRoutingTab::MatrixRoutingTab(vela::PageContext& context, vela::MatrixOutputsView& outputs, QWidget* parent)
     : MatrixSubPageBase(context, parent, kTemplateId, bitmap::control_background, kGroupBoxId), m_outputs(outputs) {
   create_controls();
-  m_buttons[kLock]->set_bitmap(lock_picture(context.matrix().m_matrix_btn_lock));
+  m_buttons[kLock]->set_bitmap(lock_picture(context.matrix().m_buttons_locked));
 }
 
 void MatrixRoutingTab::create_controls() {
@@ -77,10 +77,10 @@ void MatrixRoutingTab::on_action(Action action) {
 void MatrixRoutingTab::apply() {
   vela::PageContext& context = m_context;
   const vela::MatrixState& state = context.matrix();
-  if (state.m_matrix_btn_lock != 0) return;
-  vela::diag("m_eMatrixState = %d \n", state.m_eMatrixState);
-  if (state.m_matrix_input == 0 || state.m_eMatrixState != 1) return;
-  const std::string text = vela::matrix::route_text(state.m_matrix_input, state.m_matrix_route);
+  if (state.m_buttons_locked != 0) return;
+  vela::diag("m_eMatrixState = %d \n", state.m_input_pressed_this_run);
+  if (state.m_chosen_input == 0 || state.m_input_pressed_this_run != 1) return;
+  const std::string text = vela::matrix::route_text(state.m_chosen_input, state.m_routes);
   if (text.empty()) return;
   vela::diag("nomoral  sendLen = %d \n", static_cast<int>(text.size()));
   if (!ready_to_send(context)) return;
@@ -92,40 +92,40 @@ void MatrixRoutingTab::apply() {
 void MatrixRoutingTab::one_to_all() {
   vela::PageContext& context = m_context;
   vela::MatrixState& state = context.matrix();
-  if (state.m_matrix_btn_lock != 0) return;
-  vela::diag("m_eMatrixState = %d \n", state.m_eMatrixState);
-  if (state.m_matrix_input == 0 || state.m_eMatrixState != 1) return;
-  const std::string text = vela::matrix::one_to_all_text(state.m_matrix_input);
+  if (state.m_buttons_locked != 0) return;
+  vela::diag("m_eMatrixState = %d \n", state.m_input_pressed_this_run);
+  if (state.m_chosen_input == 0 || state.m_input_pressed_this_run != 1) return;
+  const std::string text = vela::matrix::one_to_all_text(state.m_chosen_input);
   vela::diag("nomoral sendLen = %d  \n", static_cast<int>(text.size()));
   // The table records only routes that left: with the serial port closed
   // nothing changes.
   if (!ready_to_send(context)) return;
-  state.m_matrix_route.fill(state.m_matrix_input);
+  state.m_routes.fill(state.m_chosen_input);
   vela::matrix_exchanges::send_text(context.m_link, text);
   vela::diag("send data ok \n");
-  m_outputs.redraw_outputs(state.m_matrix_input);
+  m_outputs.redraw_outputs(state.m_chosen_input);
 }
 
 void MatrixRoutingTab::one_to_one() {
   vela::PageContext& context = m_context;
   vela::MatrixState& state = context.matrix();
-  if (state.m_matrix_btn_lock != 0) return;
-  vela::diag("m_p_glo_main_set_or_get_dlg->m_matrix_input = %d \n ", state.m_matrix_input);
+  if (state.m_buttons_locked != 0) return;
+  vela::diag("m_p_glo_main_set_or_get_dlg->m_matrix_input = %d \n ", state.m_chosen_input);
   vela::diag("ch = %d \n ", 200);
   if (!ready_to_send(context)) return;
-  for (int j = 1; j <= vela::matrix::kOutputCount; ++j) state.m_matrix_route[j - 1] = static_cast<std::uint8_t>(j);
+  for (int j = 1; j <= vela::matrix::kOutputCount; ++j) state.m_routes[j - 1] = static_cast<std::uint8_t>(j);
   vela::matrix_exchanges::send_text(context.m_link, vela::matrix::kOneToOneText);
-  m_outputs.show_input(state.m_matrix_input, false);
+  m_outputs.show_input(state.m_chosen_input, false);
   m_outputs.redraw_outputs(0);
-  state.m_matrix_input = 0;
+  state.m_chosen_input = 0;
 }
 
 void MatrixRoutingTab::toggle_lock() {
   vela::PageContext& context = m_context;
   vela::MatrixState& state = context.matrix();
-  const std::uint8_t value = state.m_matrix_btn_lock == 0 ? 1 : 0;
+  const std::uint8_t value = state.m_buttons_locked == 0 ? 1 : 0;
   m_buttons[kLock]->set_bitmap(lock_picture(value));
-  state.m_matrix_btn_lock = value;
+  state.m_buttons_locked = value;
   if (vela::matrix_exchanges::set_lock(context.m_link, value)) state.lock_origin.mark_sent();
   vela::diag(" m_p_glo_main_set_or_get_dlg->m_matrix_btn_lock %d\n", value);
 }

@@ -41,16 +41,16 @@ const std::array<Section, 2> kSections = {{
      40,
      1060,
      "Source Channel",
-     &MultiviewerSettings::umd_color_channel,
-     {{{1044, "UMD Text Color", &MultiviewerSettings::umd_text_color, mv::code::kLabelTextColour},
-       {1015, "UMD Background Color", &MultiviewerSettings::umd_back_color, mv::code::kLabelBackColour}}}},
+     &MultiviewerSettings::label_colour_channel,
+     {{{1044, "UMD Text Color", &MultiviewerSettings::label_text_colour, mv::code::kLabelTextColour},
+       {1015, "UMD Background Color", &MultiviewerSettings::label_back_colour, mv::code::kLabelBackColour}}}},
     {"The Resolution",
      220,
      1061,
      "Window Channel",
-     &MultiviewerSettings::resolution_color_channel,
-     {{{1031, "Resolution Text Color", &MultiviewerSettings::resolution_text_color, mv::code::kResolutionTextColour},
-       {1039, "Resolution Background Color", &MultiviewerSettings::resolution_back_color,
+     &MultiviewerSettings::resolution_colour_channel,
+     {{{1031, "Resolution Text Color", &MultiviewerSettings::resolution_text_colour, mv::code::kResolutionTextColour},
+       {1039, "Resolution Background Color", &MultiviewerSettings::resolution_back_colour,
         mv::code::kResolutionBackColour}}}},
 }};
 
@@ -80,8 +80,8 @@ MultiviewerColoursTab::MultiviewerColoursTab(vela::MultiviewerPreviewHost& conta
   create_controls();
 
   vela::PageContext* context = &m_context;
-  MultiviewerSettings& settings = context->multiviewer().m_all_16_view_page_data;
-  const int window_count = std::min<int>(context->multiviewer().m_cur_window_count, mv::kWindowCount);
+  MultiviewerSettings& settings = context->multiviewer().m_settings;
+  const int window_count = std::min<int>(context->multiviewer().m_layout_window_count, mv::kWindowCount);
   for (std::size_t s = 0; s < kSections.size(); ++s) {
     DropDownList* list = m_channel_lists[s];
     list->addItem(QStringLiteral("All Channel"));
@@ -120,7 +120,7 @@ void MultiviewerColoursTab::create_controls() {
 
 void MultiviewerColoursTab::show_colours(int section) {
   const vela::PageContext* context = &m_context;
-  const MultiviewerSettings& settings = context->multiviewer().m_all_16_view_page_data;
+  const MultiviewerSettings& settings = context->multiviewer().m_settings;
   const Section& entry = kSections[static_cast<std::size_t>(section)];
   const int channel = settings.*entry.channel;
   const int window = channel == kAllChannels ? 1 : std::min(channel, mv::kWindowCount);
@@ -133,7 +133,7 @@ void MultiviewerColoursTab::show_colours(int section) {
 void MultiviewerColoursTab::on_channel_chosen(int section, int item) {
   vela::PageContext* context = &m_context;
   if (item < 0) return;
-  context->multiviewer().m_all_16_view_page_data.*kSections[static_cast<std::size_t>(section)].channel =
+  context->multiviewer().m_settings.*kSections[static_cast<std::size_t>(section)].channel =
       static_cast<std::uint8_t>(item);
   show_colours(section);
 }
@@ -141,7 +141,7 @@ void MultiviewerColoursTab::on_channel_chosen(int section, int item) {
 void MultiviewerColoursTab::on_colour_chosen(int section, int which, int colour) {
   vela::PageContext* context = &m_context;
   if (colour < 0) return;
-  MultiviewerSettings& settings = context->multiviewer().m_all_16_view_page_data;
+  MultiviewerSettings& settings = context->multiviewer().m_settings;
   const Section& entry = kSections[static_cast<std::size_t>(section)];
   const ColourList& list = entry.colour_lists[static_cast<std::size_t>(which)];
   const std::uint8_t channel = settings.*entry.channel;

@@ -46,7 +46,7 @@ MultiviewerLabelsTab::MultiviewerLabelsTab(vela::MultiviewerPreviewHost& contain
     label_field(w)->setVisible(!(ten_windows && w > 10));
     window_caption(w)->setVisible(!(ten_windows && w > 10));
   }
-  fields::select_quietly(m_display_list, state.m_umd_visible != 0 ? 1 : 0);
+  fields::select_quietly(m_display_list, state.m_labels_visible != 0 ? 1 : 0);
 }
 
 void MultiviewerLabelsTab::create_controls() {

@@ -48,7 +48,7 @@ MultiviewerLayoutTab::MultiviewerLayoutTab(vela::MultiviewerPreviewHost& contain
   const vela::MultiviewerState& state = context->multiviewer();
   const bool ten_windows = context->m_model_window_count == 10;
   m_layout_buttons[kSixteenWindowIndex]->setVisible(!ten_windows);
-  select_layout(state.m_all_16_view_page_data.mode_type + 1);
+  select_layout(state.m_settings.mode_type + 1);
   for (int w = 1; w <= 16; ++w) {
     QComboBox* list = source_list(w);
     const QSignalBlocker quiet(list);
@@ -90,7 +90,7 @@ void MultiviewerLayoutTab::create_controls() {
 
 void MultiviewerLayoutTab::on_layout_button(int index) {
   vela::PageContext* context = &m_context;
-  context->multiviewer().m_cur_window_count = mv::kLayouts[index].code;
+  context->multiviewer().m_layout_window_count = mv::kLayouts[index].code;
   select_layout(index + 1);
 }
 
@@ -104,12 +104,12 @@ void MultiviewerLayoutTab::select_layout(int s) {
   vela::PageContext* context = &m_context;
   const vela::MultiviewerState& state = context->multiviewer();
   // Until the device was read once, a lock it may hold refuses layouts.
-  if (state.state_read == 0 && state.m_all_16_view_page_data.lock_state != 0) return;
+  if (state.state_read == 0 && state.m_settings.lock_state != 0) return;
   if (s == m_layout_selection) return;
   set_layout_picture(m_layout_selection, false);
   set_layout_picture(s, true);
   for (int w = 1; w <= 16; ++w) {
-    const bool in_layout = w <= state.m_cur_window_count;
+    const bool in_layout = w <= state.m_layout_window_count;
     window_caption(w)->setEnabled(in_layout);
     source_list(w)->setEnabled(in_layout);
   }

@@ -14,7 +14,7 @@ const QString kSeparator = QStringLiteral("   \u00b7   ");
 
 QString preview_header_facts(const MultiviewerState& state) {
   if (!state.settings_origin.known()) return QStringLiteral("SETTINGS NOT KNOWN");
-  const MultiviewerSettings& settings = state.m_all_16_view_page_data;
+  const MultiviewerSettings& settings = state.m_settings;
   QStringList facts;
   if (const auto layout = multiviewer::layout_at(settings.mode_type)) {
     facts << QStringLiteral("%1 WINDOWS").arg(layout->code);
@@ -35,7 +35,7 @@ QString preview_footer_facts(const MultiviewerState& state, int window_count) {
   const auto on_off = [&](std::uint8_t value) {
     return settings_known ? QString::fromLatin1(value ? "ON" : "OFF") : kDash;
   };
-  const MultiviewerSettings& settings = state.m_all_16_view_page_data;
+  const MultiviewerSettings& settings = state.m_settings;
   return QStringLiteral("SIGNAL %1 / %2").arg(state.status_origin.known() ? QString::number(with_signal) : kDash)
              .arg(window_count) +
          kSeparator + QStringLiteral("BORDERS %1").arg(on_off(settings.border_enable)) + kSeparator +

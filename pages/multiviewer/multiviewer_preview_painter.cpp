@@ -58,10 +58,10 @@ void paint_multiviewer_preview(QImage& image, const MultiviewerState& state) {
     if (state.m_meter_visible != 0 && state.m_meter_rect[i].present()) {
       p.fillRect(to_rect(state.m_meter_rect[i]), style::preview::meter);
     }
-    if (state.m_umd_visible != 0 && state.m_umd_rect[i].present()) {
-      p.fillRect(to_rect(state.m_umd_rect[i]), to_colour(state.m_umd_rgb[i]));
-      paint_label_text(p, state.m_umd_rect[i], state.m_window_label[i],
-                       state.m_all_16_view_page_data.umd_text_color[i]);
+    if (state.m_labels_visible != 0 && state.m_label_rect[i].present()) {
+      p.fillRect(to_rect(state.m_label_rect[i]), to_colour(state.m_label_rgb[i]));
+      paint_label_text(p, state.m_label_rect[i], state.m_window_label[i],
+                       state.m_settings.label_text_colour[i]);
     }
     if (state.m_resolution_visible != 0 && state.m_resolution_rect[i].present()) {
       p.fillRect(to_rect(state.m_resolution_rect[i]), to_colour(state.m_resolution_rgb[i]));

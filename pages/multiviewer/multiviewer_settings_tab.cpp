@@ -161,7 +161,7 @@ Ipv4AddressEdit* MultiviewerSettingsTab::address_field(int id) const {
 
 void MultiviewerSettingsTab::show_settings() {
   const vela::PageContext* context = &m_context;
-  const MultiviewerSettings& settings = context->multiviewer().m_all_16_view_page_data;
+  const MultiviewerSettings& settings = context->multiviewer().m_settings;
   fields::select_quietly(list(kResolutionTypeListId), settings.resolution_type);
   fields::select_quietly(list(kResolutionDisplayListId), on_off_item(settings.resolution_enable));
   fields::select_quietly(list(kAudioMeterListId), on_off_item(settings.audio_meter_enable));

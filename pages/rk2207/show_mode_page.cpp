@@ -36,7 +36,7 @@ ShowModePage::ShowModePage(const QString& class_name, int template_id, Ids ids, 
   auto* anchor = new QWidget(this);
   set_control_id(anchor, ids.preview_anchor);
   anchor->setGeometry(QRect(kPreviewPlace.topLeft(), QSize(1, 1)));
-  m_rc_kx3318_show_mode_type = kPreviewPlace;
+  m_preview_place = kPreviewPlace;
   m_group_box = new SkinGroupBox(this);
   set_control_id(m_group_box, ids.group_box);
   m_group_box->setGeometry(kGroupBoxPlace);
@@ -68,7 +68,7 @@ void ShowModePage::show_all_keys_unselected() {
 }
 
 void ShowModePage::redraw_preview() {
-  diag("m_rc_kx3318_show_mode_type =  %p  \n", static_cast<const void*>(&m_rc_kx3318_show_mode_type));
+  diag("m_rc_kx3318_show_mode_type =  %p  \n", static_cast<const void*>(&m_preview_place));
   // The readout beside the keys names the mode too.
   update();
 }
@@ -79,9 +79,9 @@ void ShowModePage::paintEvent(QPaintEvent*) {
   if (const WindowSlots* windows = window_slots()) paint_show_mode_preview(m_preview, *windows);
   paint_header(p);
   // Composed off-screen, copied in one step.
-  p.drawImage(m_rc_kx3318_show_mode_type.topLeft(), m_preview);
+  p.drawImage(m_preview_place.topLeft(), m_preview);
   p.setPen(style::hairline);
-  p.drawRect(QRectF(m_rc_kx3318_show_mode_type).adjusted(-0.5, -0.5, 0.5, 0.5));
+  p.drawRect(QRectF(m_preview_place).adjusted(-0.5, -0.5, 0.5, 0.5));
   paint_mode_readout(p);
   paint_footer(p);
 }

@@ -64,7 +64,7 @@ class ShowModePage : public DevicePage {
   void paintEvent(QPaintEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
 
-  QRect m_rc_kx3318_show_mode_type;
+  QRect m_preview_place;
   // Enter is swallowed without the console line Escape writes.
   bool m_enter_is_silent = false;
 

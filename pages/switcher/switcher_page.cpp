@@ -237,7 +237,7 @@ void SwitcherPage::release() {
   m_lever_panel->stop_worker();
   vela::PageContext* context = &m_context;
   vela::UdpLink& udp = context->m_link.udp;
-  if (udp.m_udpSockfd != -1) {
+  if (udp.m_command_socket_fd != -1) {
     udp.close();
     vela::diag("close the switcher socket \n");
   }

@@ -52,7 +52,7 @@ class ConfigureDialogTest : public ::testing::Test {
 
   ConnectionDialog* show_dialog() {
     window_->show_configure();
-    dialog_ = window_->m_pSetConfigure;
+    dialog_ = window_->m_connection_dialog;
     return dialog_;
   }
 

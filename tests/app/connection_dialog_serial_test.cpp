@@ -68,7 +68,7 @@ TEST_F(ConfigureSerialTest, LanModeLeavesThePortOpenButShowsDisconnected) {
 
   choose_mode(ConnectionDialog::kLanPortIndex);
   EXPECT_TRUE(link().com.is_open()) << "switching the mode closes no port";
-  EXPECT_EQ(link().m_eState, vela::connection_mode::kNetwork);
+  EXPECT_EQ(link().m_connection_mode, vela::connection_mode::kNetwork);
   EXPECT_FALSE(dialog_->connected());
   EXPECT_EQ(shown_icon(), kDisconnectedIcon);
   EXPECT_EQ(button(kConnect)->text(), "Disconnect") << "the caption is left as it was";
@@ -87,7 +87,7 @@ TEST_F(ConfigureSerialTest, LanModeLeavesThePortOpenButShowsDisconnected) {
 
 TEST_F(ConfigureSerialTest, ChangeIpInSerialModeWritesTheFrameOnlyWhileThePortIsOpen) {
   // A dialog made while the mode is serial keeps Change IP usable.
-  link().m_eState = vela::connection_mode::kSerial;
+  link().m_connection_mode = vela::connection_mode::kSerial;
   set_current_device("192.168.1.20", 0xA3, 1, 0);
   show_dialog();
   ASSERT_TRUE(button(kChangeIp)->isEnabled());

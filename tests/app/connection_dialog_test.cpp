@@ -21,7 +21,7 @@ class ConfigureCreationTest : public ConfigureDialogTest, public ::testing::With
 TEST_P(ConfigureCreationTest, StartsFromTheMainWindowsStateWithTheSerialControlsDisabled) {
   const CreationCase& c = GetParam();
   open_panel();
-  link().m_eState = c.mode;
+  link().m_connection_mode = c.mode;
   if (c.device_address) set_current_device(*c.device_address, 0xA1, 3, 1);
   show_dialog();
 
@@ -54,7 +54,7 @@ TEST_P(ConfigureCreationTest, StartsFromTheMainWindowsStateWithTheSerialControls
 
   EXPECT_EQ(address_field()->address(), c.expected_address);
   EXPECT_EQ(address_field()->is_blank(), c.expect_blank);
-  EXPECT_EQ(link().m_eState, c.mode) << "creating the dialog changes no mode";
+  EXPECT_EQ(link().m_connection_mode, c.mode) << "creating the dialog changes no mode";
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -71,11 +71,11 @@ TEST_F(ConfigureDialogTest, ModeListSwitchesControlsAndConnectionMode) {
   show_dialog();
 
   choose_mode(ConnectionDialog::kSerialPortIndex);
-  EXPECT_EQ(link().m_eState, vela::connection_mode::kSerial);
+  EXPECT_EQ(link().m_connection_mode, vela::connection_mode::kSerial);
   expect_serial_controls_enabled(true);
 
   choose_mode(ConnectionDialog::kLanPortIndex);
-  EXPECT_EQ(link().m_eState, vela::connection_mode::kNetwork);
+  EXPECT_EQ(link().m_connection_mode, vela::connection_mode::kNetwork);
   expect_serial_controls_enabled(false);
 }
 
@@ -208,7 +208,7 @@ TEST_F(ConfigureNetworkTest, ChangeIpSendsTheNewAddressToTheCurrentDevice) {
   const vela::Bytes payload(bytes.begin() + vela::frame::kPayloadOffset,
                             bytes.begin() + vela::frame::kPayloadOffset + 12);
   EXPECT_EQ(payload, (vela::Bytes{192, 168, 7, 201, 0, 0, 0, 0, 0, 0, 0, 0}));
-  EXPECT_EQ(link().udp.m_udpSockfd, -1) << "the command socket is closed again";
+  EXPECT_EQ(link().udp.m_command_socket_fd, -1) << "the command socket is closed again";
   EXPECT_EQ(link().device_table[0].address_text(), address_) << "the table keeps the old address";
   EXPECT_TRUE(vela::test::take_operator_messages().empty());
 }

@@ -56,7 +56,7 @@ struct DeviceProvenance : ::testing::Test {
   template <class Page>
   Page* choose(int entry) {
     window->on_device_list_choice(entry);
-    auto* page = qobject_cast<Page*>(window->m_p_mian_show_dlg);
+    auto* page = qobject_cast<Page*>(window->m_device_page);
     EXPECT_NE(page, nullptr);
     return page;
   }

@@ -72,7 +72,7 @@ struct LinkStatusTest : ::testing::Test {
   // The connection dialog opens the simulator's terminal at 115200.
   void open_serial_port_in_the_dialog() {
     window->show_configure();
-    ConnectionDialog* dialog = window->m_pSetConfigure;
+    ConnectionDialog* dialog = window->m_connection_dialog;
     auto* modes = find_control<QComboBox>(dialog, kModeList);
     auto* ports = find_control<QComboBox>(dialog, kPortList);
     auto* bauds = find_control<QComboBox>(dialog, kBaudList);
@@ -95,7 +95,7 @@ struct LinkStatusTest : ::testing::Test {
     window->device_list()->addItem(QStringLiteral("matrix"));
     window->m_link.device_count = 1;
     window->on_device_list_choice(0);
-    auto* page = qobject_cast<MatrixPage*>(window->m_p_mian_show_dlg);
+    auto* page = qobject_cast<MatrixPage*>(window->m_device_page);
     if (page == nullptr) return nullptr;
     QTest::mouseClick(page->tab_button(MatrixPage::kSettingTab), Qt::LeftButton);
     return qobject_cast<MatrixConnectionTab*>(page->sub_page());
@@ -150,7 +150,7 @@ TEST_F(LinkStatusTest, UnansweredPollsAreCountedInARowUntilAnAnswerComes) {
 TEST_F(LinkStatusTest, TheSerialPortOpenedAndClosedInTheConnectionDialog) {
   start({}, "type=0xA3,id=1,name=Lm");
   open_serial_port_in_the_dialog();
-  ConnectionDialog* dialog = window->m_pSetConfigure;
+  ConnectionDialog* dialog = window->m_connection_dialog;
   auto* connect = find_control<QPushButton>(dialog, kConnect);
   EXPECT_EQ(status(), QString("Serial %1 at 115200 open").arg(QString::fromStdString(sim->pty_path())));
   QTest::mouseClick(connect, Qt::LeftButton);

@@ -45,9 +45,9 @@ struct Lossiness {
 
 // What a multiviewer state read fills.
 std::string multiviewer_record(const MultiviewerState& s) {
-  std::string r(reinterpret_cast<const char*>(&s.m_all_16_view_page_data), sizeof s.m_all_16_view_page_data);
+  std::string r(reinterpret_cast<const char*>(&s.m_settings), sizeof s.m_settings);
   r += std::string(reinterpret_cast<const char*>(s.m_window_source.data()), s.m_window_source.size());
-  r += static_cast<char>(s.m_cur_window_count);
+  r += static_cast<char>(s.m_layout_window_count);
   for (const std::u16string& label : s.m_window_label)
     r += std::string(reinterpret_cast<const char*>(label.data()), label.size() * 2) + '|';
   return r;
@@ -144,7 +144,7 @@ struct LossyNetwork : ::testing::TestWithParam<Lossiness> {
 
   template <class Page>
   Page* page() const {
-    return qobject_cast<Page*>(window->m_p_mian_show_dlg);
+    return qobject_cast<Page*>(window->m_device_page);
   }
 };
 
@@ -219,9 +219,9 @@ TEST_P(LossyNetwork, ASessionOnEveryPageShowsOnlyWhatTheDevicesConfirmed) {
   matrix = page<MatrixPage>();
   ASSERT_NE(matrix, nullptr);
   const bool lock_confirmed = windows.with_purpose("lock read").back().outcome == ReplyWindowOutcome::Replied;
-  const std::uint8_t shown_lock = window->matrix().m_matrix_btn_lock;
+  const std::uint8_t shown_lock = window->matrix().m_buttons_locked;
   QTest::mouseClick(matrix->input_button(4), Qt::LeftButton);
-  EXPECT_EQ(window->matrix().m_matrix_input, 4) << "the page still takes the operator's keys";
+  EXPECT_EQ(window->matrix().m_chosen_input, 4) << "the page still takes the operator's keys";
 
   EXPECT_TRUE(windows.all_closed());
 

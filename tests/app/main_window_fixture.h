@@ -43,7 +43,7 @@ inline bool shows_sign(const QComboBox* list, int index) {
 }
 
 inline QString page_class(const MainWindow& window) {
-  return window.m_p_mian_show_dlg ? window.m_p_mian_show_dlg->class_name() : QString();
+  return window.m_device_page ? window.m_device_page->class_name() : QString();
 }
 
 // A main window pointed at a simulator of its own on loopback.

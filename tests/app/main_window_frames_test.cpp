@@ -74,7 +74,7 @@ struct MainWindowFrames : ::testing::Test {
   // Types the address into the connection dialog and presses Change IP.
   void change_ip(const std::array<int, 4>& octets) {
     window->show_configure();
-    ConnectionDialog* dialog = window->m_pSetConfigure;
+    ConnectionDialog* dialog = window->m_connection_dialog;
     ASSERT_NE(dialog, nullptr);
     auto* field = find_control<Ipv4AddressEdit>(dialog, kAddressField);
     ASSERT_NE(field, nullptr);
@@ -95,7 +95,7 @@ TEST_F(MainWindowFrames, TheNetworkSearchRequest) {
 
 TEST_F(MainWindowFrames, TheSerialSearchRequest) {
   start();
-  window->m_link.m_eState = connection_mode::kSerial;
+  window->m_link.m_connection_mode = connection_mode::kSerial;
   ASSERT_TRUE(window->m_link.com.open(sim->pty_path(), 115200));
   window->serial_search();
   EXPECT_EQ(hex_with_code(SimLog(sim->log_path()), 0xFF, 1),
@@ -116,7 +116,7 @@ TEST_F(MainWindowFrames, ChangeIpOverTheNetwork) {
 TEST_F(MainWindowFrames, ChangeIpOverTheSerialLine) {
   start();
   make_current(0xA3, 1);
-  window->m_link.m_eState = connection_mode::kSerial;
+  window->m_link.m_connection_mode = connection_mode::kSerial;
   ASSERT_TRUE(window->m_link.com.open(sim->pty_path(), 115200));
   change_ip({10, 0, 0, 9});
   EXPECT_EQ(hex_with_code(SimLog(sim->log_path()), 0x05, 1),

@@ -18,10 +18,10 @@ TEST_F(MainWindowFixture, NetworkSearchListsDevicesInAnswerOrderAndOpensTheFirst
   EXPECT_EQ(window->m_link.m_device_index, 0);
   EXPECT_EQ(window->device_list()->currentIndex(), 0);
   EXPECT_EQ(page_class(*window), "MultiviewerPage");
-  EXPECT_EQ(window->m_p_mian_show_dlg->geometry(), QRect(20, 110, 1240, 580));
+  EXPECT_EQ(window->m_device_page->geometry(), QRect(20, 110, 1240, 580));
   EXPECT_EQ(window->m_model_window_count, 16);
   EXPECT_EQ(window->multiviewer().m_window_label[0], u"CAM 1") << "the page read the device's state";
-  EXPECT_EQ(window->m_link.udp.m_udpSockfd, -1) << "the search closes its socket";
+  EXPECT_EQ(window->m_link.udp.m_command_socket_fd, -1) << "the search closes its socket";
   EXPECT_EQ(diagnostics.count("search  over \n"), 1u);
   // The card and subnet that answered, in the top bar and on each line.
   EXPECT_FALSE(note().isHidden());
@@ -49,7 +49,7 @@ TEST_F(MainWindowFixture, AFullTableOfDevicesAnsweringInOneBurstIsListedWhole) {
 TEST_F(MainWindowFixture, SearchWithoutAnswerShowsNoDeviceFoundAndNoPage) {
   start({"type=0xA1,id=1,name=Gallery"});
   window->network_search();
-  ASSERT_NE(window->m_p_mian_show_dlg, nullptr);
+  ASSERT_NE(window->m_device_page, nullptr);
 
   sim.reset();  // the same device, now silent
   sim = std::make_unique<SimProcess>(std::vector<std::string>{
@@ -57,14 +57,14 @@ TEST_F(MainWindowFixture, SearchWithoutAnswerShowsNoDeviceFoundAndNoPage) {
       "type=0xA1,id=1,name=Gallery,silent,addr=" + device_address(0)});
   window->network_search();
   EXPECT_EQ(list_items(window->device_list()), QStringList{"No Device Found"});
-  EXPECT_EQ(window->m_p_mian_show_dlg, nullptr);
+  EXPECT_EQ(window->m_device_page, nullptr);
   EXPECT_EQ(window->m_link.m_device_index, -1);
   EXPECT_EQ(window->m_link.device_table[0].type, 0) << "a search that finds the list filled clears the table";
   EXPECT_EQ(diagnostics.count("Init my rect \n"), 1u);
   EXPECT_TRUE(note().isHidden()) << "no device, no network to name";
 
   choose_entry(0);  // choosing "No Device Found" opens nothing
-  EXPECT_EQ(window->m_p_mian_show_dlg, nullptr);
+  EXPECT_EQ(window->m_device_page, nullptr);
 }
 
 // Two devices as a search on a control-room computer would list them: one on
@@ -148,7 +148,7 @@ TEST_F(MainWindowFixture, RenderOutsiderMarkedInTheDeviceList) {
   window->device_list()->view()->window()->grab().save(dir + QStringLiteral("/device_list_outsider_marked.png"));
   window->device_list()->hidePopup();
   window->show_configure();
-  window->m_pSetConfigure->grab().save(dir + QStringLiteral("/connection_dialog_every_network.png"));
+  window->m_connection_dialog->grab().save(dir + QStringLiteral("/connection_dialog_every_network.png"));
 }
 
 TEST_F(MainWindowFixture, SearchSocketThatCannotBeMadeTellsTheOperator) {
@@ -158,13 +158,13 @@ TEST_F(MainWindowFixture, SearchSocketThatCannotBeMadeTellsTheOperator) {
   EXPECT_EQ(take_operator_messages(), std::vector<std::string>{"Create socket err"});
   EXPECT_EQ(diagnostics.count("create socket fail \n"), 1u);
   EXPECT_EQ(window->device_list()->count(), 0);
-  EXPECT_EQ(window->m_p_mian_show_dlg, nullptr);
+  EXPECT_EQ(window->m_device_page, nullptr);
 }
 
 struct SerialFixture : MainWindowFixture {
   void start_serial(const std::string& serial_device) {
     start({}, serial_device);
-    window->m_link.m_eState = connection_mode::kSerial;
+    window->m_link.m_connection_mode = connection_mode::kSerial;
     ASSERT_TRUE(window->m_link.com.open(sim->pty_path(), 115200));
   }
 };
@@ -173,7 +173,7 @@ TEST_F(SerialFixture, UnlistedSerialTypeOpensTheLm5530PageAtIdOne) {
   start_serial("type=0x77,id=9,name=Oddity,split=3:40");
   window->serial_search();
   EXPECT_EQ(list_items(window->device_list()), QStringList{"Oddity"});
-  EXPECT_EQ(window->m_link.m_main_com_dev_type, 0x77);
+  EXPECT_EQ(window->m_link.m_serial_device_type, 0x77);
   EXPECT_EQ(page_class(*window), "Lm5530Page");
   EXPECT_EQ(window->m_link.device_table[0].type, 0xA3);
   EXPECT_EQ(window->m_link.device_table[0].id, 0x01);
@@ -208,11 +208,11 @@ TEST_F(MainWindowFixture, SerialSearchWithThePortClosedAsksToOpenIt) {
   open_window();
   list_devices({0xA1});
   choose_entry(0);
-  window->m_link.m_eState = connection_mode::kSerial;
+  window->m_link.m_connection_mode = connection_mode::kSerial;
   window->serial_search();
   EXPECT_EQ(take_operator_messages(), std::vector<std::string>{"Please open the serial port first!"});
   EXPECT_EQ(window->device_list()->count(), 0);
-  EXPECT_EQ(window->m_p_mian_show_dlg, nullptr);
+  EXPECT_EQ(window->m_device_page, nullptr);
 }
 
 }  // namespace

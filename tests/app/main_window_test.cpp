@@ -10,10 +10,10 @@ TEST_F(MainWindowFixture, ChoosingTheCurrentEntryAgainMakesANewPage) {
   list_devices({0xA5, 0x81});
   choose_entry(0);
   ASSERT_EQ(page_class(*window), "SwitcherPage");
-  const quint64 first = window->m_p_mian_show_dlg->instance_number();
+  const quint64 first = window->m_device_page->instance_number();
   choose_entry(0);
   ASSERT_EQ(page_class(*window), "SwitcherPage");
-  EXPECT_NE(window->m_p_mian_show_dlg->instance_number(), first);
+  EXPECT_NE(window->m_device_page->instance_number(), first);
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   EXPECT_EQ(window->findChildren<DevicePage*>().size(), 1) << "the old page is gone once the event loop ran";
   choose_entry(1);
@@ -55,24 +55,24 @@ TEST_F(MainWindowFixture, NetworkPageDispatchAndModelWindowCount) {
   list_devices(types);
   for (std::size_t i = 0; i < std::size(cases); ++i) {
     diagnostics.clear();
-    window->matrix().m_matrix_btn_lock = 1;
-    window->multiviewer().m_all_16_view_page_data.mode_type = 5;
+    window->matrix().m_buttons_locked = 1;
+    window->multiviewer().m_settings.mode_type = 5;
     choose_entry(static_cast<int>(i));
     EXPECT_EQ(page_class(*window), cases[i].page) << std::hex << int(cases[i].type);
     EXPECT_EQ(window->m_model_window_count, cases[i].window_count) << std::hex << int(cases[i].type);
     EXPECT_EQ(diagnostics.count("the device 's type is wrong \n"), cases[i].unlisted ? 1u : 0u);
-    EXPECT_EQ(window->matrix().m_matrix_btn_lock, 0) << "selection clears the button lock";
-    EXPECT_EQ(window->multiviewer().m_all_16_view_page_data.mode_type, 0);
-    EXPECT_EQ(window->multiviewer().m_all_16_view_page_data.umd_color_channel, 1);
+    EXPECT_EQ(window->matrix().m_buttons_locked, 0) << "selection clears the button lock";
+    EXPECT_EQ(window->multiviewer().m_settings.mode_type, 0);
+    EXPECT_EQ(window->multiviewer().m_settings.label_colour_channel, 1);
   }
 }
 
 TEST_F(MainWindowFixture, UnknownConnectionModeOpensNoPage) {
   open_window();
   list_devices({0xA1});
-  window->m_link.m_eState = 2;
+  window->m_link.m_connection_mode = 2;
   choose_entry(0);
-  EXPECT_EQ(window->m_p_mian_show_dlg, nullptr);
+  EXPECT_EQ(window->m_device_page, nullptr);
   EXPECT_EQ(diagnostics.count("com data wrong \n"), 1u);
 }
 
@@ -87,12 +87,12 @@ TEST_F(MainWindowFixture, EnterAndEscapeCloseNothing) {
     QTest::keyClick(window->device_list(), static_cast<Qt::Key>(key));
     QTest::keyClick(window.get(), static_cast<Qt::Key>(key));
   }
-  QTest::keyClick(window->m_p_mian_show_dlg, Qt::Key_Escape);
+  QTest::keyClick(window->m_device_page, Qt::Key_Escape);
   QCoreApplication::processEvents();
   EXPECT_TRUE(window->isVisible());
   EXPECT_EQ(window->result(), 0);
   EXPECT_EQ(diagnostics.count(" mian  esc  \n"), 7u);
-  EXPECT_NE(window->m_p_mian_show_dlg, nullptr);
+  EXPECT_NE(window->m_device_page, nullptr);
 }
 
 TEST_F(MainWindowFixture, WindowButtons) {
@@ -145,7 +145,7 @@ TEST_F(MainWindowFixture, ReturnReachesALineEditOnAPageAndNothingCloses) {
   choose_entry(0);
   window->show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-  auto* edit = new QLineEdit(window->m_p_mian_show_dlg);
+  auto* edit = new QLineEdit(window->m_device_page);
   edit->show();
   edit->setFocus();
   int returns = 0;
@@ -164,7 +164,7 @@ TEST_F(MainWindowFixture, APageHandlerThatReselectsIsFreedOnlyAfterItReturns) {
   open_window();
   list_devices({0xA5, 0x81});
   choose_entry(0);
-  QPointer<DevicePage> first = window->m_p_mian_show_dlg;
+  QPointer<DevicePage> first = window->m_device_page;
   auto* trigger = new QPushButton(first);
   QObject::connect(trigger, &QPushButton::clicked, [this, trigger] {
     window->m_link.m_device_index = 1;
@@ -185,8 +185,8 @@ TEST_F(MainWindowFixture, TheConnectionCaptionOpensTheConnectionDialog) {
   ASSERT_NE(caption, nullptr);
   EXPECT_TRUE(caption->geometry().contains(QPoint(60, 705)));
   QTest::mouseClick(caption, Qt::LeftButton);
-  ASSERT_NE(window->m_pSetConfigure, nullptr);
-  EXPECT_TRUE(window->m_pSetConfigure->isVisible());
+  ASSERT_NE(window->m_connection_dialog, nullptr);
+  EXPECT_TRUE(window->m_connection_dialog->isVisible());
 }
 
 }  // namespace

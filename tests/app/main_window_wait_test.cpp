@@ -166,7 +166,7 @@ TEST_F(MainWindowWait, RenderTheSearchProgressAndAPagesWait) {
   // The multiviewer's page open, its device falls silent and the status
   // poll waits its whole window.
   window->on_device_list_choice(window->device_list()->findText(QStringLiteral("Gallery"), Qt::MatchStartsWith));
-  ASSERT_NE(window->m_p_mian_show_dlg, nullptr);
+  ASSERT_NE(window->m_device_page, nullptr);
   sim->control("silent Gallery on");
   saving = QStringLiteral("/main-window-status-poll-wait.png");
   multiviewer_exchanges::poll_status(window->m_link, window->multiviewer(), window->record_changes());

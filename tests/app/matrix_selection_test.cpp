@@ -52,7 +52,7 @@ struct MatrixSelection : ::testing::Test {
 
   void TearDown() override { window.reset(); }
 
-  MatrixPage* page() const { return qobject_cast<MatrixPage*>(window->m_p_mian_show_dlg); }
+  MatrixPage* page() const { return qobject_cast<MatrixPage*>(window->m_device_page); }
   MatrixRoutingTab* function_page() const { return qobject_cast<MatrixRoutingTab*>(page()->sub_page()); }
   void click(QAbstractButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
 };
@@ -65,40 +65,40 @@ TEST_F(MatrixSelection, EachMatrixKeepsItsOwnRecordAndEverySelectionClearsItsLoc
   click(page()->output_button(7));
   click(function_page()->action_button(Action::kApply));
   click(function_page()->action_button(Action::kLock));
-  ASSERT_EQ(window->matrix().m_matrix_btn_lock, 1);
+  ASSERT_EQ(window->matrix().m_buttons_locked, 1);
 
   // The second matrix does not answer: its own record shows, untouched by
   // what was done on the first.
   window->on_device_list_choice(1);
   ASSERT_NE(page(), nullptr);
   EXPECT_EQ(window->records_device().where, range.address(2));
-  EXPECT_EQ(window->matrix().m_matrix_btn_lock, 0);
+  EXPECT_EQ(window->matrix().m_buttons_locked, 0);
   EXPECT_EQ(diagnostics.count("wait time over \n"), 1u);
   EXPECT_EQ(function_page()->action_button(Action::kLock)->shown_bitmap_id(), 231);
-  EXPECT_EQ(window->matrix().m_eMatrixState, 0);
-  EXPECT_EQ(window->matrix().m_matrix_input, 0);
-  EXPECT_EQ(window->matrix().m_matrix_route, MatrixRoutes{}) << "the first matrix's routes never show here";
+  EXPECT_EQ(window->matrix().m_input_pressed_this_run, 0);
+  EXPECT_EQ(window->matrix().m_chosen_input, 0);
+  EXPECT_EQ(window->matrix().m_routes, MatrixRoutes{}) << "the first matrix's routes never show here";
   click(page()->input_button(1));
   click(page()->output_button(5));
   click(function_page()->action_button(Action::kApply));
-  ASSERT_EQ(window->matrix().m_matrix_route, (MatrixRoutes{0, 0, 0, 0, 1, 0, 0, 0}));
+  ASSERT_EQ(window->matrix().m_routes, (MatrixRoutes{0, 0, 0, 0, 1, 0, 0, 0}));
 
   // Back on the first: its input and routes come back, its lock is read
   // from the device again after the selection cleared it.
   window->on_device_list_choice(0);
   ASSERT_NE(page(), nullptr);
   EXPECT_EQ(window->records_device().where, range.address(1));
-  EXPECT_EQ(window->matrix().m_matrix_btn_lock, 1);
+  EXPECT_EQ(window->matrix().m_buttons_locked, 1);
   EXPECT_EQ(function_page()->action_button(Action::kLock)->shown_bitmap_id(), 232);
-  EXPECT_EQ(window->matrix().m_eMatrixState, 1);
-  EXPECT_EQ(window->matrix().m_matrix_input, 4);
-  EXPECT_EQ(window->matrix().m_matrix_route, (MatrixRoutes{0, 4, 0, 0, 0, 0, 4, 0}));
+  EXPECT_EQ(window->matrix().m_input_pressed_this_run, 1);
+  EXPECT_EQ(window->matrix().m_chosen_input, 4);
+  EXPECT_EQ(window->matrix().m_routes, (MatrixRoutes{0, 4, 0, 0, 0, 0, 4, 0}));
   EXPECT_EQ(window->devices_met(), 2u);
 
   // And the second's come back as it left them.
   window->on_device_list_choice(1);
-  EXPECT_EQ(window->matrix().m_matrix_input, 1);
-  EXPECT_EQ(window->matrix().m_matrix_route, (MatrixRoutes{0, 0, 0, 0, 1, 0, 0, 0}));
+  EXPECT_EQ(window->matrix().m_chosen_input, 1);
+  EXPECT_EQ(window->matrix().m_routes, (MatrixRoutes{0, 0, 0, 0, 1, 0, 0, 0}));
 }
 
 }  // namespace

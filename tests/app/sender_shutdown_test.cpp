@@ -58,10 +58,10 @@ struct SenderShutdown : ::testing::Test {
     }
     window->m_link.device_count = 2;
     window->on_device_list_choice(0);
-    switcher = qobject_cast<SwitcherPage*>(window->m_p_mian_show_dlg);
+    switcher = qobject_cast<SwitcherPage*>(window->m_device_page);
     ASSERT_NE(switcher, nullptr);
     ASSERT_TRUE(switcher->lever_panel()->worker_running());
-    ASSERT_NE(window->m_link.udp.m_udpSockfd, -1) << "the switcher page keeps its socket open";
+    ASSERT_NE(window->m_link.udp.m_command_socket_fd, -1) << "the switcher page keeps its socket open";
     window->m_link.udp.set_closing_observer([this] {
       closings.push_back({!switcher.isNull(), switcher && switcher->lever_panel()->worker_running()});
     });

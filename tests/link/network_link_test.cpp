@@ -135,7 +135,7 @@ TEST_F(SimulatedLan, ExchangeTakesTheFirstDatagramThatPassesItsRule) {
       EXPECT_EQ((*reply)[frame::kCodeOffset], code::kSearch);
     }
     EXPECT_TRUE(diagnosed(c.diagnostic));
-    EXPECT_EQ(session.udp.m_udpSockfd, -1) << "the exchange closes its socket";
+    EXPECT_EQ(session.udp.m_command_socket_fd, -1) << "the exchange closes its socket";
     sim.reset();
   }
 }
@@ -215,7 +215,7 @@ TEST_F(SimulatedLan, CommandWithoutACurrentDeviceAsksForOneAndSendsNothing) {
   LinkSession session(settings);
   session.send_command(0x33, Bytes{1});
   EXPECT_EQ(messages, std::vector<std::string>{"Please choose a device"});
-  EXPECT_EQ(session.udp.m_udpSockfd, -1);
+  EXPECT_EQ(session.udp.m_command_socket_fd, -1);
 }
 
 }  // namespace

@@ -103,7 +103,7 @@ TEST_F(UdpLinkTest, AFailedBindLeavesNoSocket) {
     diagnostics_.clear();
     UdpLink link(settings_);
     EXPECT_FALSE(c.search ? link.prepare_search_socket() : link.prepare_command_socket(&entry));
-    EXPECT_EQ(link.m_udpSockfd, -1);
+    EXPECT_EQ(link.m_command_socket_fd, -1);
     EXPECT_EQ(diagnostics_.count(c.diagnostic), 1u);
     EXPECT_FALSE(link.send(build_search_request(1)));
   }
@@ -118,10 +118,10 @@ TEST_F(UdpLinkTest, APreparedSocketPointsAtTheCurrentDevice) {
   UdpLink link(settings_);
 
   ASSERT_TRUE(link.prepare_command_socket(&first_entry));
-  const int socket = link.m_udpSockfd;
+  const int socket = link.m_command_socket_fd;
   ASSERT_TRUE(link.send(build_frame(1, 0xA4, 3, 0x01)));
   ASSERT_TRUE(link.prepare_command_socket(&second_entry));
-  EXPECT_EQ(link.m_udpSockfd, socket);
+  EXPECT_EQ(link.m_command_socket_fd, socket);
   EXPECT_EQ(diagnostics_.lines().back(), "m_udpSockfd have on live \n");
   ASSERT_TRUE(link.send(build_frame(1, 0xA4, 3, 0x02)));
   EXPECT_EQ(next_datagram(first), build_frame(1, 0xA4, 3, 0x01));
@@ -129,7 +129,7 @@ TEST_F(UdpLinkTest, APreparedSocketPointsAtTheCurrentDevice) {
 
   // With no current device there is nothing to point at: the socket goes.
   EXPECT_FALSE(link.prepare_command_socket(nullptr));
-  EXPECT_EQ(link.m_udpSockfd, -1);
+  EXPECT_EQ(link.m_command_socket_fd, -1);
   EXPECT_EQ(messages_.lines(), std::vector<std::string>{"Please choose a device"});
 }
 
@@ -156,14 +156,14 @@ TEST_F(UdpLinkTest, SendCommandReportsWhetherTheFrameLeft) {
     LinkSession session(settings_);
     session.device_table[0] = device_at(range_.address(1));
     session.m_device_index = c.with_device ? 0 : -1;
-    session.m_eState = c.mode;
+    session.m_connection_mode = c.mode;
     if (c.port_open) {
       ASSERT_TRUE(session.com.open(line.path(), 115200));
     }
     std::optional<UdpPeer> holder;
     if (c.local_port_held) holder.emplace("0.0.0.0", settings_.local_port);
     EXPECT_EQ(session.send_command(0x33, payload), c.sent);
-    EXPECT_EQ(session.udp.m_udpSockfd, -1);
+    EXPECT_EQ(session.udp.m_command_socket_fd, -1);
     if (c.port_open) {
       // Read while the port is open: closing it discards what the line still holds.
       EXPECT_EQ(line.read(frame::kOverhead + 1), build_frame(frame::kLinkSerial, 0xA4, 3, 0x33, payload));

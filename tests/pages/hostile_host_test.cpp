@@ -32,7 +32,7 @@ std::string bytes_of(const T& value) {
 
 std::string multiviewer_record(const PageContext& c) {
   const MultiviewerState& s = c.multiviewer();
-  std::string r = bytes_of(s.m_all_16_view_page_data) + bytes_of(s.m_window_source) + bytes_of(s.m_cur_window_count);
+  std::string r = bytes_of(s.m_settings) + bytes_of(s.m_window_source) + bytes_of(s.m_layout_window_count);
   for (const std::u16string& label : s.m_window_label)
     r += std::string(reinterpret_cast<const char*>(label.data()), label.size() * 2) + '|';
   return r;
@@ -74,7 +74,7 @@ const std::vector<HostileCase>& cases() {
        rk2207_record, true},
       {"matrix lock read", device_type::kMatrix, "lock read",
        [](PageContext& c) { matrix_exchanges::query_lock(c.m_link, c.matrix()); },
-       [](const PageContext& c) { return bytes_of(c.matrix().m_matrix_btn_lock); }, false},
+       [](const PageContext& c) { return bytes_of(c.matrix().m_buttons_locked); }, false},
       {"switcher camera name", device_type::kSwitcher, "camera name",
        [](PageContext& c) {
          // The switcher page keeps its socket open while it lives.
@@ -129,7 +129,7 @@ struct HostileHostFixture : DevicePageFixture {
     constexpr int kMarker = 0x7E;
     const auto from_hostile = [](const LogRecord& r) { return r.code == kMarker && r.device == "Hostile"; };
     const std::size_t before = SimLog(sim->log_path()).wait_for(0, from_hostile).size();
-    if (context->m_link.udp.m_udpSockfd >= 0) {
+    if (context->m_link.udp.m_command_socket_fd >= 0) {
       context->m_link.udp.send(context->m_link.build_request(frame::kLinkUdp, kMarker));  // on the kept socket
     } else {
       EXPECT_TRUE(context->m_link.send_command(kMarker, {}, true));

@@ -23,9 +23,9 @@ TEST_F(MatrixPageTest, OpeningReadsTheLockShowsEveryKeyGreyAndTheControlTab) {
   start();
   // A selection and table from an earlier visit stay in the record but are
   // not shown until an input is pressed.
-  context->matrix().m_eMatrixState = 1;
-  context->matrix().m_matrix_input = 3;
-  context->matrix().m_matrix_route = routes_of({3, 0, 0, 3, 5, 0, 0, 3});
+  context->matrix().m_input_pressed_this_run = 1;
+  context->matrix().m_chosen_input = 3;
+  context->matrix().m_routes = routes_of({3, 0, 0, 3, 5, 0, 0, 3});
   open_page();
 
   const auto queries = wait_for_code(matrix::code::kLockQuery);
@@ -103,21 +103,21 @@ TEST_F(MatrixPageTest, ApplySendsTheRouteTextOfTheSelectedInput) {
 
 TEST_F(MatrixPageTest, OutputPressesEditOnlyTheSelectedInputsRoutesAndApplyNeedsOne) {
   start();
-  context->matrix().m_matrix_route = routes_of({0, 2, 0, 0, 0, 0, 0, 0});
+  context->matrix().m_routes = routes_of({0, 2, 0, 0, 0, 0, 0, 0});
   open_page();
   press_output(1);
-  EXPECT_EQ(context->matrix().m_matrix_route, routes_of({0, 2, 0, 0, 0, 0, 0, 0})) << "no input selected";
+  EXPECT_EQ(context->matrix().m_routes, routes_of({0, 2, 0, 0, 0, 0, 0, 0})) << "no input selected";
   press_input(5);
   EXPECT_EQ(outputs(), "--------");
   press_output(2);  // carried input 2: taken over, not cleared
-  EXPECT_EQ(context->matrix().m_matrix_route[1], 5);
+  EXPECT_EQ(context->matrix().m_routes[1], 5);
   EXPECT_EQ(outputs(), "-G------");
   press_output(6);
   press_output(6);  // twice: back as it was
-  EXPECT_EQ(context->matrix().m_matrix_route[5], 0);
+  EXPECT_EQ(context->matrix().m_routes[5], 0);
   EXPECT_EQ(outputs(), "-G------");
   press_output(2);
-  EXPECT_EQ(context->matrix().m_matrix_route[1], 0);
+  EXPECT_EQ(context->matrix().m_routes[1], 0);
   press(Action::kApply);  // no output carries input 5
   press_input(2);
   EXPECT_EQ(outputs(), "--------");
@@ -137,16 +137,16 @@ TEST_F(MatrixPageTest, OneToAllAndOneToOneRouteEveryOutput) {
   press(Action::kOneToAll);
   ASSERT_EQ(wait_for_texts(1).size(), 1u);
   EXPECT_EQ(texts().back(), "6All.");
-  EXPECT_EQ(context->matrix().m_matrix_route, routes_of({6, 6, 6, 6, 6, 6, 6, 6}));
+  EXPECT_EQ(context->matrix().m_routes, routes_of({6, 6, 6, 6, 6, 6, 6, 6}));
   EXPECT_EQ(outputs(), "GGGGGGGG");
   EXPECT_EQ(device_view().routes, routes_of({6, 6, 6, 6, 6, 6, 6, 6}));
 
   press(Action::kOneToOne);
   ASSERT_EQ(wait_for_texts(2).size(), 2u);
   EXPECT_EQ(texts().back(), "All#.");
-  EXPECT_EQ(context->matrix().m_matrix_route, routes_of({1, 2, 3, 4, 5, 6, 7, 8}));
-  EXPECT_EQ(context->matrix().m_matrix_input, 0);
-  EXPECT_EQ(context->matrix().m_eMatrixState, 1);
+  EXPECT_EQ(context->matrix().m_routes, routes_of({1, 2, 3, 4, 5, 6, 7, 8}));
+  EXPECT_EQ(context->matrix().m_chosen_input, 0);
+  EXPECT_EQ(context->matrix().m_input_pressed_this_run, 1);
   EXPECT_EQ(inputs(), "--------");
   EXPECT_EQ(outputs(), "--------");
   EXPECT_EQ(device_view().routes, routes_of({1, 2, 3, 4, 5, 6, 7, 8}));
@@ -171,7 +171,7 @@ TEST_F(MatrixPageTest, WithTheLockOnOnlyLockAndTheTabsWork) {
   ASSERT_EQ(sets[0].bytes().size(), 21u);
   EXPECT_EQ(sets[0].bytes()[frame::kPayloadOffset], 1);
   EXPECT_EQ(sets[0].bytes()[frame::kLinkFlagOffset], frame::kLinkUdp);
-  EXPECT_EQ(context->matrix().m_matrix_btn_lock, 1);
+  EXPECT_EQ(context->matrix().m_buttons_locked, 1);
   EXPECT_EQ(function_page()->action_button(Action::kLock)->shown_bitmap_id(), matrix_bitmap::lock_on);
   EXPECT_EQ(device_view().lock, 1);
 
@@ -181,8 +181,8 @@ TEST_F(MatrixPageTest, WithTheLockOnOnlyLockAndTheTabsWork) {
   press(Action::kApply);
   press(Action::kOneToAll);
   press(Action::kOneToOne);
-  EXPECT_EQ(context->matrix().m_matrix_input, before.m_matrix_input);
-  EXPECT_EQ(context->matrix().m_matrix_route, before.m_matrix_route);
+  EXPECT_EQ(context->matrix().m_chosen_input, before.m_chosen_input);
+  EXPECT_EQ(context->matrix().m_routes, before.m_routes);
   EXPECT_EQ(inputs(), "-G------");
   EXPECT_EQ(outputs(), "--------");
 
@@ -211,12 +211,12 @@ TEST_F(MatrixPageTest, TheDevicesLockShowsOnReopeningAndTheRecordOutlivesThePage
   page.reset();
 
   // Another device entry is chosen: the main window clears the lock only.
-  context->matrix().m_matrix_btn_lock = 0;
+  context->matrix().m_buttons_locked = 0;
   open_page();
-  EXPECT_EQ(context->matrix().m_matrix_btn_lock, 1) << "read from the device";
+  EXPECT_EQ(context->matrix().m_buttons_locked, 1) << "read from the device";
   EXPECT_EQ(function_page()->action_button(Action::kLock)->shown_bitmap_id(), matrix_bitmap::lock_on);
-  EXPECT_EQ(context->matrix().m_matrix_input, 7);
-  EXPECT_EQ(context->matrix().m_matrix_route[0], 7);
+  EXPECT_EQ(context->matrix().m_chosen_input, 7);
+  EXPECT_EQ(context->matrix().m_routes[0], 7);
   EXPECT_EQ(outputs(), "--------");
 }
 
@@ -257,7 +257,7 @@ struct MatrixLockReply : MatrixPageFixture {
     settings.local_port = free_udp_port();
     make_context(settings, device_type::kMatrix);
     context->m_link.device_table[0].set_address(device_address());
-    context->matrix().m_matrix_btn_lock = lock_before;
+    context->matrix().m_buttons_locked = lock_before;
     open_page();
   }
 
@@ -292,7 +292,7 @@ TEST_F(MatrixLockReply, TheLockComesOnlyFromAFrameLongEnoughToCarryIt) {
     SCOPED_TRACE(c.name);
     diagnostics.clear();
     open_with_replies(c.replies, c.before);
-    EXPECT_EQ(context->matrix().m_matrix_btn_lock, c.after);
+    EXPECT_EQ(context->matrix().m_buttons_locked, c.after);
     EXPECT_EQ(diagnostics.count("wait time over \n"), c.timed_out ? 1u : 0u);
     EXPECT_EQ(function_page()->action_button(Action::kLock)->shown_bitmap_id(),
               c.after != 0 ? matrix_bitmap::lock_on : matrix_bitmap::lock_off);
@@ -305,9 +305,9 @@ TEST_F(MatrixLockReply, TheLockComesOnlyFromAFrameLongEnoughToCarryIt) {
 TEST_F(MatrixLockReply, AfterALockOfTwoTheNextLockPressUnlocks) {
   open_with_replies({lock_frame(Bytes{0x00, 0x02})}, 0);
   press_input(1);
-  EXPECT_EQ(context->matrix().m_matrix_input, 0) << "locked";
+  EXPECT_EQ(context->matrix().m_chosen_input, 0) << "locked";
   press(Action::kLock);
-  EXPECT_EQ(context->matrix().m_matrix_btn_lock, 0);
+  EXPECT_EQ(context->matrix().m_buttons_locked, 0);
   EXPECT_EQ(function_page()->action_button(Action::kLock)->shown_bitmap_id(), matrix_bitmap::lock_off);
   EXPECT_EQ(diagnostics.count(" m_p_glo_main_set_or_get_dlg->m_matrix_btn_lock 0\n"), 1u);
 }
@@ -316,7 +316,7 @@ TEST_F(MatrixLockReply, AfterALockOfTwoTheNextLockPressUnlocks) {
 struct MatrixSerial : MatrixPageFixture {
   void SetUp() override {
     start({"--serial", "type=0x81,id=1,name=Serial Matrix"});
-    context->m_link.m_eState = connection_mode::kSerial;
+    context->m_link.m_connection_mode = connection_mode::kSerial;
   }
 };
 
@@ -326,12 +326,12 @@ TEST_F(MatrixSerial, WithThePortClosedNothingIsSentOrChangedButTheLockStillGoesO
   EXPECT_EQ(wait_for_code(matrix::code::kLockQuery)[0].carrier, "udp");
   press_input(6);
   press_output(2);
-  const MatrixRoutes before = context->matrix().m_matrix_route;
+  const MatrixRoutes before = context->matrix().m_routes;
   press(Action::kOneToAll);
   press(Action::kApply);
   press(Action::kOneToOne);
-  EXPECT_EQ(context->matrix().m_matrix_route, before);
-  EXPECT_EQ(context->matrix().m_matrix_input, 6);
+  EXPECT_EQ(context->matrix().m_routes, before);
+  EXPECT_EQ(context->matrix().m_chosen_input, 6);
   EXPECT_EQ(inputs(), "-----G--");
   EXPECT_EQ(outputs(), "-G------");
   EXPECT_EQ(diagnostics.count("send data ok \n"), 0u);
@@ -361,7 +361,7 @@ TEST_F(MatrixSerial, WithThePortOpenTheTextsGoOutOnTheLine) {
     EXPECT_EQ(r.carrier, "serial");
     EXPECT_TRUE(r.note.empty()) << r.note;
   }
-  EXPECT_EQ(context->matrix().m_matrix_input, 0);
+  EXPECT_EQ(context->matrix().m_chosen_input, 0);
   EXPECT_EQ(frames_with_code(matrix::code::kLockQuery).size(), 1u);
   EXPECT_EQ(frames_with_code(matrix::code::kLockQuery)[0].carrier, "udp");
 }

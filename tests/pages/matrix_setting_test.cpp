@@ -39,7 +39,7 @@ struct MatrixSetting : MatrixPageFixture {
 TEST_F(MatrixSetting, OpeningFillsTheListsAndLeavesTheSerialControlsOffInEitherMode) {
   for (const std::int32_t mode : {connection_mode::kNetwork, connection_mode::kSerial}) {
     SCOPED_TRACE(mode);
-    context->m_link.m_eState = mode;
+    context->m_link.m_connection_mode = mode;
     MatrixConnectionTab* setting = open_setting();
     ASSERT_NE(setting, nullptr);
     EXPECT_EQ(setting->geometry(), QRect(750, 105, 490, 420));
@@ -64,14 +64,14 @@ TEST_F(MatrixSetting, OpeningFillsTheListsAndLeavesTheSerialControlsOffInEitherM
     EXPECT_EQ(setting->connect_button()->text(), "Connect");
     EXPECT_TRUE(setting->connect_button()->has_shade());
     EXPECT_EQ(icon(setting), matrix_bitmap::status_disconnected);
-    EXPECT_EQ(context->m_link.m_eState, mode) << "opening changes no mode";
+    EXPECT_EQ(context->m_link.m_connection_mode, mode) << "opening changes no mode";
   }
 }
 
 TEST_F(MatrixSetting, TheModeListSetsTheConnectionModeAndLeavesThePortAsItIs) {
   MatrixConnectionTab* setting = open_setting();
   ASSERT_TRUE(click_list_item(setting->mode_list(), MatrixConnectionTab::kSerialPortIndex));
-  EXPECT_EQ(context->m_link.m_eState, connection_mode::kSerial);
+  EXPECT_EQ(context->m_link.m_connection_mode, connection_mode::kSerial);
   EXPECT_TRUE(setting->port_list()->isEnabled());
   EXPECT_TRUE(setting->baud_list()->isEnabled());
   EXPECT_TRUE(setting->connect_button()->isEnabled());
@@ -82,7 +82,7 @@ TEST_F(MatrixSetting, TheModeListSetsTheConnectionModeAndLeavesThePortAsItIs) {
   ASSERT_TRUE(context->m_link.com.is_open());
 
   ASSERT_TRUE(click_list_item(setting->mode_list(), MatrixConnectionTab::kLanPortIndex));
-  EXPECT_EQ(context->m_link.m_eState, connection_mode::kNetwork);
+  EXPECT_EQ(context->m_link.m_connection_mode, connection_mode::kNetwork);
   EXPECT_TRUE(context->m_link.com.is_open()) << "the mode list neither opens nor closes the port";
   EXPECT_TRUE(setting->connected());
   EXPECT_FALSE(setting->connect_button()->isEnabled());

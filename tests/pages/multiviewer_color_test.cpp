@@ -24,7 +24,7 @@ struct MultiviewerColor : MultiviewerPageFixture {
     choose_sub_page(MultiviewerSubPage::Color);
     return sub_page<MultiviewerColoursTab>();
   }
-  const MultiviewerSettings& settings() const { return context->multiviewer().m_all_16_view_page_data; }
+  const MultiviewerSettings& settings() const { return context->multiviewer().m_settings; }
 };
 
 TEST_F(MultiviewerColor, AColourGoesToTheChosenChannelOrToEveryWindow) {
@@ -39,13 +39,13 @@ TEST_F(MultiviewerColor, AColourGoesToTheChosenChannelOrToEveryWindow) {
   };
   const Case cases[] = {
       {"label text, all windows, Red", kLabels, 0, kText, 2, mv::code::kLabelTextColour,
-       &MultiviewerSettings::umd_text_color},
+       &MultiviewerSettings::label_text_colour},
       {"label ground, window 3, Yellow", kLabels, 3, kBackground, 6, mv::code::kLabelBackColour,
-       &MultiviewerSettings::umd_back_color},
+       &MultiviewerSettings::label_back_colour},
       {"resolution text, window 2, Cyan", kResolution, 2, kText, 5, mv::code::kResolutionTextColour,
-       &MultiviewerSettings::resolution_text_color},
+       &MultiviewerSettings::resolution_text_colour},
       {"resolution ground, all windows, Blue", kResolution, 0, kBackground, 1, mv::code::kResolutionBackColour,
-       &MultiviewerSettings::resolution_back_color},
+       &MultiviewerSettings::resolution_back_colour},
   };
   start();
   for (const Case& c : cases) {
@@ -72,16 +72,16 @@ TEST_F(MultiviewerColor, ALabelGroundForOneWindowIsPaintedInThePreview) {
   start();
   MultiviewerColoursTab* color = open_color();
   ASSERT_TRUE(click_list_item(color->channel_list(kLabels), 3));
-  EXPECT_EQ(settings().umd_color_channel, 3);
+  EXPECT_EQ(settings().label_colour_channel, 3);
   ASSERT_TRUE(click_list_item(color->colour_list(kLabels, kBackground), 6));
   page->grab();
   const auto corner = [this](int window) {
-    const PreviewBox& b = context->multiviewer().m_umd_rect[window - 1];
+    const PreviewBox& b = context->multiviewer().m_label_rect[window - 1];
     return page->preview_image().pixelColor(b.x + 1, b.y + 1);
   };
   EXPECT_EQ(corner(3), QColor(255, 255, 0));
   EXPECT_EQ(corner(4), QColor(0, 0, 0));
-  EXPECT_EQ(settings().umd_back_color[3], 0);
+  EXPECT_EQ(settings().label_back_colour[3], 0);
 }
 
 TEST_F(MultiviewerColor, ChoosingAChannelShowsItsColoursAndSendsNothing) {
@@ -93,7 +93,7 @@ TEST_F(MultiviewerColor, ChoosingAChannelShowsItsColoursAndSendsNothing) {
   EXPECT_EQ(color->colour_list(kLabels, kText)->currentText(), "White");
   EXPECT_EQ(color->colour_list(kResolution, kBackground)->currentText(), "Green");
   ASSERT_TRUE(click_list_item(color->channel_list(kLabels), 7));
-  EXPECT_EQ(settings().umd_color_channel, 7);
+  EXPECT_EQ(settings().label_colour_channel, 7);
   EXPECT_EQ(color->colour_list(kLabels, kText)->currentText(), "LightGreen");
   ASSERT_TRUE(click_list_item(color->channel_list(kLabels), 0));
   EXPECT_EQ(color->colour_list(kLabels, kText)->currentText(), "White") << "window 1's for all windows";
@@ -126,8 +126,8 @@ TEST_F(MultiviewerColor, ChannelListsFollowTheWindowCountAndALostChannelFallsBac
     EXPECT_EQ(channels->itemText(4), "CH_4");
     EXPECT_EQ(channels->currentText(), "All Channel");
   }
-  EXPECT_EQ(settings().umd_color_channel, 0);
-  EXPECT_EQ(settings().resolution_color_channel, 0);
+  EXPECT_EQ(settings().label_colour_channel, 0);
+  EXPECT_EQ(settings().resolution_colour_channel, 0);
 }
 
 // The sub-page makes its lists each time it opens; their colour squares are
@@ -150,16 +150,16 @@ TEST_F(MultiviewerColor, ColourSquaresAreTheSamePicturesEveryTimeTheSubPageOpens
 
 TEST_F(MultiviewerColor, OverAClosedSerialPortTheLabelGroundIsStoredAndPainted) {
   make_context({}, device_type::kMultiviewer16);
-  context->m_link.m_eState = connection_mode::kSerial;
-  context->multiviewer().m_all_16_view_page_data.mode_type = 6;
-  context->multiviewer().m_cur_window_count = 16;
+  context->m_link.m_connection_mode = connection_mode::kSerial;
+  context->multiviewer().m_settings.mode_type = 6;
+  context->multiviewer().m_layout_window_count = 16;
   context->multiviewer().set_label_display(1);
   MultiviewerColoursTab* color = open_color();
   ASSERT_TRUE(click_list_item(color->colour_list(kLabels, kBackground), 2));
-  EXPECT_EQ(settings().umd_back_color[0], 2);
-  EXPECT_EQ(context->multiviewer().m_umd_rgb[0], (mv::Rgb{255, 0, 0}));
+  EXPECT_EQ(settings().label_back_colour[0], 2);
+  EXPECT_EQ(context->multiviewer().m_label_rgb[0], (mv::Rgb{255, 0, 0}));
   ASSERT_TRUE(click_list_item(color->colour_list(kResolution, kBackground), 2));
-  EXPECT_EQ(settings().resolution_back_color[0], 2);
+  EXPECT_EQ(settings().resolution_back_colour[0], 2);
   EXPECT_NE(context->multiviewer().m_resolution_rgb[0], (mv::Rgb{255, 0, 0})) << "recomputed only after a frame left";
 }
 

@@ -22,8 +22,8 @@ TEST_F(MultiviewerPageTest, OpeningReadsTheDeviceStateAndShowsStatusFirst) {
   ASSERT_EQ(wait_for_code(mv::code::kState).size(), 1u);
   const MultiviewerState& state = context->multiviewer();
   EXPECT_EQ(state.state_read, 1);
-  EXPECT_EQ(state.m_cur_window_count, 16) << "the simulated 16-window device starts in its 16-window layout";
-  EXPECT_EQ(state.m_all_16_view_page_data.mode_type, 6);
+  EXPECT_EQ(state.m_layout_window_count, 16) << "the simulated 16-window device starts in its 16-window layout";
+  EXPECT_EQ(state.m_settings.mode_type, 6);
   EXPECT_EQ(state.m_window_rect[15].number, 16) << "the preview was recomputed";
   EXPECT_EQ(diagnostics.count("wait time over \n"), 0u);
 }
@@ -62,8 +62,8 @@ TEST_F(MultiviewerPageTest, PressingTheFourWindowLayoutSendsItAndEnablesWindowsO
   EXPECT_EQ(frame[4], device_type::kMultiviewer16);
   EXPECT_EQ(frame[6], frame::kLinkUdp);
   const MultiviewerState& state = context->multiviewer();
-  EXPECT_EQ(state.m_all_16_view_page_data.mode_type, 1);
-  EXPECT_EQ(state.m_cur_window_count, 4);
+  EXPECT_EQ(state.m_settings.mode_type, 1);
+  EXPECT_EQ(state.m_layout_window_count, 4);
   EXPECT_EQ(state.m_window_rect[3].width, 360) << "the preview follows";
   EXPECT_EQ(state.m_window_rect[4].width, 0);
   for (int w = 1; w <= 16; ++w) {
@@ -111,8 +111,8 @@ TEST_F(MultiviewerPageTest, LayoutAndSourcesSetOnThePageComeBackFromTheDevice) {
   context->multiviewer() = MultiviewerState{};
   open_page();
   EXPECT_EQ(wait_for_code(mv::code::kState, 2).size(), 2u);
-  EXPECT_EQ(context->multiviewer().m_all_16_view_page_data.mode_type, 2);
-  EXPECT_EQ(context->multiviewer().m_cur_window_count, 6);
+  EXPECT_EQ(context->multiviewer().m_settings.mode_type, 2);
+  EXPECT_EQ(context->multiviewer().m_layout_window_count, 6);
   EXPECT_EQ(context->multiviewer().m_window_source[1], 11);
   choose_sub_page(MultiviewerSubPage::Control);
   control = sub_page<MultiviewerLayoutTab>();
@@ -134,40 +134,40 @@ TEST_F(MultiviewerPageTest, TheTenWindowModelHidesWhatItHasNot) {
   for (int w = 1; w <= 16; ++w) {
     EXPECT_EQ(control->source_list(w)->isHidden(), w > 10) << w;
     EXPECT_EQ(control->window_caption(w)->isHidden(), w > 10) << w;
-    EXPECT_EQ(control->source_list(w)->isEnabled(), w <= context->multiviewer().m_cur_window_count) << w;
+    EXPECT_EQ(control->source_list(w)->isEnabled(), w <= context->multiviewer().m_layout_window_count) << w;
   }
 }
 
 TEST_F(MultiviewerPageTest, BeforeAnyReadBackALockedDeviceRefusesLayouts) {
   // Serial mode with the port closed: no read-back happens, nothing is sent.
   make_context({}, device_type::kMultiviewer16);
-  context->m_link.m_eState = connection_mode::kSerial;
-  context->multiviewer().m_all_16_view_page_data.lock_state = 1;
-  context->multiviewer().m_all_16_view_page_data.mode_type = 6;
+  context->m_link.m_connection_mode = connection_mode::kSerial;
+  context->multiviewer().m_settings.lock_state = 1;
+  context->multiviewer().m_settings.mode_type = 6;
   open_page();
   EXPECT_EQ(context->multiviewer().state_read, 0);
   choose_sub_page(MultiviewerSubPage::Control);
   auto* control = sub_page<MultiviewerLayoutTab>();
   EXPECT_EQ(control->layout_selection(), MultiviewerLayoutTab::kNoSelection);
   QTest::mouseClick(control->layout_button(1), Qt::LeftButton);
-  EXPECT_EQ(context->multiviewer().m_cur_window_count, 4) << "the button's count is taken all the same";
+  EXPECT_EQ(context->multiviewer().m_layout_window_count, 4) << "the button's count is taken all the same";
   EXPECT_EQ(control->layout_selection(), MultiviewerLayoutTab::kNoSelection);
   EXPECT_EQ(control->layout_button(1)->shown_bitmap_id(), multiviewer_bitmap::layout_normal(1));
-  EXPECT_EQ(context->multiviewer().m_all_16_view_page_data.mode_type, 6);
+  EXPECT_EQ(context->multiviewer().m_settings.mode_type, 6);
 }
 
 TEST_F(MultiviewerPageTest, OverAClosedSerialPortTheLayoutIsStoredButThePreviewWaits) {
   make_context({}, device_type::kMultiviewer16);
-  context->m_link.m_eState = connection_mode::kSerial;
-  context->multiviewer().m_all_16_view_page_data.mode_type = 6;
-  context->multiviewer().m_cur_window_count = 16;
+  context->m_link.m_connection_mode = connection_mode::kSerial;
+  context->multiviewer().m_settings.mode_type = 6;
+  context->multiviewer().m_layout_window_count = 16;
   open_page();
   choose_sub_page(MultiviewerSubPage::Control);
   auto* control = sub_page<MultiviewerLayoutTab>();
   ASSERT_EQ(control->layout_selection(), 7);
   QTest::mouseClick(control->layout_button(0), Qt::LeftButton);
-  EXPECT_EQ(context->multiviewer().m_all_16_view_page_data.mode_type, 0);
-  EXPECT_EQ(context->multiviewer().m_cur_window_count, 1);
+  EXPECT_EQ(context->multiviewer().m_settings.mode_type, 0);
+  EXPECT_EQ(context->multiviewer().m_layout_window_count, 1);
   EXPECT_EQ(context->multiviewer().m_window_rect[15].number, 16) << "no recomputation after a dropped frame";
 }
 

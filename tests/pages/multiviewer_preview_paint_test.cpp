@@ -20,10 +20,10 @@ QPoint centre(const PreviewBox& b) { return QPoint(b.x + b.width / 2, b.y + b.he
 
 MultiviewerState sixteen_windows() {
   MultiviewerState state;
-  state.m_all_16_view_page_data.mode_type = 6;
-  for (int w = 0; w < 16; ++w) state.m_all_16_view_page_data.umd_back_color[w] = 0;
-  state.m_all_16_view_page_data.umd_back_color[2] = 6;
-  state.m_all_16_view_page_data.resolution_back_color[0] = 2;
+  state.m_settings.mode_type = 6;
+  for (int w = 0; w < 16; ++w) state.m_settings.label_back_colour[w] = 0;
+  state.m_settings.label_back_colour[2] = 6;
+  state.m_settings.resolution_back_colour[0] = 2;
   mv::recompute_preview(state);
   return state;
 }
@@ -35,26 +35,26 @@ TEST(MultiviewerPreviewPaint, BoxesAppearOnlyWhileSwitchedOn) {
   const PreviewWindow& w1 = state.m_window_rect[0];
   EXPECT_EQ(image.pixelColor(w1.x, w1.y), style::preview::window_rim);
   EXPECT_EQ(image.pixelColor(w1.x + 10, w1.y + 10), style::preview::window_inside);
-  EXPECT_EQ(image.pixelColor(centre(state.m_umd_rect[2])), style::preview::window_inside) << "labels are off";
+  EXPECT_EQ(image.pixelColor(centre(state.m_label_rect[2])), style::preview::window_inside) << "labels are off";
 
   state.set_label_display(1);
   state.set_meter_display(1);
   state.set_resolution_display(1);
   paint_multiviewer_preview(image, state);
-  EXPECT_EQ(image.pixelColor(centre(state.m_umd_rect[2])), QColor(255, 255, 0));
+  EXPECT_EQ(image.pixelColor(centre(state.m_label_rect[2])), QColor(255, 255, 0));
   EXPECT_EQ(image.pixelColor(centre(state.m_meter_rect[5])), style::preview::meter);
   EXPECT_EQ(image.pixelColor(centre(state.m_resolution_rect[0])), QColor(255, 0, 0));
 }
 
 TEST(MultiviewerPreviewPaint, EightWindowsLeaveTheTopAndBottomGrey) {
   MultiviewerState state;
-  state.m_all_16_view_page_data.mode_type = 3;
+  state.m_settings.mode_type = 3;
   mv::recompute_preview(state);
   QImage image = make_preview_image();
   paint_multiviewer_preview(image, state);
   for (const int y : {0, 119, 360, 479}) EXPECT_EQ(image.pixelColor(300, y), style::preview::ground) << y;
   EXPECT_EQ(image.pixelColor(300, 120), style::preview::window_rim);
-  state.m_all_16_view_page_data.mode_type = 9;
+  state.m_settings.mode_type = 9;
   mv::recompute_preview(state);
   paint_multiviewer_preview(image, state);
   EXPECT_EQ(image.pixelColor(300, 200), style::preview::ground) << "no layout, no windows";

@@ -49,20 +49,20 @@ TEST_F(MultiviewerRoundTrip, WhatThePageSetComesBackFromTheDevice) {
   context->multiviewer().reset_labels();
   open_page();
   const MultiviewerState& state = context->multiviewer();
-  const MultiviewerSettings& settings = state.m_all_16_view_page_data;
+  const MultiviewerSettings& settings = state.m_settings;
   EXPECT_EQ(state.m_window_label[3], u"GOAL CAM");
-  EXPECT_EQ(state.m_umd_visible, 0);
-  EXPECT_EQ(settings.umd_text_color[4], 3);
-  EXPECT_EQ(settings.umd_text_color[3], 7) << "only window 5's";
-  for (int w = 0; w < 16; ++w) EXPECT_EQ(settings.resolution_back_color[w], 4) << w;
+  EXPECT_EQ(state.m_labels_visible, 0);
+  EXPECT_EQ(settings.label_text_colour[4], 3);
+  EXPECT_EQ(settings.label_text_colour[3], 7) << "only window 5's";
+  for (int w = 0; w < 16; ++w) EXPECT_EQ(settings.resolution_back_colour[w], 4) << w;
   EXPECT_EQ(state.m_meter_visible, 0);
   EXPECT_EQ(settings.audio_source_channel, 7);
   EXPECT_EQ(state.m_resolution_visible, 1);
   EXPECT_EQ(settings.resolution_type, 2);
   EXPECT_EQ(settings.border_enable, 0);
   EXPECT_EQ(settings.lock_state, 1);
-  EXPECT_EQ(settings.umd_color_channel, 1);
-  EXPECT_EQ(settings.resolution_color_channel, 1);
+  EXPECT_EQ(settings.label_colour_channel, 1);
+  EXPECT_EQ(settings.resolution_colour_channel, 1);
 
   choose_sub_page(MultiviewerSubPage::Umd);
   EXPECT_EQ(sub_page<MultiviewerLabelsTab>()->label_field(4)->text(), "GOAL CAM");

@@ -15,7 +15,7 @@ struct MultiviewerSerial : MultiviewerPageFixture {
     std::snprintf(config, sizeof config, "type=0x%X,id=1,name=Serial MV", type);
     sim = std::make_unique<SimProcess>(std::vector<std::string>{"--serial", config + extra});
     make_context({}, type);
-    context->m_link.m_eState = connection_mode::kSerial;
+    context->m_link.m_connection_mode = connection_mode::kSerial;
     ASSERT_TRUE(context->m_link.com.open(sim->pty_path(), 115200));
   }
 };
@@ -28,7 +28,7 @@ TEST_F(MultiviewerSerial, TheSixteenWindowModelIsReadBackWithoutItsWindowStatus)
   ASSERT_EQ(requests.size(), 1u);
   EXPECT_EQ(requests[0].bytes()[frame::kLinkFlagOffset], frame::kLinkSerial);
   const MultiviewerState& state = context->multiviewer();
-  EXPECT_EQ(state.m_cur_window_count, 16);
+  EXPECT_EQ(state.m_layout_window_count, 16);
   EXPECT_EQ(state.m_window_label[0], u"CAM 1");
   EXPECT_EQ(state.m_window_status[0][0], 9) << "the serial read leaves the window status";
   EXPECT_EQ(state.state_read, 1);
@@ -45,9 +45,9 @@ TEST_F(MultiviewerSerial, TheSixteenWindowModelIsReadBackWithoutItsWindowStatus)
 
 TEST_F(MultiviewerSerial, TheTenWindowModelsReplyIsNotDecoded) {
   start_serial(device_type::kMultiviewer10);
-  context->multiviewer().m_cur_window_count = 4;
+  context->multiviewer().m_layout_window_count = 4;
   open_page();
-  EXPECT_EQ(context->multiviewer().m_cur_window_count, 4);
+  EXPECT_EQ(context->multiviewer().m_layout_window_count, 4);
   EXPECT_EQ(context->multiviewer().state_read, 1);
   EXPECT_EQ(diagnostics.count("time over \n"), 1u);
 }

@@ -22,7 +22,7 @@ struct MultiviewerSetting : MultiviewerPageFixture {
     choose_sub_page(MultiviewerSubPage::Setting);
     return sub_page<MultiviewerSettingsTab>();
   }
-  const MultiviewerSettings& settings() const { return context->multiviewer().m_all_16_view_page_data; }
+  const MultiviewerSettings& settings() const { return context->multiviewer().m_settings; }
 
   void fill_addresses(Set* set, const QString& address, const QString& mask, const QString& gateway) {
     set->address_field(Set::kAddressFieldId)->set_address_text(address);
@@ -92,7 +92,7 @@ TEST_F(MultiviewerSetting, SetIpSendsTheThreeAddressesOverUdpInEitherMode) {
   start();
   for (const std::int32_t mode : {connection_mode::kNetwork, connection_mode::kSerial}) {
     SCOPED_TRACE(mode);
-    context->m_link.m_eState = mode;
+    context->m_link.m_connection_mode = mode;
     Set* set = open_setting();
     fill_addresses(set, "10.0.0.5", "255.0.0.0", "10.0.0.1");
     QTest::mouseClick(set->set_address_button(), Qt::LeftButton);
@@ -135,7 +135,7 @@ TEST_F(MultiviewerSetting, SetIpWithABlankPartSendsNothing) {
 // is not one device.
 TEST_F(MultiviewerSetting, UdpCommandsRefuseAnAddressThatIsNotOneDevice) {
   start();
-  context->m_link.m_eState = connection_mode::kSerial;
+  context->m_link.m_connection_mode = connection_mode::kSerial;
   for (const char* address : {"", "not an address", "127.0.0.255"}) {
     SCOPED_TRACE(address);
     context->m_link.device_table[0].set_address(address);
@@ -170,7 +170,7 @@ TEST_F(MultiviewerSetting, SetDefaultGivesEachModelItsOwnLayout) {
     tell_device(mv::code::kLock, mv::switch_payload(1));
     tell_device(mv::code::kResolutionLabelSwitch, mv::switch_payload(1));
     Set* set = open_setting();
-    ASSERT_EQ(context->multiviewer().m_cur_window_count, 4);
+    ASSERT_EQ(context->multiviewer().m_layout_window_count, 4);
     QTest::mouseClick(set->default_button(), Qt::LeftButton);
 
     const std::vector<Bytes> frames = sent_with_code(mv::code::kDefaults);
@@ -178,12 +178,12 @@ TEST_F(MultiviewerSetting, SetDefaultGivesEachModelItsOwnLayout) {
     EXPECT_EQ(frames[0].size(), 21u);
     EXPECT_EQ(frames[0][17], 0x00);
     const MultiviewerState& state = context->multiviewer();
-    EXPECT_EQ(state.m_cur_window_count, c.window_count);
+    EXPECT_EQ(state.m_layout_window_count, c.window_count);
     EXPECT_EQ(settings().mode_type, c.mode_type);
     EXPECT_EQ(state.m_window_rect[c.window_count - 1].number, c.window_count) << "the preview follows";
     EXPECT_EQ(state.m_meter_visible, 1);
     EXPECT_EQ(state.m_resolution_visible, 0);
-    EXPECT_EQ(state.m_umd_visible, 1);
+    EXPECT_EQ(state.m_labels_visible, 1);
     EXPECT_EQ(settings().lock_state, 1) << "the lock is no default";
     EXPECT_EQ(set->list(Set::kResolutionTypeListId)->currentText(), "1080p60");
     EXPECT_EQ(set->list(Set::kResolutionDisplayListId)->currentText(), "OFF");
@@ -195,31 +195,31 @@ TEST_F(MultiviewerSetting, SetDefaultGivesEachModelItsOwnLayout) {
     const MultiviewerState assumed = state;
     context->multiviewer() = MultiviewerState{};
     open_page();
-    EXPECT_EQ(context->multiviewer().m_cur_window_count, assumed.m_cur_window_count);
-    EXPECT_EQ(settings().mode_type, assumed.m_all_16_view_page_data.mode_type);
-    EXPECT_EQ(settings().resolution_type, assumed.m_all_16_view_page_data.resolution_type);
-    EXPECT_EQ(settings().audio_source_channel, assumed.m_all_16_view_page_data.audio_source_channel);
+    EXPECT_EQ(context->multiviewer().m_layout_window_count, assumed.m_layout_window_count);
+    EXPECT_EQ(settings().mode_type, assumed.m_settings.mode_type);
+    EXPECT_EQ(settings().resolution_type, assumed.m_settings.resolution_type);
+    EXPECT_EQ(settings().audio_source_channel, assumed.m_settings.audio_source_channel);
     EXPECT_EQ(context->multiviewer().m_meter_visible, assumed.m_meter_visible);
     EXPECT_EQ(context->multiviewer().m_resolution_visible, assumed.m_resolution_visible);
-    EXPECT_EQ(context->multiviewer().m_umd_visible, assumed.m_umd_visible);
+    EXPECT_EQ(context->multiviewer().m_labels_visible, assumed.m_labels_visible);
     TearDown();
   }
 }
 
 TEST_F(MultiviewerSetting, SetDefaultOverAClosedSerialPortChangesOnlyTheLists) {
   make_context({}, device_type::kMultiviewer16);
-  context->m_link.m_eState = connection_mode::kSerial;
-  MultiviewerSettings& stored = context->multiviewer().m_all_16_view_page_data;
+  context->m_link.m_connection_mode = connection_mode::kSerial;
+  MultiviewerSettings& stored = context->multiviewer().m_settings;
   stored.mode_type = 1;
   stored.resolution_type = 4;
-  context->multiviewer().m_cur_window_count = 4;
+  context->multiviewer().m_layout_window_count = 4;
   context->multiviewer().set_meter_display(0);
   context->multiviewer().set_resolution_display(1);
   Set* set = open_setting();
   EXPECT_EQ(set->list(Set::kAudioMeterListId)->currentText(), "OFF");
   EXPECT_EQ(set->list(Set::kBorderListId)->currentText(), "OFF");
   QTest::mouseClick(set->default_button(), Qt::LeftButton);
-  EXPECT_EQ(context->multiviewer().m_cur_window_count, 4);
+  EXPECT_EQ(context->multiviewer().m_layout_window_count, 4);
   EXPECT_EQ(stored.mode_type, 1);
   EXPECT_EQ(stored.resolution_type, 4);
   EXPECT_EQ(context->multiviewer().m_meter_visible, 0);

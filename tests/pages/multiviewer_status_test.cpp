@@ -92,8 +92,8 @@ TEST_F(MultiviewerShortReplies, AShortStateReplyIsPassedOverAndTheWholeOneTaken)
   const Bytes other = build_frame(frame::kLinkUdp, 0xA1, 1, 0x40, {});
   start_scripted({{mv::code::kState, {other, cut, whole}}});
   open_page();
-  EXPECT_EQ(context->multiviewer().m_cur_window_count, 9);
-  EXPECT_EQ(context->multiviewer().m_all_16_view_page_data.mode_type, 4);
+  EXPECT_EQ(context->multiviewer().m_layout_window_count, 9);
+  EXPECT_EQ(context->multiviewer().m_settings.mode_type, 4);
   EXPECT_EQ(diagnostics.count("state reply of 666 bytes is shorter than 669, not decoded \n"), 1u);
   EXPECT_EQ(diagnostics.count("the cmd is not right\xEF\xBC\x8C"
                               "continue \n"),
@@ -103,9 +103,9 @@ TEST_F(MultiviewerShortReplies, AShortStateReplyIsPassedOverAndTheWholeOneTaken)
 TEST_F(MultiviewerShortReplies, OnlyAShortStateReplyLeavesTheStateAndSetsTheReadFlag) {
   const Bytes whole = state_reply(9);
   start_scripted({{mv::code::kState, {Bytes(whole.begin(), whole.begin() + 600)}}});
-  context->multiviewer().m_cur_window_count = 4;
+  context->multiviewer().m_layout_window_count = 4;
   open_page();
-  EXPECT_EQ(context->multiviewer().m_cur_window_count, 4);
+  EXPECT_EQ(context->multiviewer().m_layout_window_count, 4);
   EXPECT_EQ(context->multiviewer().state_read, 1);
   EXPECT_EQ(diagnostics.count("wait time over \n"), 1u);
 }

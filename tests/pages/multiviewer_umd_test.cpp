@@ -127,7 +127,7 @@ TEST_F(MultiviewerUmd, TheLabelSwitchTurnsTheLabelBoxesOffAndOn) {
   start();
   MultiviewerLabelsTab* umd = open_umd();
   ASSERT_EQ(umd->display_list()->currentText(), "UMD ON") << "the device shows its labels";
-  const PreviewBox box = context->multiviewer().m_umd_rect[0];
+  const PreviewBox box = context->multiviewer().m_label_rect[0];
   const auto label_box_painted = [&] {
     page->grab();
     return page->preview_image().pixelColor(box.x + 1, box.y + 1) == QColor(0, 0, 0);
@@ -135,14 +135,14 @@ TEST_F(MultiviewerUmd, TheLabelSwitchTurnsTheLabelBoxesOffAndOn) {
   ASSERT_TRUE(label_box_painted()) << "black label ground of the simulated device";
 
   ASSERT_TRUE(click_list_item(umd->display_list(), 0));
-  EXPECT_EQ(context->multiviewer().m_umd_visible, 0);
+  EXPECT_EQ(context->multiviewer().m_labels_visible, 0);
   EXPECT_FALSE(label_box_painted());
   ASSERT_TRUE(click_list_item(umd->display_list(), 1));
-  EXPECT_EQ(context->multiviewer().m_umd_visible, 1);
+  EXPECT_EQ(context->multiviewer().m_labels_visible, 1);
   EXPECT_TRUE(label_box_painted());
   // The hidden buttons switch the same way.
   find_control<QPushButton>(umd, MultiviewerLabelsTab::kAllOffButtonId)->click();
-  EXPECT_EQ(context->multiviewer().m_all_16_view_page_data.umd_enable, 0);
+  EXPECT_EQ(context->multiviewer().m_settings.label_enable, 0);
 
   const std::vector<Bytes> frames = sent_with_code(mv::code::kLabelSwitch);
   ASSERT_EQ(frames.size(), 3u);

@@ -25,7 +25,7 @@ TEST_F(Rk2207Frames, StateRequestAndShowModesAlwaysOverTheNetwork) {
        {"A5 6C 15 00 60 01 01 00 00 00 00 00 00 00 00 00 94 0C 28 02 AE"}},
       {"mode 3 while the connection mode is serial",
        [&] {
-         context->m_link.m_eState = connection_mode::kSerial;
+         context->m_link.m_connection_mode = connection_mode::kSerial;
          press(3);
        },
        {"A5 6C 15 00 60 01 01 00 00 00 00 00 00 00 00 00 94 03 1F 02 AE"}},
@@ -46,7 +46,7 @@ TEST_F(Lm5530Frames, ShowModesOverTheNetwork) {
 TEST_F(Lm5530Frames, OverTheSerialLineTheLinkFlagIsZero) {
   sim = std::make_unique<SimProcess>(std::vector<std::string>{"--serial", "type=0xA3,id=1,name=Booth"});
   make_context({}, device_type::kLm5530);
-  context->m_link.m_eState = connection_mode::kSerial;
+  context->m_link.m_connection_mode = connection_mode::kSerial;
   ASSERT_TRUE(context->m_link.com.open(sim->pty_path(), 115200));
   open_page();
   press(11);

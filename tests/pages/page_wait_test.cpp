@@ -54,7 +54,7 @@ struct PageWait : MultiviewerPageFixture {
   void start_serial(const std::string& extra = "") {
     sim = std::make_unique<SimProcess>(std::vector<std::string>{"--serial", "type=0xA1,id=1,name=Line" + extra});
     make_context({}, device_type::kMultiviewer16);
-    context->m_link.m_eState = connection_mode::kSerial;
+    context->m_link.m_connection_mode = connection_mode::kSerial;
     ASSERT_TRUE(context->m_link.com.open(sim->pty_path(), 115200));
   }
 
@@ -161,7 +161,7 @@ TEST_F(PageWait, ClicksMadeDuringAWaitRunAfterItInTheirOrder) {
   ASSERT_EQ(layouts.size(), 2u);
   EXPECT_EQ(layouts[0].bytes()[17], mv::kLayouts[4].code);
   EXPECT_EQ(layouts[1].bytes()[17], mv::kLayouts[2].code);
-  EXPECT_EQ(context->multiviewer().m_cur_window_count, mv::kLayouts[2].code);
+  EXPECT_EQ(context->multiviewer().m_layout_window_count, mv::kLayouts[2].code);
 }
 
 // The window paints while a poll waits: it shows what the device last

@@ -53,7 +53,7 @@ TEST_F(SwitcherLink, TheWorkedFramesReachTheSwitcher) {
 
 TEST_F(SwitcherLink, InSerialModeCommandsStillTravelOverUdpWithLinkFlag1) {
   start();
-  context->m_link.m_eState = connection_mode::kSerial;  // no serial port is open
+  context->m_link.m_connection_mode = connection_mode::kSerial;  // no serial port is open
   open_page();
   press(kProgram3);
   press(kCut);
@@ -91,7 +91,7 @@ TEST_F(SwitcherLink, CamForCamera2IsAcceptedRefusedOrUnanswered) {
     switcher_exchanges::send_camera_name(context->m_link, context->camera_names(), 1);
     EXPECT_EQ(name_lines(diagnostics), c.lines);
     EXPECT_EQ(context->camera_names()[1], u"CAM") << "the name stays stored whatever the answer";
-    EXPECT_NE(context->m_link.udp.m_udpSockfd, -1) << "the page's socket stays open";
+    EXPECT_NE(context->m_link.udp.m_command_socket_fd, -1) << "the page's socket stays open";
   }
 }
 

@@ -223,17 +223,17 @@ TEST_F(SwitcherPageTest, OpeningLightsBkgdAndMixShowsTheTransitionSubPageAndKeep
   EXPECT_EQ(picture(kFtb), bitmap::ftb_normal);
   EXPECT_EQ(picture(1118), bitmap::auto_normal);
   EXPECT_EQ(page->duration_edit()->text(), "02:00");
-  const int socket = context->m_link.udp.m_udpSockfd;
+  const int socket = context->m_link.udp.m_command_socket_fd;
   EXPECT_NE(socket, -1);
 
   // Commands use the page's socket; none opens or closes one.
   press(kProgram2);
   press(kCut);
-  EXPECT_EQ(context->m_link.udp.m_udpSockfd, socket);
+  EXPECT_EQ(context->m_link.udp.m_command_socket_fd, socket);
   EXPECT_EQ(diagnostics.count("m_udpSockfd have on live \n"), 0u);
 
   page.reset();
-  EXPECT_EQ(context->m_link.udp.m_udpSockfd, -1);
+  EXPECT_EQ(context->m_link.udp.m_command_socket_fd, -1);
   EXPECT_EQ(diagnostics.count("close the switcher socket \n"), 1u);
 }
 

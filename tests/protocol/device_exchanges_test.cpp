@@ -67,10 +67,10 @@ TEST_F(DeviceExchanges, TheMatrixLockReadTakesTheLockFromAReplyAndKeepsItWithout
     SCOPED_TRACE(c.name);
     LinkSession& session = connect(device_type::kMatrix, {{matrix::code::kLockQuery, c.replies}});
     MatrixState state;
-    state.m_matrix_btn_lock = c.before;
+    state.m_buttons_locked = c.before;
     state.lock_origin.confirm();
     EXPECT_EQ(matrix_exchanges::query_lock(session, state), c.taken);
-    EXPECT_EQ(state.m_matrix_btn_lock, c.after);
+    EXPECT_EQ(state.m_buttons_locked, c.after);
     EXPECT_EQ(state.lock_origin.known(), c.taken) << "a lock kept without a reply is no longer known";
     if (!c.replies.empty()) {
       EXPECT_EQ(first_request(), kQuery);
@@ -104,9 +104,9 @@ TEST_F(DeviceExchanges, TheMultiviewerStateReadFillsTheRecordAndAnnouncesTheSett
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     LinkSession& session = connect(device_type::kMultiviewer16, {{mv::code::kState, c.replies}});
-    session.m_eState = c.mode;
+    session.m_connection_mode = c.mode;
     MultiviewerState state;
-    state.m_cur_window_count = 4;
+    state.m_layout_window_count = 4;
     state.m_window_label.fill(u"old");
     state.settings_origin.confirm();
     NoticeRecord notices;
@@ -114,8 +114,8 @@ TEST_F(DeviceExchanges, TheMultiviewerStateReadFillsTheRecordAndAnnouncesTheSett
     // A read that was asked and failed leaves the values but not their
     // standing; a read never asked changes nothing.
     EXPECT_EQ(state.settings_origin.known(), c.filled || c.notices.empty());
-    EXPECT_EQ(state.m_cur_window_count, c.filled ? 9 : 4);
-    EXPECT_EQ(state.m_all_16_view_page_data.lock_state, c.filled ? 1 : 0);
+    EXPECT_EQ(state.m_layout_window_count, c.filled ? 9 : 4);
+    EXPECT_EQ(state.m_settings.lock_state, c.filled ? 1 : 0);
     EXPECT_EQ(state.m_window_label[2], c.filled ? u"CAM C" : u"old");
     EXPECT_EQ(state.state_read, c.notices.empty() ? 0 : 1) << "a read that was asked counts as read";
     EXPECT_EQ(notices.parts, c.notices);

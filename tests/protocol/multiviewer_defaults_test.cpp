@@ -33,20 +33,20 @@ TEST(MultiviewerDefaults, ThePanelsAssumptionMatchesTheDevicesDefaults) {
     MultiviewerState restored;
     ASSERT_TRUE(decode_state_reply(state_reply_frame(device), restored, DecodeStatus::Take, DecodeDiagnostics::Off));
 
-    EXPECT_EQ(assumed.m_cur_window_count, model);
-    EXPECT_EQ(restored.m_cur_window_count, assumed.m_cur_window_count);
-    const MultiviewerSettings& a = assumed.m_all_16_view_page_data;
-    const MultiviewerSettings& r = restored.m_all_16_view_page_data;
+    EXPECT_EQ(assumed.m_layout_window_count, model);
+    EXPECT_EQ(restored.m_layout_window_count, assumed.m_layout_window_count);
+    const MultiviewerSettings& a = assumed.m_settings;
+    const MultiviewerSettings& r = restored.m_settings;
     EXPECT_EQ(r.mode_type, a.mode_type);
     EXPECT_EQ(r.resolution_type, a.resolution_type);
     EXPECT_EQ(r.resolution_enable, a.resolution_enable);
-    EXPECT_EQ(r.umd_enable, a.umd_enable);
+    EXPECT_EQ(r.label_enable, a.label_enable);
     EXPECT_EQ(r.audio_meter_enable, a.audio_meter_enable);
     EXPECT_EQ(r.audio_source_channel, a.audio_source_channel);
     EXPECT_EQ(r.border_enable, 1) << "not a default";
     EXPECT_EQ(a.lock_state, 1) << "not a default";
     EXPECT_EQ(restored.m_meter_visible, assumed.m_meter_visible);
-    EXPECT_EQ(restored.m_umd_visible, assumed.m_umd_visible);
+    EXPECT_EQ(restored.m_labels_visible, assumed.m_labels_visible);
     EXPECT_EQ(restored.m_resolution_visible, assumed.m_resolution_visible);
   }
 }

@@ -13,7 +13,7 @@ bool overlap(const PreviewWindow& a, const PreviewWindow& b) {
 
 MultiviewerState state_with_layout(int index) {
   MultiviewerState state;
-  state.m_all_16_view_page_data.mode_type = static_cast<std::uint8_t>(index);
+  state.m_settings.mode_type = static_cast<std::uint8_t>(index);
   recompute_window_geometry(state);
   return state;
 }
@@ -71,16 +71,16 @@ TEST(PreviewGeometry, BoxesOfAWindowTruncateTowardsZero) {
 
 TEST(PreviewGeometry, ColoursAreTakenWhenRecomputedAndAnUnknownIndexKeepsTheOldColour) {
   MultiviewerState state = state_with_layout(1);
-  state.m_all_16_view_page_data.umd_back_color[2] = 6;
-  state.m_all_16_view_page_data.umd_back_color[3] = 99;
-  state.m_umd_rgb[3] = {1, 2, 3};
+  state.m_settings.label_back_colour[2] = 6;
+  state.m_settings.label_back_colour[3] = 99;
+  state.m_label_rgb[3] = {1, 2, 3};
   recompute_label_boxes(state);
-  EXPECT_EQ(state.m_umd_rgb[2], (Rgb{255, 255, 0}));
-  EXPECT_EQ(state.m_umd_rgb[3], (Rgb{1, 2, 3}));
-  EXPECT_TRUE(state.m_umd_rect[3].present());
-  EXPECT_FALSE(state.m_umd_rect[4].present()) << "window 5 is not in the four-window layout";
-  state.m_all_16_view_page_data.umd_back_color[2] = 2;
-  EXPECT_EQ(state.m_umd_rgb[2], (Rgb{255, 255, 0})) << "not before the next recomputation";
+  EXPECT_EQ(state.m_label_rgb[2], (Rgb{255, 255, 0}));
+  EXPECT_EQ(state.m_label_rgb[3], (Rgb{1, 2, 3}));
+  EXPECT_TRUE(state.m_label_rect[3].present());
+  EXPECT_FALSE(state.m_label_rect[4].present()) << "window 5 is not in the four-window layout";
+  state.m_settings.label_back_colour[2] = 2;
+  EXPECT_EQ(state.m_label_rgb[2], (Rgb{255, 255, 0})) << "not before the next recomputation";
 }
 
 }  // namespace

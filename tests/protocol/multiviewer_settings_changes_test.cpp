@@ -38,8 +38,8 @@ struct AtNotice {
 // recomputation of any box shows.
 MultiviewerState windows_without_boxes() {
   MultiviewerState state;
-  state.m_all_16_view_page_data.mode_type = 6;
-  state.m_cur_window_count = 16;
+  state.m_settings.mode_type = 6;
+  state.m_layout_window_count = 16;
   mv::recompute_window_geometry(state);
   return state;
 }
@@ -58,18 +58,18 @@ const std::vector<SettingsChangeCase>& settings_change_cases() {
        [](LinkSession& l, MultiviewerState& s, RecordChanges& c) { changes::send_layout(l, s, c, 3); },
        "A5 6C 15 00 A1 01 01 00 00 00 00 00 00 00 00 00 33 08 04 02 AE",
        [](const MultiviewerState& s, bool sent) {
-         EXPECT_EQ(s.m_all_16_view_page_data.mode_type, 3);
-         EXPECT_EQ(s.m_cur_window_count, 8) << "the window count follows the layout even when nothing left";
+         EXPECT_EQ(s.m_settings.mode_type, 3);
+         EXPECT_EQ(s.m_layout_window_count, 8) << "the window count follows the layout even when nothing left";
          // Sixteen windows before; the eight-window layout leaves window 9 out.
          EXPECT_EQ(s.m_window_rect[8].present(), !sent);
          EXPECT_EQ(s.m_meter_rect[0].present(), sent);
-         EXPECT_EQ(s.m_umd_rect[0].present(), sent);
+         EXPECT_EQ(s.m_label_rect[0].present(), sent);
          EXPECT_EQ(s.m_resolution_rect[0].present(), sent);
        }},
       {"output resolution 1080i60",
        [](LinkSession& l, MultiviewerState& s, RecordChanges& c) { changes::set_output_resolution(l, s, c, 2); },
        "A5 6C 16 00 A1 01 01 00 00 00 00 00 00 00 00 00 19 00 09 EC 01 AE",
-       [](const MultiviewerState& s, bool) { EXPECT_EQ(s.m_all_16_view_page_data.resolution_type, 2); }},
+       [](const MultiviewerState& s, bool) { EXPECT_EQ(s.m_settings.resolution_type, 2); }},
       {"resolution labels on",
        [](LinkSession& l, MultiviewerState& s, RecordChanges& c) { changes::set_resolution_labels(l, s, c, 1); },
        "A5 6C 15 00 A1 01 01 00 00 00 00 00 00 00 00 00 3A 01 04 02 AE",
@@ -81,27 +81,27 @@ const std::vector<SettingsChangeCase>& settings_change_cases() {
       {"meters on", [](LinkSession& l, MultiviewerState& s, RecordChanges& c) { changes::set_meters(l, s, c, 1); },
        "A5 6C 15 00 A1 01 01 00 00 00 00 00 00 00 00 00 37 01 01 02 AE",
        [](const MultiviewerState& s, bool sent) {
-         EXPECT_EQ(s.m_all_16_view_page_data.audio_meter_enable, 1);
+         EXPECT_EQ(s.m_settings.audio_meter_enable, 1);
          EXPECT_EQ(s.m_meter_rect[0].present(), sent);
-         EXPECT_FALSE(s.m_umd_rect[0].present());
+         EXPECT_FALSE(s.m_label_rect[0].present());
        }},
       {"labels off", [](LinkSession& l, MultiviewerState& s, RecordChanges& c) { changes::switch_labels(l, s, c, 0); },
        "A5 6C 15 00 A1 01 01 00 00 00 00 00 00 00 00 00 36 00 FF 01 AE",
        [](const MultiviewerState& s, bool sent) {
-         EXPECT_EQ(s.m_umd_visible, 0);
-         EXPECT_EQ(s.m_umd_rect[0].present(), sent);
+         EXPECT_EQ(s.m_labels_visible, 0);
+         EXPECT_EQ(s.m_label_rect[0].present(), sent);
          EXPECT_FALSE(s.m_resolution_rect[0].present());
        }},
       {"audio of window 5",
        [](LinkSession& l, MultiviewerState& s, RecordChanges& c) { changes::set_audio_source(l, s, c, 5); },
        "A5 6C 15 00 A1 01 01 00 00 00 00 00 00 00 00 00 39 05 07 02 AE",
-       [](const MultiviewerState& s, bool) { EXPECT_EQ(s.m_all_16_view_page_data.audio_source_channel, 5); }},
+       [](const MultiviewerState& s, bool) { EXPECT_EQ(s.m_settings.audio_source_channel, 5); }},
       {"border on", [](LinkSession& l, MultiviewerState& s, RecordChanges& c) { changes::set_border(l, s, c, 1); },
        "A5 6C 15 00 A1 01 01 00 00 00 00 00 00 00 00 00 3F 01 09 02 AE",
-       [](const MultiviewerState& s, bool) { EXPECT_EQ(s.m_all_16_view_page_data.border_enable, 1); }},
+       [](const MultiviewerState& s, bool) { EXPECT_EQ(s.m_settings.border_enable, 1); }},
       {"lock on", [](LinkSession& l, MultiviewerState& s, RecordChanges& c) { changes::set_lock(l, s, c, 1); },
        "A5 6C 15 00 A1 01 01 00 00 00 00 00 00 00 00 00 50 01 1A 02 AE",
-       [](const MultiviewerState& s, bool) { EXPECT_EQ(s.m_all_16_view_page_data.lock_state, 1); }},
+       [](const MultiviewerState& s, bool) { EXPECT_EQ(s.m_settings.lock_state, 1); }},
   };
   return all;
 }
@@ -148,7 +148,7 @@ TEST_F(MultiviewerSettingsChanges, AChangeThatCouldNotLeaveIsStoredAndAnnouncedW
   for (const SettingsChangeCase& c : settings_change_cases()) {
     SCOPED_TRACE(c.name);
     peer = std::make_unique<UdpPeer>(device_address());
-    link_to(device_type::kMultiviewer16, peer->port()).m_eState = connection_mode::kSerial;
+    link_to(device_type::kMultiviewer16, peer->port()).m_connection_mode = connection_mode::kSerial;
     MultiviewerState state = windows_without_boxes();
     const AtNotice seen = run(c.change, state, false);
     EXPECT_EQ(seen.notices, 1);
@@ -166,8 +166,8 @@ TEST_F(MultiviewerSettingsChanges, ALayoutOutsideTheTableIsStoredAndAnnouncedBut
       [](LinkSession& l, MultiviewerState& s, RecordChanges& c) { changes::send_layout(l, s, c, 7); }, state, false);
   EXPECT_EQ(seen.notices, 1);
   EXPECT_EQ(seen.frame, "none");
-  EXPECT_EQ(seen.state.m_all_16_view_page_data.mode_type, 7);
-  EXPECT_EQ(seen.state.m_cur_window_count, 16);
+  EXPECT_EQ(seen.state.m_settings.mode_type, 7);
+  EXPECT_EQ(seen.state.m_layout_window_count, 16);
 }
 
 }  // namespace

@@ -82,12 +82,12 @@ TEST(MultiviewerStateBytes, EveryFieldLandsWhereItBelongs) {
   state.m_window_label[3] = u"keep";
   ASSERT_TRUE(mv::decode_state_reply(whole_reply(), state, mv::DecodeStatus::Take, mv::DecodeDiagnostics::Off));
 
-  const MultiviewerSettings& s = state.m_all_16_view_page_data;
-  EXPECT_EQ(state.m_cur_window_count, 9);
+  const MultiviewerSettings& s = state.m_settings;
+  EXPECT_EQ(state.m_layout_window_count, 9);
   EXPECT_EQ(s.mode_type, 4) << "layout code 9 is layout index 4";
   EXPECT_EQ(s.resolution_type, 5) << "resolution code 13 is 1080p25, list position 5";
-  EXPECT_EQ(s.umd_enable, 2);
-  EXPECT_EQ(state.m_umd_visible, 1);
+  EXPECT_EQ(s.label_enable, 2);
+  EXPECT_EQ(state.m_labels_visible, 1);
   EXPECT_EQ(s.audio_meter_enable, 1);
   EXPECT_EQ(state.m_meter_visible, 1);
   EXPECT_EQ(s.audio_source_channel, 7);
@@ -129,12 +129,12 @@ TEST(MultiviewerStateBytes, EveryFieldLandsWhereItBelongs) {
     std::copy(std::begin(field), std::end(field), out.begin());
     return out;
   };
-  EXPECT_EQ(colours(s.umd_text_color), (Colours{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15}));
-  EXPECT_EQ(colours(s.umd_back_color), (Colours{15, 14, 13, 12, 11, 10, 9, 8, 7, 6, 5, 4, 3, 2, 1, 0}));
-  EXPECT_EQ(colours(s.resolution_text_color), (Colours{3, 6, 9, 12, 15, 2, 5, 8, 11, 14, 1, 4, 7, 10, 13, 0}));
-  EXPECT_EQ(colours(s.resolution_back_color), (Colours{5, 10, 15, 4, 9, 14, 3, 8, 13, 2, 7, 12, 1, 6, 11, 0}));
-  EXPECT_EQ(s.umd_color_channel, 1) << "the reply carries no colour channel";
-  EXPECT_EQ(s.resolution_color_channel, 1);
+  EXPECT_EQ(colours(s.label_text_colour), (Colours{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15}));
+  EXPECT_EQ(colours(s.label_back_colour), (Colours{15, 14, 13, 12, 11, 10, 9, 8, 7, 6, 5, 4, 3, 2, 1, 0}));
+  EXPECT_EQ(colours(s.resolution_text_colour), (Colours{3, 6, 9, 12, 15, 2, 5, 8, 11, 14, 1, 4, 7, 10, 13, 0}));
+  EXPECT_EQ(colours(s.resolution_back_colour), (Colours{5, 10, 15, 4, 9, 14, 3, 8, 13, 2, 7, 12, 1, 6, 11, 0}));
+  EXPECT_EQ(s.label_colour_channel, 1) << "the reply carries no colour channel";
+  EXPECT_EQ(s.resolution_colour_channel, 1);
 }
 
 // The serial line's decoding leaves the window status alone.
@@ -151,9 +151,9 @@ TEST(MultiviewerStateBytes, WithoutTheStatusTheWindowStatusStays) {
 TEST(MultiviewerStateBytes, AReplyWithoutItsLastReadByteChangesNothing) {
   const Bytes cut(whole_reply().begin(), whole_reply().begin() + 665);
   MultiviewerState state;
-  state.m_cur_window_count = 4;
+  state.m_layout_window_count = 4;
   EXPECT_FALSE(mv::decode_state_reply(cut, state, mv::DecodeStatus::Take, mv::DecodeDiagnostics::Off));
-  EXPECT_EQ(state.m_cur_window_count, 4);
+  EXPECT_EQ(state.m_layout_window_count, 4);
   EXPECT_EQ(state.m_window_source[0], 0);
 }
 

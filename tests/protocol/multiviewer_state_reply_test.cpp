@@ -23,8 +23,8 @@ LabelSlot raw_slot(std::uint8_t length, std::initializer_list<std::uint8_t> byte
 // a field was left alone.
 MultiviewerState marked_state() {
   MultiviewerState state;
-  state.m_all_16_view_page_data.mode_type = 3;
-  state.m_all_16_view_page_data.resolution_type = 4;
+  state.m_settings.mode_type = 3;
+  state.m_settings.resolution_type = 4;
   state.m_window_label.fill(u"old");
   state.m_window_status[0] = {7, 7};
   return state;
@@ -55,11 +55,11 @@ TEST(MultiviewerStateReply, AWholeReplyIs669BytesAndEveryFieldComesBack) {
 
   MultiviewerState state = marked_state();
   ASSERT_TRUE(decode_state_reply(frame, state, DecodeStatus::Take, DecodeDiagnostics::Off));
-  const MultiviewerSettings& s = state.m_all_16_view_page_data;
-  EXPECT_EQ(state.m_cur_window_count, 9);
+  const MultiviewerSettings& s = state.m_settings;
+  EXPECT_EQ(state.m_layout_window_count, 9);
   EXPECT_EQ(s.mode_type, 4);
   EXPECT_EQ(s.resolution_type, 7);
-  EXPECT_EQ(state.m_umd_visible, 1);
+  EXPECT_EQ(state.m_labels_visible, 1);
   EXPECT_EQ(state.m_meter_visible, 1);
   EXPECT_EQ(state.m_resolution_visible, 1);
   EXPECT_EQ(s.audio_source_channel, 5);
@@ -68,10 +68,10 @@ TEST(MultiviewerStateReply, AWholeReplyIs669BytesAndEveryFieldComesBack) {
   EXPECT_EQ(state.m_window_status[1][0], 1);
   EXPECT_EQ(s.border_enable, 1);
   EXPECT_EQ(s.lock_state, 1);
-  EXPECT_EQ(s.umd_text_color[15], 15);
-  EXPECT_EQ(s.umd_back_color[3], 6);
-  EXPECT_EQ(s.resolution_text_color[3], 7);
-  EXPECT_EQ(s.resolution_back_color[3], 15);
+  EXPECT_EQ(s.label_text_colour[15], 15);
+  EXPECT_EQ(s.label_back_colour[3], 6);
+  EXPECT_EQ(s.resolution_text_colour[3], 7);
+  EXPECT_EQ(s.resolution_back_colour[3], 15);
 }
 
 struct DecodeCase {
@@ -93,23 +93,23 @@ TEST_P(MultiviewerDecodeTable, Decodes) {
 const DecodeCase kDecodeCases[] = {
     {"LayoutCode16", [](StateReplyFields& f) { f.layout_code = 16; },
      [](const MultiviewerState& s) {
-       EXPECT_EQ(s.m_cur_window_count, 16);
-       EXPECT_EQ(s.m_all_16_view_page_data.mode_type, 6);
+       EXPECT_EQ(s.m_layout_window_count, 16);
+       EXPECT_EQ(s.m_settings.mode_type, 6);
      }},
     {"LayoutCode7IsNoLayout", [](StateReplyFields& f) { f.layout_code = 7; },
      [](const MultiviewerState& s) {
-       EXPECT_EQ(s.m_cur_window_count, 1);
-       EXPECT_EQ(s.m_all_16_view_page_data.mode_type, 3);
+       EXPECT_EQ(s.m_layout_window_count, 1);
+       EXPECT_EQ(s.m_settings.mode_type, 3);
      }},
     {"LayoutCode200IsNoLayout", [](StateReplyFields& f) { f.layout_code = 200; },
      [](const MultiviewerState& s) {
-       EXPECT_EQ(s.m_cur_window_count, 1);
-       EXPECT_EQ(s.m_all_16_view_page_data.mode_type, 3);
+       EXPECT_EQ(s.m_layout_window_count, 1);
+       EXPECT_EQ(s.m_settings.mode_type, 3);
      }},
     {"ResolutionCode11", [](StateReplyFields& f) { f.resolution_code = 11; },
-     [](const MultiviewerState& s) { EXPECT_EQ(s.m_all_16_view_page_data.resolution_type, 1); }},
+     [](const MultiviewerState& s) { EXPECT_EQ(s.m_settings.resolution_type, 1); }},
     {"ResolutionCode2IsNotInTheTable", [](StateReplyFields& f) { f.resolution_code = 2; },
-     [](const MultiviewerState& s) { EXPECT_EQ(s.m_all_16_view_page_data.resolution_type, 4); }},
+     [](const MultiviewerState& s) { EXPECT_EQ(s.m_settings.resolution_type, 4); }},
     {"LabelCam",
      [](StateReplyFields& f) {
        f.labels[0] = raw_slot(6, {'C', 0, 'A', 0, 'M', 0});
@@ -146,8 +146,8 @@ const DecodeCase kDecodeCases[] = {
      [](const MultiviewerState& s) { EXPECT_EQ(s.m_window_label[7], u"机位一"); }},
     {"DisplayByte2SwitchesTheLabelsOn", [](StateReplyFields& f) { f.label_display = 2; },
      [](const MultiviewerState& s) {
-       EXPECT_EQ(s.m_all_16_view_page_data.umd_enable, 2);
-       EXPECT_EQ(s.m_umd_visible, 1);
+       EXPECT_EQ(s.m_settings.label_enable, 2);
+       EXPECT_EQ(s.m_labels_visible, 1);
      }},
     {"DisplayBytesZeroSwitchOff",
      [](StateReplyFields& f) {
@@ -156,7 +156,7 @@ const DecodeCase kDecodeCases[] = {
        f.resolution_display = 0;
      },
      [](const MultiviewerState& s) {
-       EXPECT_EQ(s.m_umd_visible, 0);
+       EXPECT_EQ(s.m_labels_visible, 0);
        EXPECT_EQ(s.m_meter_visible, 0);
        EXPECT_EQ(s.m_resolution_visible, 0);
      }},
@@ -173,7 +173,7 @@ TEST(MultiviewerStateReply, AReplyShorterThanAWholeFrameIsNotDecoded) {
     MultiviewerState state = marked_state();
     EXPECT_FALSE(decode_state_reply(ByteView(frame.data(), size), state, DecodeStatus::Take, DecodeDiagnostics::On))
         << size;
-    EXPECT_EQ(state.m_cur_window_count, 0) << size;
+    EXPECT_EQ(state.m_layout_window_count, 0) << size;
     EXPECT_EQ(state.m_window_label[0], u"old") << size;
   }
 }

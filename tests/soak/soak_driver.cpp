@@ -132,7 +132,7 @@ class SoakScript {
   // A control of the current page (its sub-page tabs among them): a button
   // pressed, or a list moved one entry.
   void press_on_page() {
-    QWidget* page = window_.m_p_mian_show_dlg;
+    QWidget* page = window_.m_device_page;
     if (page == nullptr) return;
     std::vector<QWidget*> controls;
     for (QWidget* widget : page->findChildren<QWidget*>()) {
@@ -167,8 +167,8 @@ class SoakScript {
   }
 
   ConnectionDialog* configure() {
-    if (window_.m_pSetConfigure == nullptr || !window_.m_pSetConfigure->isVisible()) window_.show_configure();
-    return window_.m_pSetConfigure;
+    if (window_.m_connection_dialog == nullptr || !window_.m_connection_dialog->isVisible()) window_.show_configure();
+    return window_.m_connection_dialog;
   }
 
   void set_mode(int index) {
