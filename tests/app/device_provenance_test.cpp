@@ -3,53 +3,26 @@
 // devices of one family, the second silent: A, B, A.
 #include <gtest/gtest.h>
 
-#include <QComboBox>
 #include <QTest>
 #include <memory>
 
 #include "gui_test_environment.h"
+#include "listed_devices_window.h"
 #include "skin_button.h"
-#include "loopback.h"
-#include "main_window.h"
 #include "multiviewer/multiviewer_page.h"
 #include "multiviewer/multiviewer_preview_captions.h"
 #include "rk2207/rk2207_page.h"
-#include "sim_process.h"
 
 namespace vela::test {
 namespace {
 
 const QString kDash = QStringLiteral("\u2014");
 
-struct DeviceProvenance : ::testing::Test {
-  LoopbackRange range = LoopbackRange::for_this_process();
-  std::unique_ptr<SimProcess> sim;
-  std::unique_ptr<MainWindow> window;
+struct DeviceProvenance : ::testing::Test, ListedDevicesWindow {
   DiagnosticRecorder diagnostics;
 
   // Entry 0 answers; entry 1, of the same type, never does.
-  void start(std::uint8_t type) {
-    const std::uint16_t port = free_udp_port(range.addresses(LoopbackRange::kSize));
-    const std::string type_text = "type=" + std::to_string(type);
-    sim = std::make_unique<SimProcess>(
-        std::vector<std::string>{"--port", std::to_string(port), "--device",
-                                 type_text + ",id=1,name=Answers,addr=" + range.address(1), "--device",
-                                 type_text + ",id=2,name=Silent,silent,addr=" + range.address(2)});
-    PanelOptions options;
-    options.link.device_port = port;
-    options.link.local_port = free_udp_port();
-    options.link.broadcast = range.address(0);
-    window = std::make_unique<MainWindow>(options);
-    window->initialise();
-    for (int i = 0; i < 2; ++i) {
-      DeviceEntry& entry = window->m_link.device_table[static_cast<std::size_t>(i)];
-      entry.type = type;
-      entry.id = static_cast<std::uint8_t>(i + 1);
-      entry.set_address(range.address(i + 1));
-      window->device_list()->addItem(QStringLiteral("device %1").arg(i));
-    }
-    window->m_link.device_count = 2;
-  }
+  void start(std::uint8_t type) { ListedDevicesWindow::start({{type, "name=Answers"}, {type, "name=Silent,silent"}}); }
 
   void TearDown() override { window.reset(); }
 

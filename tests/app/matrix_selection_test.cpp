@@ -10,44 +10,22 @@
 
 #include "skin_button.h"
 #include "gui_test_environment.h"
-#include "loopback.h"
-#include "main_window.h"
+#include "listed_devices_window.h"
 #include "matrix/matrix_routing_tab.h"
 #include "matrix/matrix_page.h"
 #include "matrix_protocol.h"
-#include "sim_process.h"
 
 namespace vela::test {
 namespace {
 
 using Action = MatrixRoutingTab::Action;
 
-struct MatrixSelection : ::testing::Test {
-  LoopbackRange range = LoopbackRange::for_this_process();
-  std::unique_ptr<SimProcess> sim;
-  std::unique_ptr<MainWindow> window;
+struct MatrixSelection : ::testing::Test, ListedDevicesWindow {
   DiagnosticRecorder diagnostics;
 
   // Two matrices; the second never answers its lock query.
   void SetUp() override {
-    const std::uint16_t port = free_udp_port(range.addresses(LoopbackRange::kSize));
-    sim = std::make_unique<SimProcess>(std::vector<std::string>{
-        "--port", std::to_string(port), "--device", "type=0x81,id=1,name=Router,addr=" + range.address(1), "--device",
-        "type=0x82,id=2,name=Quiet,silent,addr=" + range.address(2)});
-    PanelOptions options;
-    options.link.device_port = port;
-    options.link.local_port = free_udp_port();
-    options.link.broadcast = range.address(0);
-    window = std::make_unique<MainWindow>(options);
-    window->initialise();
-    for (int i = 0; i < 2; ++i) {
-      DeviceEntry& entry = window->m_link.device_table[static_cast<std::size_t>(i)];
-      entry.type = i == 0 ? device_type::kMatrix : device_type::kMatrixB;
-      entry.id = static_cast<std::uint8_t>(i + 1);
-      entry.set_address(range.address(i + 1));
-      window->device_list()->addItem(QStringLiteral("matrix %1").arg(i));
-    }
-    window->m_link.device_count = 2;
+    start({{device_type::kMatrix, "name=Router"}, {device_type::kMatrixB, "name=Quiet,silent"}});
   }
 
   void TearDown() override { window.reset(); }

@@ -3,16 +3,13 @@
 // the window going) the worker has ended and been joined first.
 #include <gtest/gtest.h>
 
-#include <QComboBox>
 #include <QPointer>
 #include <QTest>
 #include <functional>
 #include <memory>
 
 #include "gui_test_environment.h"
-#include "loopback.h"
-#include "main_window.h"
-#include "sim_process.h"
+#include "listed_devices_window.h"
 #include "skin_button.h"
 #include "switcher/lever_panel.h"
 #include "switcher/switcher_page.h"
@@ -26,10 +23,7 @@ struct SocketClosing {
   bool lever_worker_running;
 };
 
-struct SenderShutdown : ::testing::Test {
-  LoopbackRange range = LoopbackRange::for_this_process();
-  std::unique_ptr<SimProcess> sim;
-  std::unique_ptr<MainWindow> window;
+struct SenderShutdown : ::testing::Test, ListedDevicesWindow {
   DiagnosticRecorder diagnostics;
   std::vector<SocketClosing> closings;
   QPointer<SwitcherPage> switcher;
@@ -37,26 +31,7 @@ struct SenderShutdown : ::testing::Test {
   // A switcher (entry 0) and a matrix (entry 1); the switcher's page is open
   // with its lever worker running.
   void open_switcher_page() {
-    const std::uint16_t port = free_udp_port(range.addresses(LoopbackRange::kSize));
-    sim = std::make_unique<SimProcess>(
-        std::vector<std::string>{"--port", std::to_string(port), "--broadcast-listen", range.address(0), "--device",
-                                 "type=0xA5,id=1,name=Mixer,addr=" + range.address(1), "--device",
-                                 "type=0x81,id=2,name=Router,addr=" + range.address(2)});
-    PanelOptions options;
-    options.link.device_port = port;
-    options.link.local_port = free_udp_port();
-    options.link.broadcast = range.address(0);
-    window = std::make_unique<MainWindow>(options);
-    window->initialise();
-    const std::uint8_t types[] = {device_type::kSwitcher, device_type::kMatrix};
-    for (std::size_t i = 0; i < 2; ++i) {
-      DeviceEntry& entry = window->m_link.device_table[i];
-      entry.type = types[i];
-      entry.id = static_cast<std::uint8_t>(i + 1);
-      entry.set_address(range.address(static_cast<int>(i) + 1));
-      window->device_list()->addItem(QStringLiteral("device %1").arg(i));
-    }
-    window->m_link.device_count = 2;
+    start({{device_type::kSwitcher, "name=Mixer"}, {device_type::kMatrix, "name=Router"}});
     window->on_device_list_choice(0);
     switcher = qobject_cast<SwitcherPage*>(window->m_device_page);
     ASSERT_NE(switcher, nullptr);
