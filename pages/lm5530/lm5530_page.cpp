@@ -29,14 +29,12 @@ void Lm5530Page::choose_show_mode(std::uint8_t mode) {
   redraw_preview();
   vela::LinkSession& link = context->m_link;
   const vela::Bytes payload{mode};
-  bool left = false;
-  if (link.m_connection_mode == vela::connection_mode::kSerial) {
-    // A closed port takes nothing and reports nothing.
-    left = link.send_command(vela::lm5530::code::kShowMode, payload);
-    if (left) vela::diag("com \n");
-  } else {
-    left = link.send_command(vela::lm5530::code::kShowMode, payload);
+  const bool left = link.send_command(vela::lm5530::code::kShowMode, payload);
+  if (link.m_connection_mode != vela::connection_mode::kSerial) {
     vela::diag("net \n");
+  } else if (left) {
+    // A closed port takes nothing and reports nothing.
+    vela::diag("com \n");
   }
   // A mode that never left is not what the device shows.
   if (left) {
