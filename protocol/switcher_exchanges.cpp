@@ -5,6 +5,7 @@
 
 #include "diagnostics.h"
 #include "link_session.h"
+#include "record_changes.h"
 #include "switcher_protocol.h"
 #include "udp_exchange.h"
 
@@ -37,6 +38,23 @@ UdpExchangeOptions camera_name_exchange() {
 void send(LinkSession& link, std::uint8_t command_code, ByteView payload) {
   link.udp.send(link.build_request(frame::kLinkUdp, command_code, payload));
   std::this_thread::sleep_for(std::chrono::milliseconds(kCommandPauseMs));
+}
+
+switcher_bus::Outcome press(LinkSession& link, SwitcherState& state, RecordChanges& changes,
+                            switcher_bus::Press press, std::uint8_t source) {
+  switcher_bus::Outcome outcome = switcher_bus::press(state, press, source);
+  if (outcome.refused) return outcome;
+  for (const std::string& note : outcome.notes_before) diag("%s", note.c_str());
+  send(link, outcome.command.code, outcome.command.payload);
+  for (const std::string& note : outcome.notes_after) diag("%s", note.c_str());
+  changes.changed(RecordPart::Switcher);
+  return outcome;
+}
+
+void swap_program_preview(SwitcherState& state, RecordChanges& changes) {
+  diag("%s", switcher_bus::kSwapNote);
+  switcher_bus::swap_program_preview(state);
+  changes.changed(RecordPart::Switcher);
 }
 
 void send_camera_name(LinkSession& link, const CameraNames& names, int camera_index) {

@@ -16,6 +16,7 @@
 #include "switcher/switcher_bitmaps.h"
 #include "switcher/switcher_keys.h"
 #include "switcher/switcher_page_host.h"
+#include "record_changes.h"
 #include "switcher_exchanges.h"
 #include "switcher_protocol.h"
 
@@ -41,8 +42,8 @@ class DurationValidator : public QValidator {
 
 }  // namespace
 
-LeverPanel::LeverPanel(QWidget& page, PageContext& context, SwitcherLeverHost& host, QLineEdit& duration_edit)
-    : QObject(&page), m_context(context), m_host(host), m_duration_edit(duration_edit) {
+LeverPanel::LeverPanel(QWidget& page, PageContext& context, SwitcherKeyHost& keys, QLineEdit& duration_edit)
+    : QObject(&page), m_context(context), m_keys(keys), m_duration_edit(duration_edit) {
   m_lever = new BitmapSlider(&page);
   set_control_id(m_lever, kLeverId);
   m_lever->move(kLeverAt);
@@ -55,7 +56,7 @@ LeverPanel::LeverPanel(QWidget& page, PageContext& context, SwitcherLeverHost& h
   m_lever->installEventFilter(this);
   connect(m_lever, &BitmapSlider::notified, this, &LeverPanel::on_notified);
   connect(m_lever, &BitmapSlider::clicked, this, [this] {
-    if (SkinButton* ftb = m_host.button(switcher_keys::kFtbId)) ftb->setFocus(Qt::OtherFocusReason);
+    if (SkinButton* ftb = m_keys.button(switcher_keys::kFtbId)) ftb->setFocus(Qt::OtherFocusReason);
   });
   connect(m_lever, &BitmapSlider::position_changed, this, [this](int position) {
     if (m_worker) m_worker->set_position(position);
@@ -71,18 +72,18 @@ LeverPanel::LeverPanel(QWidget& page, PageContext& context, SwitcherLeverHost& h
 
 LeverPanel::~LeverPanel() { stop_worker(); }
 
-void LeverPanel::open(PageContext& context) {
-  SwitcherState& state = context.switcher();
+void LeverPanel::open() {
+  SwitcherState& state = m_context.switcher();
   state.transition_running = 0;
   const std::uint8_t direction = state.transition_direction;
   m_worker = std::make_unique<LeverWorker>(
-      direction, lever_sender(context.m_link), [this](const LeverEvent& event) { report(event); },
+      direction, lever_sender(m_context.m_link), [this](const LeverEvent& event) { report(event); },
       std::chrono::milliseconds(kCommandPauseMs));
   m_lever->set_pos(lever::start_end(direction));
   state.transition_position = static_cast<std::uint8_t>(m_lever->get_pos());
 }
 
-void LeverPanel::start_worker(PageContext&) {
+void LeverPanel::start_worker() {
   if (!m_worker || m_worker_started) return;
   m_worker->start();
   m_worker_started = true;
@@ -119,9 +120,8 @@ void LeverPanel::on_press() {
   const int position = m_lever->get_pos();
   const std::uint8_t d = direction();
   diag("mouse down,pos = %d,direction = %d \n", position, d);
-  PageContext* context = &m_context;
   const std::array<std::uint8_t, 2> payload{d, lever::press_value(position, d)};
-  switcher_exchanges::send(context->m_link, command::kTransitionPosition, payload);
+  switcher_exchanges::send(m_context.m_link, command::kTransitionPosition, payload);
 }
 
 void LeverPanel::on_notified(int message, int, int position) {
@@ -135,20 +135,17 @@ void LeverPanel::on_duration_entered() {
 }
 
 void LeverPanel::on_auto() {
-  PageContext* context = &m_context;
-  switcher_exchanges::send(context->m_link, command::kAutoTransition);
-  SwitcherState& state = context->switcher();
+  switcher_exchanges::send(m_context.m_link, command::kAutoTransition);
+  SwitcherState& state = m_context.switcher();
   state.transition_position = static_cast<std::uint8_t>(m_lever->get_pos());
   diag("auto beign pos  = %d \n ", state.transition_position);
   m_auto_timer.start(lever::auto_period_ms(lever::duration_ms(m_duration_edit.text().toStdString())));
-  state.transition_running = 1;
-  m_host.show_record();
+  set_transition_running(1);
   diag("move over\n");
 }
 
 void LeverPanel::on_auto_tick() {
-  PageContext* context = &m_context;
-  SwitcherState& state = context->switcher();
+  SwitcherState& state = m_context.switcher();
   const int next = lever::auto_step(m_lever->get_pos(), direction());
   state.transition_position = static_cast<std::uint8_t>(next);
   m_lever->set_pos(next);
@@ -156,9 +153,13 @@ void LeverPanel::on_auto_tick() {
     m_auto_timer.stop();
     diag("last get pos %d \n", m_lever->get_pos());
   } else if (state.transition_running != 1) {
-    state.transition_running = 1;
-    m_host.show_record();
+    set_transition_running(1);
   }
+}
+
+void LeverPanel::set_transition_running(std::uint8_t running) {
+  m_context.switcher().transition_running = running;
+  m_context.record_changes().changed(RecordPart::Switcher);
 }
 
 void LeverPanel::report(const LeverEvent& event) {
@@ -185,9 +186,9 @@ void LeverPanel::apply_reports() {
     state.transition_running = event.kind == LeverEvent::Kind::Started ? 1 : 0;
     state.transition_direction = event.direction;
     if (event.kind == LeverEvent::Kind::Completed) {
-      m_host.swap_program_preview();
+      switcher_exchanges::swap_program_preview(state, m_context.record_changes());
     } else {
-      m_host.show_record();
+      m_context.record_changes().changed(RecordPart::Switcher);
     }
   }
 }

@@ -19,7 +19,7 @@ class QWidget;
 namespace vela {
 
 class PageContext;
-class SwitcherLeverHost;
+class SwitcherKeyHost;
 
 class LeverPanel : public QObject {
   Q_OBJECT
@@ -27,17 +27,18 @@ class LeverPanel : public QObject {
   static constexpr int kLeverId = 1160;
   static constexpr int kAutoTimerId = 1;
 
-  // The lever on `page`, working on `context`; `host` is the same page,
-  // redrawn as transitions start and end.
-  LeverPanel(QWidget& page, PageContext& context, SwitcherLeverHost& host, QLineEdit& duration_edit);
+  // The lever on `page`, working on `context`'s switcher record; `keys` are
+  // the same page's keys. Transitions that start and end change the record,
+  // and its observers (the page's keys) hear of it.
+  LeverPanel(QWidget& page, PageContext& context, SwitcherKeyHost& keys, QLineEdit& duration_edit);
   ~LeverPanel() override;
 
   BitmapSlider* lever() const { return m_lever; }
   // The lever at the start end of the kept direction; a transition left
   // running by an earlier page is over.
-  void open(PageContext& context);
+  void open();
   // Once the page's socket is ready.
-  void start_worker(PageContext& context);
+  void start_worker();
   // Before the socket closes: the worker ends, then what it reported last
   // is applied, so the record holds every transition the switcher saw.
   void stop_worker();
@@ -58,10 +59,11 @@ class LeverPanel : public QObject {
   void on_notified(int message, int control_id, int position);
   void on_duration_entered();
   void report(const LeverEvent& event);
+  void set_transition_running(std::uint8_t running);
   void apply_reports();
 
   PageContext& m_context;
-  SwitcherLeverHost& m_host;
+  SwitcherKeyHost& m_keys;
   QLineEdit& m_duration_edit;
   BitmapSlider* m_lever = nullptr;
   QTimer m_auto_timer;

@@ -77,6 +77,9 @@ SwitcherPage::SwitcherPage(vela::PageContext& context, QWidget* parent)
   m_ftb_blink_timer.setObjectName(QStringLiteral("timer%1").arg(kFtbBlinkTimerId));
   connect(&m_ftb_blink_timer, &QTimer::timeout, this, &SwitcherPage::on_ftb_blink);
   create_controls();
+  m_record_changes = context.record_changes().observe([this](vela::RecordPart part) {
+    if (part == vela::RecordPart::Switcher) follow_record();
+  });
   open_with(context);
 }
 
@@ -115,15 +118,14 @@ void SwitcherPage::open_with(vela::PageContext& context) {
   m_settings_sub_page->setGeometry(kSettingsArea);
   m_settings_sub_page->show();
   state.settings_sub_page = SettingsSubPage::Transition;
-  m_lever_panel->open(context);
+  m_lever_panel->open();
   // A page opened again shows what the record keeps, FTB blinking included.
-  show_record();
-  if (state.fade_to_black_flag) m_ftb_blink_timer.start();
+  context.record_changes().changed(vela::RecordPart::Switcher);
   vela::UdpLink& udp = context.m_link.udp;
   if (!udp.prepare_command_socket(context.m_link.current_device())) {
     vela::diag("create socket fail\n");
   } else {
-    m_lever_panel->start_worker(context);
+    m_lever_panel->start_worker();
   }
 }
 
@@ -142,11 +144,19 @@ SkinButton* SwitcherPage::bus_button(bool program_bus, std::uint8_t source) cons
   return nullptr;
 }
 
+void SwitcherPage::follow_record() {
+  if (m_context.switcher().fade_to_black_flag != 0) {
+    if (!m_ftb_blink_timer.isActive()) m_ftb_blink_timer.start();
+  } else {
+    m_ftb_blink_timer.stop();
+  }
+  show_record();
+}
+
 void SwitcherPage::show_record() {
-  const vela::PageContext* context = &m_context;
   for (std::size_t row = 0; row < keys().size(); ++row) {
     if (keys()[row].id == kFtbId && m_ftb_blink_timer.isActive()) continue;
-    m_buttons[row].second->set_bitmap(vela::switcher_keys::picture_for(keys()[row], context->switcher()));
+    m_buttons[row].second->set_bitmap(vela::switcher_keys::picture_for(keys()[row], m_context.switcher()));
   }
 }
 
@@ -172,30 +182,9 @@ void SwitcherPage::on_key(std::size_t row) {
 }
 
 void SwitcherPage::on_rule_key(vela::switcher_bus::Press press, std::uint8_t source) {
-  vela::PageContext* context = &m_context;
-  SwitcherState& state = context->switcher();
-  const vela::switcher_bus::Outcome outcome = vela::switcher_bus::press(state, press, source);
-  if (outcome.refused) return;
-  for (const std::string& note : outcome.notes_before) vela::diag("%s", note.c_str());
-  vela::switcher_exchanges::send(context->m_link, outcome.command.code, outcome.command.payload);
-  for (const std::string& note : outcome.notes_after) vela::diag("%s", note.c_str());
-  if (press == vela::switcher_bus::Press::FadeToBlack) {
-    // FTB blinks while it is on and rests on its normal picture when off.
-    if (state.fade_to_black_flag != 0) {
-      m_ftb_blink_timer.start();
-    } else {
-      m_ftb_blink_timer.stop();
-    }
-  }
-  show_record();
-  if (outcome.sub_page) show_settings_sub_page(*outcome.sub_page);
-}
-
-void SwitcherPage::swap_program_preview() {
-  vela::PageContext* context = &m_context;
-  vela::diag("%s", vela::switcher_bus::kSwapNote);
-  vela::switcher_bus::swap_program_preview(context->switcher());
-  show_record();
+  const vela::switcher_bus::Outcome outcome =
+      vela::switcher_exchanges::press(m_context.m_link, m_context.switcher(), m_context.record_changes(), press, source);
+  if (!outcome.refused && outcome.sub_page) show_settings_sub_page(*outcome.sub_page);
 }
 
 void SwitcherPage::on_ftb_blink() {

@@ -2,12 +2,13 @@
 // The page of the production switcher: program and preview buses, Cut,
 // Auto, FTB, the effect and transition keys, the lever, the settings area
 // with one settings sub-page, and the configuration and camera names
-// dialogs. Every press changes the switcher record, redraws the keys from
-// it and sends one command on the socket the page keeps open.
+// dialogs. Every press changes the switcher record and sends one command on
+// the socket the page keeps open; the keys follow the record's notices.
 #include <QTimer>
 #include <vector>
 
 #include "device_page.h"
+#include "record_changes.h"
 #include "switcher_bus_rules.h"
 #include "switcher_state.h"
 #include "switcher/switcher_keys.h"
@@ -23,7 +24,7 @@ class PageContext;
 class SwitcherShortcuts;
 }  // namespace vela
 
-class SwitcherPage : public vela::DevicePage, public vela::SwitcherLeverHost {
+class SwitcherPage : public vela::DevicePage, public vela::SwitcherKeyHost {
   Q_OBJECT
  public:
   static constexpr int kTemplateId = 237;
@@ -53,13 +54,8 @@ class SwitcherPage : public vela::DevicePage, public vela::SwitcherLeverHost {
 
   // Shows settings sub-page `kind` unless it is the one the record names.
   void show_settings_sub_page(vela::SettingsSubPage kind);
-  // After Cut and at the end of a transition: program and preview change
-  // places, without a command.
-  void swap_program_preview() override;
   // One FTB blink: the normal and the lit picture in turn.
   void on_ftb_blink();
-  // Every key's picture from the record (FTB while it blinks excepted).
-  void show_record() override;
 
   void close_page() override;
   void stop_senders() override;
@@ -77,6 +73,10 @@ class SwitcherPage : public vela::DevicePage, public vela::SwitcherLeverHost {
   // keys are redrawn and the sub-page the press asks for is shown.
   void on_rule_key(vela::switcher_bus::Press press, std::uint8_t source);
   void on_dialog(QDialog*& dialog, bool configuration);
+  // The keys follow the record: FTB blinks while it is on and rests on its
+  // normal picture when off; every other key shows its picture for the record.
+  void follow_record();
+  void show_record();
   void release();
 
   std::vector<std::pair<int, SkinButton*>> m_buttons;
@@ -89,4 +89,5 @@ class SwitcherPage : public vela::DevicePage, public vela::SwitcherLeverHost {
   QTimer m_ftb_blink_timer;
   std::int32_t m_ftb_blink_phase = 0;
   bool m_released = false;
+  vela::RecordChanges::Subscription m_record_changes;
 };

@@ -1,8 +1,8 @@
 #pragma once
 // What the switcher page's keyboard and lever see of the page that holds
-// them: its keys, and the redraws a transition asks for. The page is the one
-// host; the keyboard and the lever know no more of it, so the page can make
-// them without the two depending on each other.
+// them: its keys. The page is the one host; the keyboard and the lever know
+// no more of it, so the page can make them without the two depending on
+// each other. What they change in the record reaches the page as a notice.
 #include <cstdint>
 
 class SkinButton;
@@ -18,17 +18,6 @@ class SwitcherKeyHost {
 
  protected:
   ~SwitcherKeyHost() = default;
-};
-
-class SwitcherLeverHost : public SwitcherKeyHost {
- public:
-  // Every key's picture from the record.
-  virtual void show_record() = 0;
-  // At the end of a transition: program and preview change places.
-  virtual void swap_program_preview() = 0;
-
- protected:
-  ~SwitcherLeverHost() = default;
 };
 
 }  // namespace vela
