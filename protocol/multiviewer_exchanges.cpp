@@ -3,6 +3,7 @@
 #include "device_address_check.h"
 #include "diagnostics.h"
 #include "link_session.h"
+#include "multiviewer_preview.h"
 #include "multiviewer_protocol.h"
 #include "record_changes.h"
 #include "serial_exchange.h"
@@ -32,7 +33,7 @@ UdpExchangeOptions code_rule(std::uint8_t code, int window_ms) {
   return options;
 }
 
-void read_state_udp(LinkSession& link, MultiviewerState& state, RecordChanges& changes) {
+void read_state_udp(LinkSession& link, MultiviewerState& state) {
   UdpExchangeOptions options = code_rule(mv::code::kState, mv::kStateWindowUdpMs);
   options.rejected_diagnostic =
       "the cmd is not right\xEF\xBC\x8C"
@@ -47,18 +48,18 @@ void read_state_udp(LinkSession& link, MultiviewerState& state, RecordChanges& c
     mv::decode_state_reply(*reply, state, mv::DecodeStatus::Take, mv::DecodeDiagnostics::On);
   }
   state.state_read = 1;
-  changes.changed(RecordPart::MultiviewerSettings);
 }
 
-void read_state_serial(LinkSession& link, MultiviewerState& state, RecordChanges& changes) {
-  if (!link.com.is_open()) return;
+// False when the port is closed: then nothing was asked.
+bool read_state_serial(LinkSession& link, MultiviewerState& state) {
+  if (!link.com.is_open()) return false;
   const Bytes request = link.build_request(frame::kLinkSerial, mv::code::kState);
   // The reply scanner's decoder confirms the settings if a reply comes.
   state.settings_origin.forget();
   exchange_serial(link.com, link.reassembly, request, link.scanner_targets(), mv::kStateWindowSerialMs, {},
                   "state read");
   state.state_read = 1;
-  changes.changed(RecordPart::MultiviewerSettings);
+  return true;
 }
 
 // False, with a diagnostic, when the current entry's address is no place to
@@ -85,11 +86,15 @@ bool send_over_udp(LinkSession& link, std::uint8_t command_code, ByteView payloa
 }
 
 void read_state(LinkSession& link, MultiviewerState& state, RecordChanges& changes) {
+  bool asked = true;
   if (link.m_connection_mode == connection_mode::kSerial) {
-    read_state_serial(link, state, changes);
+    asked = read_state_serial(link, state);
   } else {
-    read_state_udp(link, state, changes);
+    read_state_udp(link, state);
   }
+  // The preview's boxes derive from the record, read or kept.
+  mv::recompute_preview(state);
+  if (asked) changes.changed(RecordPart::MultiviewerSettings);
 }
 
 void poll_status(LinkSession& link, MultiviewerState& state, RecordChanges& changes) {

@@ -23,7 +23,9 @@ bool send(LinkSession& link, std::uint8_t command_code, ByteView payload = {});
 bool send_over_udp(LinkSession& link, std::uint8_t command_code, ByteView payload = {});
 
 // Reads the device's whole state into the record (nothing changes when no
-// reply comes), marks it read and announces the settings either way.
+// reply comes), marks it read, recomputes the preview's boxes from the
+// record and announces the settings either way. Over a closed serial port
+// nothing is asked and nobody is told; the boxes are recomputed all the same.
 void read_state(LinkSession& link, MultiviewerState& state, RecordChanges& changes);
 
 // Asks which windows carry a signal (over UDP, to one host's address only);

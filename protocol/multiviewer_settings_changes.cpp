@@ -1,6 +1,9 @@
 #include "multiviewer_settings_changes.h"
 
+#include <algorithm>
+
 #include "diagnostics.h"
+#include "multiviewer_device_rules.h"
 #include "multiviewer_exchanges.h"
 #include "multiviewer_preview.h"
 #include "multiviewer_protocol.h"
@@ -89,6 +92,32 @@ void set_border(LinkSession& link, MultiviewerState& state, RecordChanges& chang
 
 void set_lock(LinkSession& link, MultiviewerState& state, RecordChanges& changes, std::uint8_t value) {
   set_setting(link, state, changes, &MultiviewerSettings::lock_state, mv::code::kLock, value);
+}
+
+void set_window_colour(LinkSession& link, MultiviewerState& state, RecordChanges& changes, WindowColours colours,
+                       std::uint8_t command_code, std::uint8_t channel, std::uint8_t colour) {
+  std::uint8_t(&list)[mv::kWindowCount] = state.m_settings.*colours;
+  if (channel == 0) {
+    std::fill(std::begin(list), std::end(list), colour);
+  } else if (channel <= mv::kWindowCount) {
+    list[channel - 1] = colour;
+  }
+  if (command_code == mv::code::kLabelBackColour) mv::recompute_label_boxes(state);
+  if (multiviewer_exchanges::send(link, command_code, mv::colour_payload(channel, colour))) {
+    if (command_code == mv::code::kResolutionBackColour) mv::recompute_resolution_boxes(state);
+    state.settings_origin.mark_sent();
+  }
+  changes.changed(RecordPart::MultiviewerSettings);
+}
+
+void restore_defaults(LinkSession& link, MultiviewerState& state, RecordChanges& changes,
+                      std::uint8_t model_window_count) {
+  if (multiviewer_exchanges::send(link, mv::code::kDefaults, mv::defaults_payload())) {
+    mv::device_defaults::apply(state, model_window_count);
+    mv::recompute_preview(state);
+    state.settings_origin.mark_sent();
+  }
+  changes.changed(RecordPart::MultiviewerSettings);
 }
 
 }  // namespace vela::multiviewer_settings_changes

@@ -29,5 +29,20 @@ void set_audio_source(LinkSession& link, MultiviewerState& state, RecordChanges&
 void set_border(LinkSession& link, MultiviewerState& state, RecordChanges& changes, std::uint8_t value);
 void set_lock(LinkSession& link, MultiviewerState& state, RecordChanges& changes, std::uint8_t value);
 
+// One colour list of the label or resolution boxes: colour `colour` for
+// window `channel` (1 to 16), or for every window when `channel` is 0.
+// `command_code` names the list (label text or background, resolution text
+// or background), `colours` its array in the settings. The label boxes take
+// a new background before the command goes, sent or not; the resolution
+// boxes only after a frame that left.
+using WindowColours = std::uint8_t (MultiviewerSettings::*)[multiviewer::kWindowCount];
+void set_window_colour(LinkSession& link, MultiviewerState& state, RecordChanges& changes, WindowColours colours,
+                       std::uint8_t command_code, std::uint8_t channel, std::uint8_t colour);
+
+// The device's defaults: after a frame that left, the record holds them
+// (for a model of `model_window_count` windows) and the preview follows.
+void restore_defaults(LinkSession& link, MultiviewerState& state, RecordChanges& changes,
+                      std::uint8_t model_window_count);
+
 }  // namespace multiviewer_settings_changes
 }  // namespace vela

@@ -5,7 +5,7 @@
 #include "drop_down_list.h"
 #include "multiviewer/multiviewer_preview_host.h"
 #include "multiviewer/multiviewer_fields.h"
-#include "multiviewer_exchanges.h"
+#include "multiviewer_settings_changes.h"
 #include "multiviewer_protocol.h"
 #include "page_context.h"
 
@@ -18,7 +18,7 @@ using vela::MultiviewerSettings;
 constexpr int kGroupBoxId = 1027;
 constexpr int kAllChannels = 0;
 
-using ColourArray = std::uint8_t (MultiviewerSettings::*)[mv::kWindowCount];
+using ColourArray = vela::multiviewer_settings_changes::WindowColours;
 
 struct ColourList {
   int id;
@@ -139,24 +139,10 @@ void MultiviewerColoursTab::on_channel_chosen(int section, int item) {
 }
 
 void MultiviewerColoursTab::on_colour_chosen(int section, int which, int colour) {
-  vela::PageContext* context = &m_context;
   if (colour < 0) return;
-  MultiviewerSettings& settings = context->multiviewer().m_settings;
   const Section& entry = kSections[static_cast<std::size_t>(section)];
   const ColourList& list = entry.colour_lists[static_cast<std::size_t>(which)];
-  const std::uint8_t channel = settings.*entry.channel;
-  const auto k = static_cast<std::uint8_t>(colour);
-  std::uint8_t(&colours)[mv::kWindowCount] = settings.*list.colours;
-  if (channel == kAllChannels) {
-    std::fill(std::begin(colours), std::end(colours), k);
-  } else if (channel <= mv::kWindowCount) {
-    colours[channel - 1] = k;
-  }
-  // The label boxes take their colour before the command goes, sent or not.
-  if (list.command_code == mv::code::kLabelBackColour) container()->recompute_label_boxes();
-  const bool left =
-      vela::multiviewer_exchanges::send(context->m_link, list.command_code, mv::colour_payload(channel, k));
-  if (left && list.command_code == mv::code::kResolutionBackColour) container()->recompute_resolution_boxes();
-  // Label text is drawn in its colour too.
-  container()->request_preview_repaint();
+  vela::multiviewer_settings_changes::set_window_colour(
+      m_context.m_link, m_context.multiviewer(), m_context.record_changes(), list.colours, list.command_code,
+      m_context.multiviewer().m_settings.*entry.channel, static_cast<std::uint8_t>(colour));
 }

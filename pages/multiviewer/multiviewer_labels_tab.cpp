@@ -13,6 +13,7 @@
 #include "multiviewer/multiviewer_fields.h"
 #include "multiviewer_exchanges.h"
 #include "multiviewer_settings_changes.h"
+#include "multiviewer_window_changes.h"
 #include "multiviewer_protocol.h"
 #include "page_context.h"
 
@@ -91,20 +92,11 @@ void MultiviewerLabelsTab::on_enter() {
     if (label_field(w)->hasFocus()) window = w;
   }
   m_umd_string_index = static_cast<std::int8_t>(window - 1);
-  if (window != 0) {
-    context->multiviewer().m_window_label[window - 1] = label_field(window)->text().toStdU16String();
-  }
   vela::diag("m_umd_string_index = %d \n", m_umd_string_index);
-  if (window != 0) confirm_label(window);
-}
-
-void MultiviewerLabelsTab::confirm_label(int window) {
-  vela::PageContext* context = &m_context;
-  const vela::Bytes payload =
-      mv::label_text_payload(static_cast<std::uint8_t>(window), context->multiviewer().m_window_label[window - 1]);
-  vela::diag("sendLen = %d \n ", static_cast<int>(vela::frame::kOverhead + payload.size()));
-  vela::multiviewer_exchanges::send(context->m_link, mv::code::kLabelText, payload);
-  container()->request_preview_repaint();
+  if (window == 0) return;
+  vela::multiviewer_window_changes::set_label(context->m_link, context->multiviewer(), context->record_changes(),
+                                              static_cast<std::uint8_t>(window),
+                                              label_field(window)->text().toStdU16String());
 }
 
 void MultiviewerLabelsTab::switch_all_labels(int value) {

@@ -35,7 +35,6 @@ class MultiviewerLabelsTab : public vela::MultiviewerSubPageBase {
  private:
   void create_controls();
   void on_enter();
-  void confirm_label(int window);
   void switch_all_labels(int value);
 
   std::array<LabelEdit*, 16> m_fields{};

@@ -11,6 +11,7 @@
 #include "multiviewer/multiviewer_bitmaps.h"
 #include "multiviewer_exchanges.h"
 #include "multiviewer_settings_changes.h"
+#include "multiviewer_window_changes.h"
 #include "multiviewer_protocol.h"
 #include "page_context.h"
 
@@ -121,13 +122,7 @@ void MultiviewerLayoutTab::select_layout(int s) {
 }
 
 void MultiviewerLayoutTab::on_source_chosen(int window, int item) {
-  vela::PageContext* context = &m_context;
   if (item < 0) return;
-  vela::MultiviewerState& state = context->multiviewer();
-  state.m_source_window = static_cast<std::uint8_t>(window);
-  state.m_window_source[window - 1] = static_cast<std::uint8_t>(item + 1);
-  vela::multiviewer_exchanges::send(
-      context->m_link, mv::code::kWindowSource,
-      mv::window_source_payload(state.m_window_source[window - 1], state.m_source_window));
-  container()->repaint_page();
+  vela::multiviewer_window_changes::set_source(m_context.m_link, m_context.multiviewer(), m_context.record_changes(),
+                                               static_cast<std::uint8_t>(window), static_cast<std::uint8_t>(item + 1));
 }

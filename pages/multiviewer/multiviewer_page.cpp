@@ -131,24 +131,6 @@ void MultiviewerPage::close_page() {
   m_sub_page = nullptr;
 }
 
-void MultiviewerPage::recompute(void (*recomputation)(vela::MultiviewerState&)) {
-  vela::PageContext* context = &m_context;
-  recomputation(context->multiviewer());
-  request_preview_repaint();
-}
-
-void MultiviewerPage::recompute_window_geometry() { recompute(mv::recompute_window_geometry); }
-void MultiviewerPage::recompute_meter_boxes() { recompute(mv::recompute_meter_boxes); }
-void MultiviewerPage::recompute_label_boxes() { recompute(mv::recompute_label_boxes); }
-void MultiviewerPage::recompute_resolution_boxes() { recompute(mv::recompute_resolution_boxes); }
-
-void MultiviewerPage::recompute_preview() {
-  recompute_window_geometry();
-  recompute_meter_boxes();
-  recompute_resolution_boxes();
-  recompute_label_boxes();
-}
-
 void MultiviewerPage::request_preview_repaint() { update(m_preview_rect.adjusted(0, -40, 0, 60)); }
 
 void MultiviewerPage::paintEvent(QPaintEvent*) {

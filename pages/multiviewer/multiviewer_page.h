@@ -31,13 +31,6 @@ class MultiviewerPage : public vela::DevicePage, public vela::MultiviewerPreview
   SkinButton* sub_page_button(int n) const;
 
   vela::PageContext& preview_context() const override { return context(); }
-  void recompute_window_geometry() override;
-  void recompute_meter_boxes() override;
-  void recompute_label_boxes() override;
-  void recompute_resolution_boxes() override;
-  void recompute_preview() override;
-  void request_preview_repaint() override;
-  void repaint_page() override { update(); }
 
   QRect preview_rect() const { return m_preview_rect; }
   // The picture composed at the last paint.
@@ -51,7 +44,8 @@ class MultiviewerPage : public vela::DevicePage, public vela::MultiviewerPreview
 
  private:
   void create_controls();
-  void recompute(void (*recomputation)(vela::MultiviewerState&));
+  // The preview and its header and footer, on the next paint.
+  void request_preview_repaint();
   void on_sub_page_button(int n);
   QWidget* create_sub_page(vela::MultiviewerSubPage n);
   void paint_preview_header(QPainter& p);

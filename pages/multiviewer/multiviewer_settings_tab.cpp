@@ -223,10 +223,8 @@ void MultiviewerSettingsTab::on_set_address() {
 
 void MultiviewerSettingsTab::on_set_default() {
   vela::PageContext* context = &m_context;
-  if (vela::multiviewer_exchanges::send(context->m_link, mv::code::kDefaults, mv::defaults_payload())) {
-    mv::device_defaults::apply(context->multiviewer(), context->m_model_window_count);
-    container()->recompute_preview();
-  }
+  vela::multiviewer_settings_changes::restore_defaults(context->m_link, context->multiviewer(),
+                                                       context->record_changes(), context->m_model_window_count);
   // The lists show the defaults even when the command could not leave.
   namespace defaults = mv::device_defaults;
   fields::select_quietly(list(kResolutionTypeListId), mv::resolution_of_code(defaults::kResolutionCode)->position);

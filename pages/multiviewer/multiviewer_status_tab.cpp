@@ -34,9 +34,15 @@ MultiviewerStatusTab::MultiviewerStatusTab(vela::MultiviewerPreviewHost& contain
 
   vela::PageContext* context = &m_context;
   vela::multiviewer_exchanges::read_state(context->m_link, context->multiviewer(), context->record_changes());
-  container.recompute_preview();
   if (context->m_model_window_count == 0) context->m_model_window_count = 10;
   update_lamps();
+  // From now on the lamps and sources follow what the record says.
+  m_record_changes = context->record_changes().observe([this](vela::RecordPart part) {
+    if (part == vela::RecordPart::MultiviewerStatus || part == vela::RecordPart::MultiviewerSettings ||
+        part == vela::RecordPart::MultiviewerLabels) {
+      update_lamps();
+    }
+  });
   const bool ten_windows = context->m_model_window_count == 10;
   for (int w = 11; w <= 16; ++w) m_numbers[w - 1]->setVisible(!ten_windows);
   m_timer.start();
@@ -72,7 +78,6 @@ void MultiviewerStatusTab::on_timer() {
   vela::diag("timer on\n");
   vela::PageContext* context = &m_context;
   vela::multiviewer_exchanges::poll_status(context->m_link, context->multiviewer(), context->record_changes());
-  update_lamps();
 }
 
 void MultiviewerStatusTab::update_lamps() {
@@ -89,5 +94,4 @@ void MultiviewerStatusTab::update_lamps() {
     m_sources[w - 1]->setText(input != 0 ? QStringLiteral("SDI %1").arg(input) : QString());
   }
   for (int w = count + 1; w <= 16; ++w) m_sources[w - 1]->clear();
-  container()->request_preview_repaint();
 }

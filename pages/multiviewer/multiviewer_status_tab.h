@@ -6,6 +6,7 @@
 #include <array>
 
 #include "multiviewer/multiviewer_sub_page.h"
+#include "record_changes.h"
 
 class QLabel;
 
@@ -19,7 +20,7 @@ class MultiviewerStatusTab : public vela::MultiviewerSubPageBase {
   MultiviewerStatusTab(vela::MultiviewerPreviewHost& container, QWidget* parent);
   ~MultiviewerStatusTab() override;
 
-  // Timer 9: one status poll and the lamps after it.
+  // Timer 9: one status poll; the lamps follow its notice.
   void on_timer();
   // The icon id each lamp shows (0 for none yet).
   int lamp_icon(int window) const { return m_lamp_icon[static_cast<std::size_t>(window - 1)]; }
@@ -34,4 +35,5 @@ class MultiviewerStatusTab : public vela::MultiviewerSubPageBase {
   std::array<QLabel*, 16> m_sources{};
   std::array<int, 16> m_lamp_icon{};
   QTimer m_timer;
+  vela::RecordChanges::Subscription m_record_changes;
 };

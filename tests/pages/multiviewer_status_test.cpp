@@ -3,6 +3,7 @@
 #include <QLabel>
 
 #include "multiviewer/multiviewer_status_tab.h"
+#include "multiviewer_exchanges.h"
 #include "multiviewer_fixture.h"
 #include "multiviewer_protocol.h"
 #include "scripted_device.h"
@@ -45,6 +46,17 @@ TEST_F(MultiviewerStatus, LampsFollowTheDeviceWithinOnePollAndTurnRedWhenItFalls
   EXPECT_TRUE(green_lamps(*status, 16).empty());
   EXPECT_EQ(status->lamp_icon(16), bitmap::lamp_no_signal);
   EXPECT_EQ(diagnostics.count("wait time over \n"), 1u);
+}
+
+// A poll made by anyone, not only the sub-page's timer, shows on the lamps.
+TEST_F(MultiviewerStatus, LampsFollowAPollMadeElsewhere) {
+  start(device_type::kMultiviewer16, ",signal=1-4");
+  open_page();
+  auto* status = sub_page<MultiviewerStatusTab>();
+  ASSERT_NE(status, nullptr);
+  sim->control("signal Gallery 5-6");
+  multiviewer_exchanges::poll_status(context->m_link, context->multiviewer(), context->record_changes());
+  EXPECT_EQ(green_lamps(*status, 16), (std::vector<int>{5, 6}));
 }
 
 TEST_F(MultiviewerStatus, TheTimerStopsWithTheSubPage) {
