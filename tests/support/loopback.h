@@ -6,7 +6,7 @@
 
 namespace vela::test {
 
-// A block of 127.0.0.x addresses chosen from the process id, so that test
+// A block of 127.0.0.x addresses kept for this process, so that test
 // programs running at the same time use different addresses.
 class LoopbackRange {
  public:
@@ -23,7 +23,8 @@ class LoopbackRange {
 };
 
 // A UDP port below the ephemeral range that is free on every address and on
-// every address given (nothing holds it afterwards).
+// every address given. No socket holds it afterwards, but no other test
+// process is given it while this one runs; this one is never given it again.
 std::uint16_t free_udp_port(const std::vector<std::string>& also_free_on = {});
 
 }  // namespace vela::test
