@@ -30,6 +30,9 @@ std::pair<std::string, std::uint16_t> split_endpoint(const std::string& text) {
   return {text.substr(0, colon), static_cast<std::uint16_t>(std::stoul(text.substr(colon + 1)))};
 }
 
+// How often a simulator that has not ended yet is asked again to stop.
+constexpr std::chrono::milliseconds kStopReminderPeriod{500};
+
 }  // namespace
 
 SimProcess::SimProcess(std::vector<std::string> args, std::chrono::milliseconds ready_deadline) {
@@ -148,13 +151,23 @@ void SimProcess::parse_line(const std::string& line) {
 int SimProcess::stop(int signal, std::chrono::milliseconds deadline) {
   if (exit_code_) return *exit_code_;
   ::kill(pid_, signal);
-  const auto end = std::chrono::steady_clock::now() + deadline;
+  const auto start = std::chrono::steady_clock::now();
+  const auto end = start + deadline;
+  auto next_reminder = start + kStopReminderPeriod;
   int status = 0;
   while (::waitpid(pid_, &status, WNOHANG) != pid_) {
-    if (std::chrono::steady_clock::now() >= end) {
+    const auto now = std::chrono::steady_clock::now();
+    if (now >= end) {
       ::kill(pid_, SIGKILL);
       ::waitpid(pid_, &status, 0);
       break;
+    }
+    // A sanitizer's runtime may hold back a signal that came just as the
+    // simulator was starting to wait; asking again costs nothing, and a
+    // simulator that is really stuck still runs into the deadline.
+    if (signal != SIGKILL && now >= next_reminder) {
+      ::kill(pid_, signal);
+      next_reminder = now + kStopReminderPeriod;
     }
     std::this_thread::sleep_for(std::chrono::milliseconds(5));
   }
