@@ -4,6 +4,43 @@
 
 namespace vela {
 
+void LinkSession::choose_device(int index) {
+  const bool network = m_connection_mode == vela::connection_mode::kNetwork;
+  if (index >= 0 && network && index >= device_count) index = -1;
+  if (index < -1 || index >= static_cast<int>(kDeviceTableSize)) index = -1;
+  m_device_index = static_cast<std::int8_t>(index);
+}
+
+void LinkSession::forget_devices(DeviceTableEntries entries) {
+  m_device_index = -1;
+  if (entries == DeviceTableEntries::Clear) device_table = {};
+  device_count = 0;
+}
+
+bool LinkSession::add_found_device(const DeviceEntry& entry) {
+  if (device_count >= kDeviceTableSize) return false;
+  device_table[device_count] = entry;
+  ++device_count;
+  return true;
+}
+
+void LinkSession::use_single_device(const DeviceEntry& entry) {
+  device_table = {};
+  device_table[0] = entry;
+  device_count = 1;
+  m_device_index = 0;
+}
+
+void LinkSession::set_serial_device(std::uint8_t type, std::uint8_t id) {
+  device_table[0].type = type;
+  device_table[0].id = id;
+}
+
+SerialSearchResult LinkSession::search_serial(int window_ms) {
+  return serial_search(com, reassembly, m_serial_device_type, device_table[0], last_serial_name,
+                       window_ms);
+}
+
 const DeviceEntry* LinkSession::current_device() const {
   if (m_device_index < 0) return nullptr;
   return &device_table[static_cast<std::size_t>(m_device_index)];
@@ -29,11 +66,12 @@ bool LinkSession::send_udp_frame(ByteView frame, int pause_ms) {
 
 bool LinkSession::send_serial_bytes(ByteView bytes) {
   // write() refuses (0) a port that is closed or closing meanwhile.
-  return !bytes.empty() && com.write(bytes.data(), static_cast<int>(bytes.size())) == static_cast<int>(bytes.size());
+  return !bytes.empty() &&
+         com.write(bytes.data(), static_cast<int>(bytes.size())) == static_cast<int>(bytes.size());
 }
 
 bool LinkSession::send_command(std::uint8_t command_code, ByteView payload, bool udp_only) {
-  if (udp_only || m_connection_mode != connection_mode::kSerial) {
+  if (udp_only || m_connection_mode != vela::connection_mode::kSerial) {
     return send_udp_frame(build_request(frame::kLinkUdp, command_code, payload));
   }
   return send_serial_bytes(build_request(frame::kLinkSerial, command_code, payload));
