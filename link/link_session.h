@@ -26,7 +26,7 @@ enum class DeviceTableEntries { Keep, Clear };
 
 class LinkSession {
  public:
-  explicit LinkSession(LinkSettings settings = {}) : udp(std::move(settings)) {}
+  explicit LinkSession(LinkSettings settings = {}) : m_udp(std::move(settings)) {}
 
   std::int32_t connection_mode() const { return m_connection_mode; }
   // Any value is kept; only kNetwork and kSerial carry commands.
@@ -34,8 +34,8 @@ class LinkSession {
 
   // The table holds the devices a network search found (the first
   // found_device_count() entries); entry 0 is also the device on the serial line.
-  const DeviceTable& devices() const { return device_table; }
-  std::uint8_t found_device_count() const { return device_count; }
+  const DeviceTable& devices() const { return m_devices; }
+  std::uint8_t found_device_count() const { return m_device_count; }
   // The current entry's index, -1 when none is current.
   int device_index() const { return m_device_index; }
 
@@ -52,24 +52,24 @@ class LinkSession {
 
   // Entry 0 as the serial line's device: the serial search fills it, and the
   // panel makes it an LM5530 at id 1 when the replying type has no page.
-  const DeviceEntry& serial_device() const { return device_table[0]; }
+  const DeviceEntry& serial_device() const { return m_devices[0]; }
   void set_serial_device(std::uint8_t type, std::uint8_t id);
   // What the last serial reply recorded: the device type and the last name.
   std::uint8_t serial_device_type() const { return m_serial_device_type; }
-  const std::string& serial_device_name() const { return last_serial_name; }
+  const std::string& serial_device_name() const { return m_last_serial_name; }
   // The serial search on the open port; its reply fills entry 0, the serial
   // device type and the last serial name.
   SerialSearchResult search_serial(int window_ms = kSerialSearchWindowMs);
 
-  UdpLink& udp_link() { return udp; }
-  const UdpLink& udp_link() const { return udp; }
-  SerialPort& serial_port() { return com; }
-  const SerialPort& serial_port() const { return com; }
-  ReassemblyBuffer& serial_reassembly() { return reassembly; }
+  UdpLink& udp_link() { return m_udp; }
+  const UdpLink& udp_link() const { return m_udp; }
+  SerialPort& serial_port() { return m_serial_port; }
+  const SerialPort& serial_port() const { return m_serial_port; }
+  ReassemblyBuffer& serial_reassembly() { return m_serial_reassembly; }
 
   // Decoder of the multiviewer state reply, installed by the page context;
   // nullptr removes it.
-  void set_state_decoder(StateReplyDecoder decoder) { state_decoder = std::move(decoder); }
+  void set_state_decoder(StateReplyDecoder decoder) { m_state_decoder = std::move(decoder); }
 
   // The current entry, or nullptr when m_device_index is negative.
   const DeviceEntry* current_device() const;
@@ -92,17 +92,17 @@ class LinkSession {
   // Targets of the reply scanner (type, entry 0, names, state decoder).
   ScannerTargets scanner_targets();
 
-  // Being moved behind the operations above.
+ private:
   std::int32_t m_connection_mode = vela::connection_mode::kNetwork;
   std::int8_t m_device_index = -1;
-  DeviceTable device_table{};
-  std::uint8_t device_count = 0;
+  DeviceTable m_devices{};
+  std::uint8_t m_device_count = 0;
   std::uint8_t m_serial_device_type = 0;
-  std::string last_serial_name;
-  ReassemblyBuffer reassembly;
-  UdpLink udp;
-  SerialPort com;
-  StateReplyDecoder state_decoder;
+  std::string m_last_serial_name;
+  ReassemblyBuffer m_serial_reassembly;
+  UdpLink m_udp;
+  SerialPort m_serial_port;
+  StateReplyDecoder m_state_decoder;
 };
 
 }  // namespace vela
