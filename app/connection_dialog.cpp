@@ -76,7 +76,7 @@ void ConnectionDialog::create_controls() {
   add_caption(this, QStringLiteral("Connection Mode"), kModeCaption);
   m_mode_list = add_list(this, kModeListId, kModeList);
   connect(m_mode_list, &QComboBox::activated, this, &ConnectionDialog::on_mode_selected);
-  new vela::SearchCoverageLine(m_context.m_link.udp, this);
+  new vela::SearchCoverageLine(m_context.m_link.udp_link(), this);
 
   add_caption(this, QStringLiteral("Dev IP"), kAddressCaption);
   m_address = new Ipv4AddressEdit(this);
@@ -127,7 +127,7 @@ void ConnectionDialog::on_mode_selected(int index) {
 void ConnectionDialog::on_change_ip() {
   vela::PageContext* main = &m_context;
   vela::LinkSession& link = main->m_link;
-  if (link.m_connection_mode != vela::connection_mode::kSerial && link.device_count == 0) return;
+  if (link.connection_mode() != vela::connection_mode::kSerial && link.found_device_count() == 0) return;
   main->m_set_address_payload.fill(0);
   const auto address = m_address->address();
   std::copy(address.begin(), address.end(), main->m_set_address_payload.begin());

@@ -77,7 +77,7 @@ MainWindow::~MainWindow() {
   m_device_page = nullptr;
   delete m_connection_dialog;
   m_connection_dialog = nullptr;
-  m_link.com.close();
+  m_link.serial_port().close();
 }
 
 void MainWindow::initialise() {
@@ -146,12 +146,9 @@ void MainWindow::create_controls() {
 }
 
 void MainWindow::on_device_list_choice(int index) {
-  // In network mode only the entries the search filled are devices: the line
-  // "No Device Found" stands for none and must not open a page for an empty
-  // table entry.
-  const bool network = m_link.m_connection_mode == vela::connection_mode::kNetwork;
-  if (index >= 0 && network && index >= m_link.device_count) index = -1;
-  m_link.m_device_index = static_cast<std::int8_t>(index);
+  // The line "No Device Found" stands for none: the link chooses no device
+  // for it rather than open a page for an empty table entry.
+  m_link.choose_device(index);
   select_device();
 }
 

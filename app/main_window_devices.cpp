@@ -26,8 +26,8 @@ void MainWindow::close_current_page() {
 
 vela::DeviceIdentity MainWindow::chosen_device() const {
   const vela::DeviceEntry& entry = *m_link.current_device();
-  if (m_link.m_connection_mode == vela::connection_mode::kSerial) {
-    return {entry.type, entry.id, "serial " + m_link.com.port_name()};
+  if (m_link.connection_mode() == vela::connection_mode::kSerial) {
+    return {entry.type, entry.id, "serial " + m_link.serial_port().port_name()};
   }
   return {entry.type, entry.id, entry.address_text()};
 }
@@ -35,7 +35,7 @@ vela::DeviceIdentity MainWindow::chosen_device() const {
 void MainWindow::close_command_socket() {
   // The page's own senders use the socket until they are joined.
   if (m_device_page != nullptr) m_device_page->stop_senders();
-  m_link.udp.close();
+  m_link.udp_link().close();
 }
 
 vela::DevicePage* MainWindow::create_page(vela::PageKind kind) {
@@ -57,9 +57,9 @@ vela::DevicePage* MainWindow::create_page(vela::PageKind kind) {
 }
 
 void MainWindow::select_device() {
-  vela::diag("m_device_index = %d \n ", m_link.m_device_index);
-  m_network_note->show_for(m_device_list, m_link.m_device_index);
-  if (m_link.m_device_index < 0 || m_device_list->count() == 0) return;
+  vela::diag("m_device_index = %d \n ", m_link.device_index());
+  m_network_note->show_for(m_device_list, m_link.device_index());
+  if (m_link.device_index() < 0 || m_device_list->count() == 0) return;
 
   close_command_socket();
   close_current_page();
@@ -67,16 +67,15 @@ void MainWindow::select_device() {
   vela::DeviceEntry& entry = *m_link.current_device();
   m_model_window_count = vela::model_window_count(entry.type);
 
-  if (m_link.m_connection_mode == vela::connection_mode::kSerial) {
+  if (m_link.connection_mode() == vela::connection_mode::kSerial) {
     vela::diag(" only com \n");
-  } else if (m_link.m_connection_mode != vela::connection_mode::kNetwork) {
+  } else if (m_link.connection_mode() != vela::connection_mode::kNetwork) {
     vela::diag("com data wrong \n");
     return;
   }
-  const vela::PageChoice choice = vela::choose_page(m_link.m_connection_mode, entry.type, m_link.m_serial_device_type);
+  const vela::PageChoice choice = vela::choose_page(m_link.connection_mode(), entry.type, m_link.serial_device_type());
   if (choice.becomes_serial_default) {
-    m_link.device_table[0].type = vela::device_type::kLm5530;
-    m_link.device_table[0].id = 0x01;
+    m_link.set_serial_device(vela::device_type::kLm5530, 0x01);
   }
   if (choice.type_unlisted) vela::diag("the device 's type is wrong \n");
 

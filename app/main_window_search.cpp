@@ -21,9 +21,9 @@ QString latin1(const std::string& bytes) {
 }  // namespace
 
 void MainWindow::on_scan() {
-  if (m_link.m_connection_mode == vela::connection_mode::kNetwork) {
+  if (m_link.connection_mode() == vela::connection_mode::kNetwork) {
     network_search();
-  } else if (m_link.m_connection_mode == vela::connection_mode::kSerial) {
+  } else if (m_link.connection_mode() == vela::connection_mode::kSerial) {
     serial_search();
   }
 }
@@ -31,38 +31,35 @@ void MainWindow::on_scan() {
 void MainWindow::network_search() {
   vela::diag("net search \n");
   close_command_socket();
-  m_link.m_device_index = -1;
+  // The last search's entries go only when its list still shows them.
+  const bool listed = m_device_list->count() > 0;
+  m_link.forget_devices(listed ? vela::DeviceTableEntries::Clear : vela::DeviceTableEntries::Keep);
   if (m_device_page != nullptr) {
     close_current_page();
     vela::diag("Init my rect \n");
   }
-  if (m_device_list->count() > 0) {
-    m_device_list->clear();
-    m_link.device_table = {};
-  }
+  if (listed) m_device_list->clear();
   m_network_note->show_for(m_device_list, -1);
-  m_link.device_count = 0;
 
   std::vector<vela::DiscoveredDevice> found;
-  if (vela::network_search(m_link.udp, found) == vela::SearchStatus::SocketFailed) {
+  if (vela::network_search(m_link.udp_link(), found) == vela::SearchStatus::SocketFailed) {
     m_status_line->text().search_failed("no socket");
     vela::show_operator_message("Create socket err");
     vela::diag("create socket fail \n");
     return;
   }
   for (std::size_t i = 0; i < found.size(); ++i) {
-    m_link.device_table[i] = found[i].entry;
+    m_link.add_found_device(found[i].entry);
     m_device_list->insertItem(static_cast<int>(i), latin1(found[i].list_text()));
     vela::describe_device_network(m_device_list, static_cast<int>(i), found[i]);
-    ++m_link.device_count;
   }
   vela::report_search(m_status_line->text(), found);
   if (found.empty()) {
     m_device_list->insertItem(0, kNoDeviceFound);
   } else {
-    m_link.m_device_index = 0;
+    m_link.choose_device(0);
   }
-  vela::diag("m_device_index = %d \n", m_link.m_device_index);
+  vela::diag("m_device_index = %d \n", m_link.device_index());
   m_device_list->setCurrentIndex(0);
   close_command_socket();
   select_device();
@@ -78,19 +75,18 @@ void MainWindow::serial_search() {
   if (m_device_list->count() > 0) m_device_list->clear();
   m_network_note->show_for(m_device_list, -1);
 
-  const vela::SerialSearchResult result = vela::serial_search(m_link.com, m_link.reassembly, m_link.m_serial_device_type,
-                                                              m_link.device_table[0], m_link.last_serial_name);
-  vela::report_serial_search(m_status_line->text(), result, m_link.device_table[0], m_link.last_serial_name);
+  const vela::SerialSearchResult result = m_link.search_serial();
+  vela::report_serial_search(m_status_line->text(), result, m_link.serial_device(), m_link.serial_device_name());
   if (!result.port_open) {
     vela::show_operator_message("Please open the serial port first!");
     return;
   }
   if (result.name_count > 0) {
-    m_device_list->insertItem(0, latin1(m_link.last_serial_name));
+    m_device_list->insertItem(0, latin1(m_link.serial_device_name()));
   } else {
     m_device_list->insertItem(0, kNoDeviceFound);
   }
   m_device_list->setCurrentIndex(0);
-  m_link.m_device_index = 0;
+  m_link.choose_device(0);
   select_device();
 }

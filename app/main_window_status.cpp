@@ -65,7 +65,7 @@ void MainWindow::show_trace() {
 }
 
 void MainWindow::report_serial_port() {
-  m_serial_reports = std::make_unique<vela::SerialPortReports>(m_link.com);
+  m_serial_reports = std::make_unique<vela::SerialPortReports>(m_link.serial_port());
   vela::LinkStatusText& status = m_status_line->text();
   connect(m_serial_reports.get(), &vela::SerialPortReports::serial_opened, this,
           [&status](const QString& port, int baud) { status.serial_opened(file_name(port), baud); });

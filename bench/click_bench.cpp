@@ -17,6 +17,7 @@
 
 #include "skin_button.h"
 #include "device_types.h"
+#include "device_entries.h"
 #include "diagnostics.h"
 #include "loopback.h"
 #include "multiviewer/multiviewer_layout_tab.h"
@@ -96,12 +97,7 @@ int main(int argc, char** argv) {
   settings.local_port = test::free_udp_port();
   settings.broadcast = range.address(0);
   PageContext context(settings);
-  DeviceEntry& device = context.m_link.device_table[0];
-  device.type = device_type::kMultiviewer16;
-  device.id = 1;
-  device.set_address(range.address(1));
-  context.m_link.device_count = 1;
-  context.m_link.m_device_index = 0;
+  context.m_link.use_single_device(test::device_entry(device_type::kMultiviewer16, 1, range.address(1)));
   context.m_model_window_count = 16;
   context.multiviewer().reset_labels();
 
@@ -119,7 +115,7 @@ int main(int argc, char** argv) {
   // From here on the device is this program's socket: every send opens its
   // socket for the current entry's address anew.
   ArrivalListener wire(range.address(2), port, multiviewer::code::kLayout);
-  device.set_address(range.address(2));
+  context.m_link.use_single_device(test::device_entry(device_type::kMultiviewer16, 1, range.address(2)));
 
   std::vector<double> latencies_ms, click_cpu_ms;
   for (int n = 0; n < kPresses; ++n) {

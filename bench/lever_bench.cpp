@@ -12,6 +12,7 @@
 #include <thread>
 
 #include "device_types.h"
+#include "device_entries.h"
 #include "diagnostics.h"
 #include "lever_link.h"
 #include "lever_rules.h"
@@ -54,12 +55,8 @@ int main() {
   settings.local_port = test::free_udp_port();
   settings.broadcast = range.address(0);
   LinkSession link(settings);
-  link.device_table[0].set_address(address);
-  link.device_table[0].type = device_type::kSwitcher;
-  link.device_table[0].id = 1;
-  link.device_count = 1;
-  link.m_device_index = 0;
-  if (!link.udp.prepare_command_socket(link.current_device())) {
+  link.use_single_device(test::device_entry(device_type::kSwitcher, 1, address));
+  if (!link.udp_link().prepare_command_socket(link.current_device())) {
     std::fprintf(stderr, "no socket\n");
     return 1;
   }
@@ -96,12 +93,12 @@ int main() {
 
   // A marker behind the last frame tells when the log holds them all.
   constexpr std::uint8_t kMarker = 0x7E;
-  link.udp.send(link.build_request(frame::kLinkUdp, kMarker));
+  link.udp_link().send(link.build_request(frame::kLinkUdp, kMarker));
   const test::SimLog log(sim.log_path());
   log.wait_for(1, [](const test::LogRecord& r) { return r.code == kMarker; });
   int frames = 0;
   for (const test::LogRecord& r : log.records()) frames += r.code == switcher::code::kTransitionPosition ? 1 : 0;
-  link.udp.close();
+  link.udp_link().close();
 
   std::printf("lever swept %.2f s (%.2f s of it moving, %d stops at an end): %d positions handed over\n", sweeping_s,
               moving_s, stops, moves);

@@ -45,7 +45,7 @@ BENCHMARK(ComposePreview)->Unit(benchmark::kMicrosecond);
 // multiviewer's sub-page is not part of it.
 void PaintPage(benchmark::State& bench) {
   vela::PageContext context;
-  context.m_link.m_connection_mode = vela::connection_mode::kSerial;  // closed port: no read-back
+  context.m_link.set_connection_mode(vela::connection_mode::kSerial);  // closed port: no read-back
   context.m_model_window_count = 16;
   context.multiviewer() = busy_state();
   MultiviewerPage page(context, nullptr);

@@ -64,8 +64,9 @@ int main(int argc, char** argv) {
   settings.device_port = 17999;  // nobody listens there on loopback
   settings.local_port = 0;
   vela::LinkSession session(settings);
-  session.device_table[0].set_address("127.0.0.1");
-  session.m_device_index = 0;
+  vela::DeviceEntry device;
+  device.set_address("127.0.0.1");
+  session.use_single_device(device);
   vela::UdpExchangeOptions options;
   options.code = 0x32;
   options.window_ms = kWindowMs;
@@ -75,9 +76,9 @@ int main(int argc, char** argv) {
   // of a running panel has.
   vela::UdpExchangeOptions warm_up = options;
   warm_up.window_ms = 200;
-  vela::exchange_udp(session.udp, session.current_device(), request, warm_up);
+  vela::exchange_udp(session.udp_link(), session.current_device(), request, warm_up);
   measure("UDP exchange, 2000 ms window", listener,
-          [&] { vela::exchange_udp(session.udp, session.current_device(), request, options); });
+          [&] { vela::exchange_udp(session.udp_link(), session.current_device(), request, options); });
 
   vela::LinkSettings search_settings = settings;
   search_settings.broadcast = "127.0.0.1";  // loopback only: nobody listens on the device port

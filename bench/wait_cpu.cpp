@@ -50,15 +50,16 @@ int main() {
   settings.device_port = 17999;  // nobody listens there on loopback
   settings.local_port = 0;       // any free local port
   vela::LinkSession session(settings);
-  session.device_table[0].set_address("127.0.0.1");
-  session.m_device_index = 0;
+  vela::DeviceEntry device;
+  device.set_address("127.0.0.1");
+  session.use_single_device(device);
 
   vela::UdpExchangeOptions options;
   options.code = 0x32;
   options.window_ms = kWindowMs;
   const vela::Bytes request = session.build_request(1, 0x32);
   measure("UDP exchange, 2000 ms window",
-          [&] { vela::exchange_udp(session.udp, session.current_device(), request, options); });
+          [&] { vela::exchange_udp(session.udp_link(), session.current_device(), request, options); });
 
   vela::LinkSettings search_settings = settings;
   search_settings.broadcast = "127.0.0.1";  // loopback only: nobody listens on the device port
@@ -73,15 +74,16 @@ int main() {
     std::perror("openpty");
     return 1;
   }
-  if (!session.com.open(path, 115200)) {
+  if (!session.serial_port().open(path, 115200)) {
     std::fprintf(stderr, "cannot open %s\n", path);
     return 1;
   }
   const vela::Bytes search = vela::build_search_request(0);
   const vela::ScannerTargets targets = session.scanner_targets();
-  measure("serial exchange, 2000 ms window",
-          [&] { vela::exchange_serial(session.com, session.reassembly, search, targets, kWindowMs); });
-  session.com.close();
+  measure("serial exchange, 2000 ms window", [&] {
+    vela::exchange_serial(session.serial_port(), session.serial_reassembly(), search, targets, kWindowMs);
+  });
+  session.serial_port().close();
   close(master);
   close(slave);
   return 0;

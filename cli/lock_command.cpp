@@ -35,11 +35,11 @@ int run_lock(int argc, char** argv) {
   if (!read_link_ports(args, settings.device_port, settings.local_port)) return kExitUsage;
 
   LinkSession session(settings);
-  DeviceEntry& device = session.device_table[0];
+  DeviceEntry device;
   device.type = static_cast<std::uint8_t>(*type);
   device.id = static_cast<std::uint8_t>(*id);
   device.set_address(args.text("--to"));
-  session.m_device_index = 0;
+  session.use_single_device(device);
   MatrixState state;
   if (!matrix_exchanges::query_lock(session, state)) {
     std::fprintf(stderr, "no lock came from %s\n", args.text("--to").c_str());

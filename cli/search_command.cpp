@@ -52,18 +52,17 @@ int serial(Arguments& args) {
   }
   LinkSession session;
   const std::string path = args.text("--serial");
-  if (!session.com.open(path, static_cast<int>(*baud))) {
+  if (!session.serial_port().open(path, static_cast<int>(*baud))) {
     std::fprintf(stderr, "cannot open %s at %ld baud\n", path.c_str(), *baud);
     return kExitFailure;
   }
-  const SerialSearchResult result = serial_search(session.com, session.reassembly, session.m_serial_device_type,
-                                                  session.device_table[0], session.last_serial_name);
-  session.com.close();
+  const SerialSearchResult result = session.search_serial();
+  session.serial_port().close();
   if (result.name_count <= 0) {
     std::printf("No Device Found\n");
     return kExitOk;
   }
-  print_entry(session.last_serial_name, path, session.device_table[0]);
+  print_entry(session.serial_device_name(), path, session.serial_device());
   return kExitOk;
 }
 

@@ -35,10 +35,9 @@ int run_send(int argc, char** argv) {
   LinkSettings settings;
   if (!read_link_ports(args, settings.device_port, settings.local_port)) return kExitUsage;
   LinkSession session(settings);
-  DeviceEntry& device = session.device_table[0];
+  DeviceEntry device;
   device.type = fields->type;
   device.id = fields->id;
-  session.m_device_index = 0;
 
   if (args.has("--to")) {
     in_addr parsed{};
@@ -47,7 +46,8 @@ int run_send(int argc, char** argv) {
       return kExitUsage;
     }
     device.set_address(args.text("--to"));
-    session.m_connection_mode = connection_mode::kNetwork;
+    session.use_single_device(device);
+    session.set_connection_mode(connection_mode::kNetwork);
     return sent_or_failure(session.send_command(fields->code, fields->payload));
   }
 
@@ -56,13 +56,14 @@ int run_send(int argc, char** argv) {
     print_usage_error(args.error());
     return kExitUsage;
   }
-  if (!session.com.open(args.text("--serial"), static_cast<int>(*baud))) {
+  if (!session.serial_port().open(args.text("--serial"), static_cast<int>(*baud))) {
     std::fprintf(stderr, "cannot open %s at %ld baud\n", args.text("--serial").c_str(), *baud);
     return kExitFailure;
   }
-  session.m_connection_mode = connection_mode::kSerial;
+  session.use_single_device(device);
+  session.set_connection_mode(connection_mode::kSerial);
   const bool sent = session.send_command(fields->code, fields->payload);
-  session.com.close();
+  session.serial_port().close();
   return sent_or_failure(sent);
 }
 

@@ -7,7 +7,7 @@
 
 namespace vela {
 
-// Mode list items, by m_connection_mode: "LAN Port", "Serial Port".
+// Mode list items, by connection mode: "LAN Port", "Serial Port".
 QStringList connection_mode_names();
 // "9600" to "115200", slowest first.
 QStringList baud_rate_names();

@@ -11,13 +11,13 @@ PageContext::PageContext(LinkSettings settings) : m_link(std::move(settings)) {
   // State replies found on the serial line go straight into the chosen
   // device's record, which outlives every page: nothing a page installs can
   // dangle.
-  m_link.state_decoder = [this](ByteView frame) {
+  m_link.set_state_decoder([this](ByteView frame) {
     return multiviewer::decode_state_reply(frame, multiviewer(), multiviewer::DecodeStatus::Skip,
                                            multiviewer::DecodeDiagnostics::Off);
-  };
+  });
 }
 
-PageContext::~PageContext() { m_link.state_decoder = nullptr; }
+PageContext::~PageContext() { m_link.set_state_decoder(nullptr); }
 
 void PageContext::use_records_of(const DeviceIdentity& device) {
   m_records = &m_record_book.records_for(device);

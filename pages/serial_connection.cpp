@@ -20,7 +20,7 @@ void say(const char* line) {
 
 SerialConnection::SerialConnection(PageContext& context, QObject* page, ConnectDiagnostics diagnostics)
     : QObject(page), m_context(context), m_diagnostics(diagnostics) {
-  m_line_watch = new SerialLineWatch(this, m_context.m_link.com, [this] { show_port_closed(); });
+  m_line_watch = new SerialLineWatch(this, m_context.m_link.serial_port(), [this] { show_port_closed(); });
 }
 
 void SerialConnection::fill_form(QComboBox* mode_list, Ipv4AddressEdit* address, QComboBox* port_list,
@@ -33,18 +33,18 @@ void SerialConnection::fill_form(QComboBox* mode_list, Ipv4AddressEdit* address,
   baud_list->addItems(baud_rate_names());
   baud_list->setCurrentIndex(0);
   mode_list->addItems(connection_mode_names());
-  const std::int32_t mode = link.m_connection_mode;
+  const std::int32_t mode = link.connection_mode();
   mode_list->setCurrentIndex(mode >= 0 && mode < mode_list->count() ? mode : -1);
 }
 
 bool SerialConnection::choose_mode(int index) {
   const bool serial = index == kSerialPortIndex;
-  m_context.m_link.m_connection_mode = serial ? connection_mode::kSerial : connection_mode::kNetwork;
+  m_context.m_link.set_connection_mode(serial ? connection_mode::kSerial : connection_mode::kNetwork);
   return serial;
 }
 
 void SerialConnection::connect_or_disconnect(const QString& port_name, int baud) {
-  SerialPort& com = m_context.m_link.com;
+  SerialPort& com = m_context.m_link.serial_port();
   if (m_connected) {
     com.close(SerialPort::kDefaultCloseWaitMs);
     show_port_closed();

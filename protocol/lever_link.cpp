@@ -10,7 +10,7 @@ namespace vela {
 LeverWorker::Sender lever_sender(LinkSession& link) {
   return [&link](std::uint8_t direction, std::uint8_t value) {
     const std::array<std::uint8_t, 2> payload{direction, value};
-    link.udp.send(link.build_request(frame::kLinkUdp, switcher::code::kTransitionPosition, payload));
+    link.udp_link().send(link.build_request(frame::kLinkUdp, switcher::code::kTransitionPosition, payload));
   };
 }
 

@@ -8,12 +8,12 @@
 namespace vela::matrix_exchanges {
 
 bool text_carrier_ready(const LinkSession& link) {
-  return link.m_connection_mode != connection_mode::kSerial || link.com.is_open();
+  return link.connection_mode() != connection_mode::kSerial || link.serial_port().is_open();
 }
 
 bool send_text(LinkSession& link, const std::string& text) {
   const ByteView bytes(reinterpret_cast<const std::uint8_t*>(text.data()), text.size());
-  if (link.m_connection_mode == connection_mode::kSerial) return link.send_serial_bytes(bytes);
+  if (link.connection_mode() == connection_mode::kSerial) return link.send_serial_bytes(bytes);
   return link.send_udp_frame(bytes, matrix::kTextPauseMs);
 }
 
@@ -31,7 +31,7 @@ bool query_lock(LinkSession& link, MatrixState& state) {
     return false;
   };
   const Bytes request = link.build_request(frame::kLinkUdp, matrix::code::kLockQuery);
-  if (const auto reply = exchange_udp(link.udp, link.current_device(), request, options)) {
+  if (const auto reply = exchange_udp(link.udp_link(), link.current_device(), request, options)) {
     state.m_buttons_locked = *matrix::read_lock_reply(*reply);
     diag(" m_p_glo_main_set_or_get_dlg->m_matrix_btn_lock %d\n", state.m_buttons_locked);
     state.lock_origin.confirm();

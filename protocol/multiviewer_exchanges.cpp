@@ -44,7 +44,7 @@ void read_state_udp(LinkSession& link, MultiviewerState& state) {
   // Only a reply decoded now makes the record known again.
   state.settings_origin.forget();
   state.status_origin.forget();
-  if (const auto reply = exchange_udp(link.udp, link.current_device(), request, options)) {
+  if (const auto reply = exchange_udp(link.udp_link(), link.current_device(), request, options)) {
     mv::decode_state_reply(*reply, state, mv::DecodeStatus::Take, mv::DecodeDiagnostics::On);
   }
   state.state_read = 1;
@@ -52,12 +52,12 @@ void read_state_udp(LinkSession& link, MultiviewerState& state) {
 
 // False when the port is closed: then nothing was asked.
 bool read_state_serial(LinkSession& link, MultiviewerState& state) {
-  if (!link.com.is_open()) return false;
+  if (!link.serial_port().is_open()) return false;
   const Bytes request = link.build_request(frame::kLinkSerial, mv::code::kState);
   // The reply scanner's decoder confirms the settings if a reply comes.
   state.settings_origin.forget();
-  exchange_serial(link.com, link.reassembly, request, link.scanner_targets(), mv::kStateWindowSerialMs, {},
-                  "state read");
+  exchange_serial(link.serial_port(), link.serial_reassembly(), request, link.scanner_targets(),
+                  mv::kStateWindowSerialMs, {}, "state read");
   state.state_read = 1;
   return true;
 }
@@ -87,7 +87,7 @@ bool send_over_udp(LinkSession& link, std::uint8_t command_code, ByteView payloa
 
 void read_state(LinkSession& link, MultiviewerState& state, RecordChanges& changes) {
   bool asked = true;
-  if (link.m_connection_mode == connection_mode::kSerial) {
+  if (link.connection_mode() == connection_mode::kSerial) {
     asked = read_state_serial(link, state);
   } else {
     read_state_udp(link, state);
@@ -109,7 +109,7 @@ void poll_status(LinkSession& link, MultiviewerState& state, RecordChanges& chan
   bool answered = false;
   if (udp_target_usable(link, "status poll")) {
     const Bytes request = link.build_request(frame::kLinkUdp, mv::code::kStatus);
-    if (const auto reply = exchange_udp(link.udp, link.current_device(), request, options)) {
+    if (const auto reply = exchange_udp(link.udp_link(), link.current_device(), request, options)) {
       if (const auto status = mv::read_status_reply(*reply)) {
         polled = *status;
         answered = true;

@@ -24,7 +24,7 @@ std::optional<std::uint8_t> read_state(LinkSession& link, Rk2207State& state) {
   };
   const Bytes request = link.build_request(frame::kLinkUdp, rk2207::code::kState);
   std::optional<std::uint8_t> show_mode;
-  if (const auto reply = exchange_udp(link.udp, link.current_device(), request, options)) {
+  if (const auto reply = exchange_udp(link.udp_link(), link.current_device(), request, options)) {
     show_mode = rk2207::decode_state_reply(*reply, state);
   }
   diag("read over \n");

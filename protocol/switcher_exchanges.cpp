@@ -36,7 +36,7 @@ UdpExchangeOptions camera_name_exchange() {
 }  // namespace
 
 void send(LinkSession& link, std::uint8_t command_code, ByteView payload) {
-  link.udp.send(link.build_request(frame::kLinkUdp, command_code, payload));
+  link.udp_link().send(link.build_request(frame::kLinkUdp, command_code, payload));
   std::this_thread::sleep_for(std::chrono::milliseconds(kCommandPauseMs));
 }
 
@@ -61,7 +61,7 @@ void send_camera_name(LinkSession& link, const CameraNames& names, int camera_in
   if (camera_index < 0 || camera_index >= kCameraNameCount) return;
   const Bytes request = link.build_request(frame::kLinkUdp, switcher::code::kCameraName,
                                            switcher::camera_name_payload(camera_index, names[camera_index]));
-  const auto reply = exchange_udp(link.udp, link.current_device(), request, camera_name_exchange());
+  const auto reply = exchange_udp(link.udp_link(), link.current_device(), request, camera_name_exchange());
   if (reply) {
     const bool accepted = switcher::read_camera_name_ack(*reply) == switcher::CameraNameAnswer::Accepted;
     diag(accepted ? "send ok \n" : "send error \n");

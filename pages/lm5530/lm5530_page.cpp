@@ -30,7 +30,7 @@ void Lm5530Page::choose_show_mode(std::uint8_t mode) {
   vela::LinkSession& link = context->m_link;
   const vela::Bytes payload{mode};
   const bool left = link.send_command(vela::lm5530::code::kShowMode, payload);
-  if (link.m_connection_mode != vela::connection_mode::kSerial) {
+  if (link.connection_mode() != vela::connection_mode::kSerial) {
     vela::diag("net \n");
   } else if (left) {
     // A closed port takes nothing and reports nothing.
@@ -59,9 +59,10 @@ QString Lm5530Page::device_caption() const { return QStringLiteral("LM5530   \u0
 QStringList Lm5530Page::device_facts() const {
   const vela::PageContext* context = &m_context;
   const vela::LinkSession& link = context->m_link;
-  if (link.m_connection_mode == vela::connection_mode::kSerial) {
+  if (link.connection_mode() == vela::connection_mode::kSerial) {
     return {QStringLiteral("LINK   SERIAL"),
-            QStringLiteral("PORT   %1").arg(link.com.is_open() ? QStringLiteral("OPEN") : QStringLiteral("CLOSED"))};
+            QStringLiteral("PORT   %1")
+                .arg(link.serial_port().is_open() ? QStringLiteral("OPEN") : QStringLiteral("CLOSED"))};
   }
   const vela::DeviceEntry* device = link.current_device();
   return {QStringLiteral("LINK   NETWORK"),

@@ -34,7 +34,7 @@ int lock_picture(std::uint8_t lock) { return lock != 0 ? bitmap::lock_on : bitma
 
 // The trace written before every text leaves, and whether it can.
 bool ready_to_send(const vela::PageContext& context) {
-  vela::diag("m_eState = %d \n", context.m_link.m_connection_mode);
+  vela::diag("m_eState = %d \n", context.m_link.connection_mode());
   return vela::matrix_exchanges::text_carrier_ready(context.m_link);
 }
 

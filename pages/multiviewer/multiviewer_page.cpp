@@ -162,7 +162,7 @@ void MultiviewerPage::paint_footer(QPainter& p) {
   const QRectF strip(m_preview_rect.left(), m_preview_rect.bottom() + 12, m_preview_rect.width(), 24);
   const vela::DeviceEntry* device = context->m_link.current_device();
   QString where = device ? QString::fromStdString(device->address_text()) : QString();
-  if (context->m_link.m_connection_mode == vela::connection_mode::kSerial) where = QStringLiteral("SERIAL");
+  if (context->m_link.connection_mode() == vela::connection_mode::kSerial) where = QStringLiteral("SERIAL");
   vela::paint_label(p, strip,
                     QStringLiteral("%1-WINDOW MULTIVIEWER   \u00b7   %2").arg(context->m_model_window_count).arg(where),
                     vela::style::caption_dim, 11);

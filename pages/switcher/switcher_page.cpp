@@ -121,7 +121,7 @@ void SwitcherPage::open_with(vela::PageContext& context) {
   m_lever_panel->open();
   // A page opened again shows what the record keeps, FTB blinking included.
   context.record_changes().changed(vela::RecordPart::Switcher);
-  vela::UdpLink& udp = context.m_link.udp;
+  vela::UdpLink& udp = context.m_link.udp_link();
   if (!udp.prepare_command_socket(context.m_link.current_device())) {
     vela::diag("create socket fail\n");
   } else {
@@ -225,7 +225,7 @@ void SwitcherPage::release() {
   // The worker sends on the socket: it ends before the socket closes.
   m_lever_panel->stop_worker();
   vela::PageContext* context = &m_context;
-  vela::UdpLink& udp = context->m_link.udp;
+  vela::UdpLink& udp = context->m_link.udp_link();
   if (udp.m_command_socket_fd != -1) {
     udp.close();
     vela::diag("close the switcher socket \n");

@@ -16,6 +16,7 @@
 
 #include "connection_dialog.h"
 #include "control_id.h"
+#include "device_entries.h"
 #include "gui_test_environment.h"
 #include "ipv4_address_edit.h"
 #include "loopback.h"
@@ -112,13 +113,17 @@ class ConfigureDialogTest : public ::testing::Test {
     EXPECT_EQ(shown_icon(), connected ? kConnectedIcon : kDisconnectedIcon);
   }
 
-  void set_current_device(const std::string& address, std::uint8_t type, std::uint8_t id, std::uint8_t count) {
-    vela::DeviceEntry& entry = link().device_table[0];
-    entry.set_address(address);
-    entry.type = type;
-    entry.id = id;
-    link().device_count = count;
-    link().m_device_index = 0;
+  // Entry 0 becomes the current device. Unlisted, it is current as a serial
+  // search leaves it: no network search listed it.
+  void set_current_device(const std::string& address, std::uint8_t type, std::uint8_t id, bool listed) {
+    vela::LinkSession& session = link();
+    session.use_single_device(device_entry(type, id, address));
+    if (listed) return;
+    const std::int32_t mode = session.connection_mode();
+    session.forget_devices(vela::DeviceTableEntries::Keep);
+    session.set_connection_mode(vela::connection_mode::kSerial);
+    session.choose_device(0);
+    session.set_connection_mode(mode);
   }
 
   void expect_serial_controls_enabled(bool serial) {

@@ -40,12 +40,12 @@ TEST_F(ConfigureSerialTest, ConnectOpensTheChosenPortAndDisconnectClosesIt) {
 
   EXPECT_EQ(diagnostics_.count("com open success \n"), 1U);
   EXPECT_EQ(diagnostics_.count("close the com \n"), 0U);
-  ASSERT_TRUE(link().com.is_open());
-  EXPECT_EQ(link().com.port_name(), sim_->pty_path());
+  ASSERT_TRUE(link().serial_port().is_open());
+  EXPECT_EQ(link().serial_port().port_name(), sim_->pty_path());
   expect_port_controls(true);
 
   click(kConnect);
-  EXPECT_FALSE(link().com.is_open());
+  EXPECT_FALSE(link().serial_port().is_open());
   expect_port_controls(false);
 }
 
@@ -57,18 +57,18 @@ TEST_F(ConfigureSerialTest, PortThatCannotBeOpenedChangesNothing) {
 
   EXPECT_EQ(diagnostics_.count("com open failed \n"), 1U);
   EXPECT_EQ(diagnostics_.count("com open success \n"), 0U);
-  EXPECT_FALSE(link().com.is_open());
+  EXPECT_FALSE(link().serial_port().is_open());
   expect_port_controls(false);
 }
 
 TEST_F(ConfigureSerialTest, LanModeLeavesThePortOpenButShowsDisconnected) {
   show_dialog();
   connect_to_simulator();
-  ASSERT_TRUE(link().com.is_open());
+  ASSERT_TRUE(link().serial_port().is_open());
 
   choose_mode(ConnectionDialog::kLanPortIndex);
-  EXPECT_TRUE(link().com.is_open()) << "switching the mode closes no port";
-  EXPECT_EQ(link().m_connection_mode, vela::connection_mode::kNetwork);
+  EXPECT_TRUE(link().serial_port().is_open()) << "switching the mode closes no port";
+  EXPECT_EQ(link().connection_mode(), vela::connection_mode::kNetwork);
   EXPECT_FALSE(dialog_->connected());
   EXPECT_EQ(shown_icon(), kDisconnectedIcon);
   EXPECT_EQ(button(kConnect)->text(), "Disconnect") << "the caption is left as it was";
@@ -80,15 +80,15 @@ TEST_F(ConfigureSerialTest, LanModeLeavesThePortOpenButShowsDisconnected) {
   diagnostics_.clear();
   click(kConnect);
   EXPECT_EQ(diagnostics_.lines(), (std::vector<std::string>{"close the com \n", "com open success \n"}));
-  EXPECT_TRUE(link().com.is_open());
+  EXPECT_TRUE(link().serial_port().is_open());
   EXPECT_TRUE(dialog_->connected());
   EXPECT_EQ(shown_icon(), kConnectedIcon);
 }
 
 TEST_F(ConfigureSerialTest, ChangeIpInSerialModeWritesTheFrameOnlyWhileThePortIsOpen) {
   // A dialog made while the mode is serial keeps Change IP usable.
-  link().m_connection_mode = vela::connection_mode::kSerial;
-  set_current_device("192.168.1.20", 0xA3, 1, 0);
+  link().set_connection_mode(vela::connection_mode::kSerial);
+  set_current_device("192.168.1.20", 0xA3, 1, false);
   show_dialog();
   ASSERT_TRUE(button(kChangeIp)->isEnabled());
 
@@ -96,7 +96,7 @@ TEST_F(ConfigureSerialTest, ChangeIpInSerialModeWritesTheFrameOnlyWhileThePortIs
   click(kChangeIp);  // port closed: nothing goes out
 
   // The port opened elsewhere (the matrix connection sub-page does that).
-  ASSERT_TRUE(link().com.open(sim_->pty_path(), 9600));
+  ASSERT_TRUE(link().serial_port().open(sim_->pty_path(), 9600));
   type_address({10, 20, 30, 40});
   click(kChangeIp);
 
@@ -129,7 +129,7 @@ TEST_F(ConfigureSerialTest, ALineLostDuringASearchEndsItAndTheDialogShowsThePort
   cable_puller.join();
 
   EXPECT_EQ(diagnostics_.count("serial line " + sim_->pty_path() + " lost \n"), 1U);
-  EXPECT_FALSE(link().com.is_open());
+  EXPECT_FALSE(link().serial_port().is_open());
   EXPECT_TRUE(QTest::qWaitFor([this] { return !dialog_->connected(); }, 5000));
   expect_port_controls(false);
   // The next search finds the port closed and asks for it to be opened.
@@ -145,7 +145,7 @@ TEST_F(ConfigureSerialTest, RendersForInspection) {
   const QString dir = qEnvironmentVariable("VELA_RENDER_DIR");
   if (dir.isEmpty()) GTEST_SKIP() << "VELA_RENDER_DIR is not set";
   ASSERT_TRUE(QDir().mkpath(dir));
-  set_current_device("192.168.1.20", 0xA1, 3, 1);
+  set_current_device("192.168.1.20", 0xA1, 3, true);
   show_dialog();
   EXPECT_TRUE(dialog_->grab().save(dir + "/configure.png"));
   connect_to_simulator();

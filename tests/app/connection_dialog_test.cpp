@@ -21,8 +21,8 @@ class ConfigureCreationTest : public ConfigureDialogTest, public ::testing::With
 TEST_P(ConfigureCreationTest, StartsFromTheMainWindowsStateWithTheSerialControlsDisabled) {
   const CreationCase& c = GetParam();
   open_panel();
-  link().m_connection_mode = c.mode;
-  if (c.device_address) set_current_device(*c.device_address, 0xA1, 3, 1);
+  link().set_connection_mode(c.mode);
+  if (c.device_address) set_current_device(*c.device_address, 0xA1, 3, true);
   show_dialog();
 
   EXPECT_EQ(dialog_->windowTitle(), "Configure");
@@ -54,7 +54,7 @@ TEST_P(ConfigureCreationTest, StartsFromTheMainWindowsStateWithTheSerialControls
 
   EXPECT_EQ(address_field()->address(), c.expected_address);
   EXPECT_EQ(address_field()->is_blank(), c.expect_blank);
-  EXPECT_EQ(link().m_connection_mode, c.mode) << "creating the dialog changes no mode";
+  EXPECT_EQ(link().connection_mode(), c.mode) << "creating the dialog changes no mode";
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -71,11 +71,11 @@ TEST_F(ConfigureDialogTest, ModeListSwitchesControlsAndConnectionMode) {
   show_dialog();
 
   choose_mode(ConnectionDialog::kSerialPortIndex);
-  EXPECT_EQ(link().m_connection_mode, vela::connection_mode::kSerial);
+  EXPECT_EQ(link().connection_mode(), vela::connection_mode::kSerial);
   expect_serial_controls_enabled(true);
 
   choose_mode(ConnectionDialog::kLanPortIndex);
-  EXPECT_EQ(link().m_connection_mode, vela::connection_mode::kNetwork);
+  EXPECT_EQ(link().connection_mode(), vela::connection_mode::kNetwork);
   expect_serial_controls_enabled(false);
 }
 
@@ -107,7 +107,7 @@ class ConfigureHideTest : public ConfigureDialogTest, public ::testing::WithPara
 
 TEST_P(ConfigureHideTest, HidesKeepingStateAndComesBackUnrefreshed) {
   open_panel();
-  set_current_device("192.168.1.20", 0xA1, 3, 1);
+  set_current_device("192.168.1.20", 0xA1, 3, true);
   ConnectionDialog* first = show_dialog();
   choose_mode(ConnectionDialog::kSerialPortIndex);
   choose(list(kBaudList), 3);
@@ -130,7 +130,7 @@ TEST_P(ConfigureHideTest, HidesKeepingStateAndComesBackUnrefreshed) {
   EXPECT_EQ(diagnostics_.count("free the p\n"), 0U);
 
   // The device and the extra ports change; the dialog shows what it had.
-  set_current_device("10.1.1.1", 0xA1, 3, 1);
+  set_current_device("10.1.1.1", 0xA1, 3, true);
   window_->m_extra_serial_ports << "/tmp/vela-ports/late-port";
   EXPECT_EQ(show_dialog(), first);
   EXPECT_TRUE(dialog_->isVisible());
@@ -190,7 +190,7 @@ class ConfigureNetworkTest : public ConfigureDialogTest {
 };
 
 TEST_F(ConfigureNetworkTest, ChangeIpSendsTheNewAddressToTheCurrentDevice) {
-  set_current_device(address_, 0xA1, 3, 1);
+  set_current_device(address_, 0xA1, 3, true);
   show_dialog();
   type_address({192, 168, 7, 201});
   click(kChangeIp);
@@ -208,13 +208,13 @@ TEST_F(ConfigureNetworkTest, ChangeIpSendsTheNewAddressToTheCurrentDevice) {
   const vela::Bytes payload(bytes.begin() + vela::frame::kPayloadOffset,
                             bytes.begin() + vela::frame::kPayloadOffset + 12);
   EXPECT_EQ(payload, (vela::Bytes{192, 168, 7, 201, 0, 0, 0, 0, 0, 0, 0, 0}));
-  EXPECT_EQ(link().udp.m_command_socket_fd, -1) << "the command socket is closed again";
-  EXPECT_EQ(link().device_table[0].address_text(), address_) << "the table keeps the old address";
+  EXPECT_EQ(link().udp_link().m_command_socket_fd, -1) << "the command socket is closed again";
+  EXPECT_EQ(link().devices()[0].address_text(), address_) << "the table keeps the old address";
   EXPECT_TRUE(vela::test::take_operator_messages().empty());
 }
 
 TEST_F(ConfigureNetworkTest, ChangeIpWithoutSearchResultSendsNothing) {
-  set_current_device(address_, 0xA1, 3, 0);
+  set_current_device(address_, 0xA1, 3, false);
   show_dialog();
   type_address({10, 9, 8, 7});
   click(kChangeIp);
@@ -222,7 +222,7 @@ TEST_F(ConfigureNetworkTest, ChangeIpWithoutSearchResultSendsNothing) {
 
   // A search result makes the same button send; the earlier click, had it
   // sent, would be logged before this frame.
-  link().device_count = 1;
+  link().add_found_device(link().devices()[0]);
   type_address({10, 9, 8, 6});
   click(kChangeIp);
   const std::vector<LogRecord> frames = wait_for_set_address(1);

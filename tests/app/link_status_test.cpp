@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "control_id.h"
+#include "device_entries.h"
 #include "gui_test_environment.h"
 #include "loopback.h"
 #include "list_clicks.h"
@@ -88,12 +89,8 @@ struct LinkStatusTest : ::testing::Test {
   // The page of a matrix on the network, with the simulator's terminal
   // offered on its connection tab.
   MatrixConnectionTab* open_matrix_connection_tab() {
-    DeviceEntry& entry = window->m_link.device_table[0];
-    entry.type = device_type::kMatrix;
-    entry.id = 1;
-    entry.set_address(range.address(1));
+    list_found_devices(window->m_link, {device_entry(device_type::kMatrix, 1, range.address(1))});
     window->device_list()->addItem(QStringLiteral("matrix"));
-    window->m_link.device_count = 1;
     window->on_device_list_choice(0);
     auto* page = qobject_cast<MatrixPage*>(window->m_device_page);
     if (page == nullptr) return nullptr;
@@ -169,7 +166,7 @@ TEST_F(LinkStatusTest, ASerialLineThatGoesAwayIsSaidLostWhileTheWindowIdles) {
                            .arg(QString::fromStdString(sim->pty_path()));
   EXPECT_TRUE(QTest::qWaitFor([&] { return status() == lost; }, 5000)) << status().toStdString();
   EXPECT_EQ(window->status_line()->text().tone(), StatusTone::Trouble);
-  EXPECT_FALSE(window->m_link.com.is_open());
+  EXPECT_FALSE(window->m_link.serial_port().is_open());
 }
 
 // The port tells the status line itself, so a port opened on the matrix's

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "device_entries.h"
 #include "loopback.h"
 #include "main_window.h"
 #include "sim_process.h"
@@ -38,14 +39,13 @@ struct ListedDevicesWindow {
     options.link.broadcast = range.address(0);
     window = std::make_unique<MainWindow>(options);
     window->initialise();
+    std::vector<DeviceEntry> entries;
     for (std::size_t i = 0; i < devices.size(); ++i) {
-      DeviceEntry& entry = window->m_link.device_table[i];
-      entry.type = devices[i].type;
-      entry.id = static_cast<std::uint8_t>(i + 1);
-      entry.set_address(range.address(static_cast<int>(i) + 1));
+      entries.push_back(
+          device_entry(devices[i].type, static_cast<std::uint8_t>(i + 1), range.address(static_cast<int>(i) + 1)));
       window->device_list()->addItem(QStringLiteral("device %1").arg(i));
     }
-    window->m_link.device_count = static_cast<std::uint8_t>(devices.size());
+    list_found_devices(window->m_link, entries);
   }
 };
 

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "skin_button.h"
+#include "device_entries.h"
 #include "device_page.h"
 #include "gui_test_environment.h"
 #include "loopback.h"
@@ -109,18 +110,16 @@ struct LossyNetwork : ::testing::TestWithParam<Lossiness> {
   void list_every_device() {
     window->close_current_page();
     window->device_list()->clear();
+    std::vector<DeviceEntry> entries;
     for (std::size_t i = 0; i < kDevices.size(); ++i) {
-      window->m_link.device_table[i] = {};
-      window->m_link.device_table[i].set_address(address(static_cast<int>(i)));
-      window->m_link.device_table[i].type = kDevices[i].type;
-      window->m_link.device_table[i].id = kDevices[i].id;
+      entries.push_back(device_entry(kDevices[i].type, kDevices[i].id, address(static_cast<int>(i))));
       window->device_list()->addItem(kDevices[i].name);
     }
-    window->m_link.device_count = static_cast<std::uint8_t>(kDevices.size());
+    list_found_devices(window->m_link, entries);
   }
 
   void select(int index) {
-    window->m_link.m_device_index = index;
+    window->m_link.choose_device(index);
     window->select_device();
   }
 
@@ -153,9 +152,9 @@ TEST_P(LossyNetwork, ASessionOnEveryPageShowsOnlyWhatTheDevicesConfirmed) {
 
   // Search: whatever got through is listed truthfully.
   window->network_search();
-  const int listed = window->m_link.device_count;
+  const int listed = window->m_link.found_device_count();
   for (int i = 0; i < listed; ++i) {
-    const DeviceEntry& entry = window->m_link.device_table[static_cast<std::size_t>(i)];
+    const DeviceEntry& entry = window->m_link.devices()[static_cast<std::size_t>(i)];
     const auto known = std::find_if(kDevices.begin(), kDevices.end(),
                                     [&](const Device& d) { return d.type == entry.type && d.id == entry.id; });
     ASSERT_NE(known, kDevices.end()) << "entry " << i;

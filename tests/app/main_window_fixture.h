@@ -14,6 +14,7 @@
 
 #include "gui_test_environment.h"
 #include "skin_button.h"
+#include "device_entries.h"
 #include "device_network_note.h"
 #include "device_page.h"
 #include "loopback.h"
@@ -87,26 +88,26 @@ struct MainWindowFixture : ::testing::Test {
 
   // Fills the device table with one entry per type, as a search would.
   void list_devices(const std::vector<std::uint8_t>& types) {
+    std::vector<DeviceEntry> entries;
     for (std::size_t i = 0; i < types.size(); ++i) {
-      window->m_link.device_table[i].type = types[i];
-      window->m_link.device_table[i].id = static_cast<std::uint8_t>(i + 1);
-      window->m_link.device_table[i].set_address(device_address(static_cast<int>(i)));
+      entries.push_back(device_entry(types[i], static_cast<std::uint8_t>(i + 1), device_address(static_cast<int>(i))));
       window->device_list()->addItem(QStringLiteral("device %1").arg(i));
     }
-    window->m_link.device_count = static_cast<std::uint8_t>(types.size());
+    list_found_devices(window->m_link, entries);
   }
 
   // Lists devices as the network search does, with the networks they
   // answered on. The table points at this test's loopback addresses whatever
   // the lines say: pages that read their device send as they open.
   void list_found(const std::vector<DiscoveredDevice>& found) {
+    std::vector<DeviceEntry> entries;
     for (std::size_t i = 0; i < found.size(); ++i) {
-      window->m_link.device_table[i] = found[i].entry;
-      window->m_link.device_table[i].set_address(device_address(static_cast<int>(i)));
+      entries.push_back(found[i].entry);
+      entries.back().set_address(device_address(static_cast<int>(i)));
       window->device_list()->addItem(QString::fromStdString(found[i].list_text()));
       describe_device_network(window->device_list(), static_cast<int>(i), found[i]);
     }
-    window->m_link.device_count = static_cast<std::uint8_t>(found.size());
+    list_found_devices(window->m_link, entries);
   }
 
   const DeviceNetworkNote& note() const { return *window->findChild<DeviceNetworkNote*>("device_network_note"); }

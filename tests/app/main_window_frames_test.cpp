@@ -13,6 +13,7 @@
 
 #include "connection_dialog.h"
 #include "control_id.h"
+#include "device_entries.h"
 #include "gui_test_environment.h"
 #include "hex_text.h"
 #include "ipv4_address_edit.h"
@@ -63,12 +64,7 @@ struct MainWindowFrames : ::testing::Test {
   }
 
   void make_current(std::uint8_t type, std::uint8_t id) {
-    DeviceEntry& entry = window->m_link.device_table[0];
-    entry.set_address(range.address(1));
-    entry.type = type;
-    entry.id = id;
-    window->m_link.device_count = 1;
-    window->m_link.m_device_index = 0;
+    window->m_link.use_single_device(device_entry(type, id, range.address(1)));
   }
 
   // Types the address into the connection dialog and presses Change IP.
@@ -95,8 +91,8 @@ TEST_F(MainWindowFrames, TheNetworkSearchRequest) {
 
 TEST_F(MainWindowFrames, TheSerialSearchRequest) {
   start();
-  window->m_link.m_connection_mode = connection_mode::kSerial;
-  ASSERT_TRUE(window->m_link.com.open(sim->pty_path(), 115200));
+  window->m_link.set_connection_mode(connection_mode::kSerial);
+  ASSERT_TRUE(window->m_link.serial_port().open(sim->pty_path(), 115200));
   window->serial_search();
   EXPECT_EQ(hex_with_code(SimLog(sim->log_path()), 0xFF, 1),
             (std::vector<std::string>{literal_hex("A5 6C 14 00 81 FF 00 00 00 00 00 00 00 00 00 00 FF A4 03 AE")}));
@@ -116,8 +112,8 @@ TEST_F(MainWindowFrames, ChangeIpOverTheNetwork) {
 TEST_F(MainWindowFrames, ChangeIpOverTheSerialLine) {
   start();
   make_current(0xA3, 1);
-  window->m_link.m_connection_mode = connection_mode::kSerial;
-  ASSERT_TRUE(window->m_link.com.open(sim->pty_path(), 115200));
+  window->m_link.set_connection_mode(connection_mode::kSerial);
+  ASSERT_TRUE(window->m_link.serial_port().open(sim->pty_path(), 115200));
   change_ip({10, 0, 0, 9});
   EXPECT_EQ(hex_with_code(SimLog(sim->log_path()), 0x05, 1),
             (std::vector<std::string>{literal_hex(

@@ -14,14 +14,14 @@ TEST_F(MainWindowFixture, NetworkSearchListsDevicesInAnswerOrderAndOpensTheFirst
   const QString b = QString::fromStdString(device_address(3));
   EXPECT_EQ(list_items(window->device_list()),
             (QStringList{"Gallery_" + g, "Router_" + r, "Booth_" + b, "Booth_" + b}));
-  EXPECT_EQ(window->m_link.device_count, 4);
-  EXPECT_EQ(window->m_link.m_device_index, 0);
+  EXPECT_EQ(window->m_link.found_device_count(), 4);
+  EXPECT_EQ(window->m_link.device_index(), 0);
   EXPECT_EQ(window->device_list()->currentIndex(), 0);
   EXPECT_EQ(page_class(*window), "MultiviewerPage");
   EXPECT_EQ(window->m_device_page->geometry(), QRect(20, 110, 1240, 580));
   EXPECT_EQ(window->m_model_window_count, 16);
   EXPECT_EQ(window->multiviewer().m_window_label[0], u"CAM 1") << "the page read the device's state";
-  EXPECT_EQ(window->m_link.udp.m_command_socket_fd, -1) << "the search closes its socket";
+  EXPECT_EQ(window->m_link.udp_link().m_command_socket_fd, -1) << "the search closes its socket";
   EXPECT_EQ(diagnostics.count("search  over \n"), 1u);
   // The card and subnet that answered, in the top bar and on each line.
   EXPECT_FALSE(note().isHidden());
@@ -41,8 +41,8 @@ TEST_F(MainWindowFixture, AFullTableOfDevicesAnsweringInOneBurstIsListedWhole) {
   QStringList expected;
   for (const std::string& text : studio.list_texts()) expected << QString::fromStdString(text);
   EXPECT_EQ(list_items(window->device_list()), expected);
-  EXPECT_EQ(window->m_link.device_count, kDeviceTableSize);
-  EXPECT_EQ(window->m_link.device_table[kDeviceTableSize - 1].address_text(),
+  EXPECT_EQ(window->m_link.found_device_count(), kDeviceTableSize);
+  EXPECT_EQ(window->m_link.devices()[kDeviceTableSize - 1].address_text(),
             studio.device_address(static_cast<int>(kDeviceTableSize) - 1));
 }
 
@@ -58,8 +58,8 @@ TEST_F(MainWindowFixture, SearchWithoutAnswerShowsNoDeviceFoundAndNoPage) {
   window->network_search();
   EXPECT_EQ(list_items(window->device_list()), QStringList{"No Device Found"});
   EXPECT_EQ(window->m_device_page, nullptr);
-  EXPECT_EQ(window->m_link.m_device_index, -1);
-  EXPECT_EQ(window->m_link.device_table[0].type, 0) << "a search that finds the list filled clears the table";
+  EXPECT_EQ(window->m_link.device_index(), -1);
+  EXPECT_EQ(window->m_link.devices()[0].type, 0) << "a search that finds the list filled clears the table";
   EXPECT_EQ(diagnostics.count("Init my rect \n"), 1u);
   EXPECT_TRUE(note().isHidden()) << "no device, no network to name";
 
@@ -164,8 +164,8 @@ TEST_F(MainWindowFixture, SearchSocketThatCannotBeMadeTellsTheOperator) {
 struct SerialFixture : MainWindowFixture {
   void start_serial(const std::string& serial_device) {
     start({}, serial_device);
-    window->m_link.m_connection_mode = connection_mode::kSerial;
-    ASSERT_TRUE(window->m_link.com.open(sim->pty_path(), 115200));
+    window->m_link.set_connection_mode(connection_mode::kSerial);
+    ASSERT_TRUE(window->m_link.serial_port().open(sim->pty_path(), 115200));
   }
 };
 
@@ -173,11 +173,11 @@ TEST_F(SerialFixture, UnlistedSerialTypeOpensTheLm5530PageAtIdOne) {
   start_serial("type=0x77,id=9,name=Oddity,split=3:40");
   window->serial_search();
   EXPECT_EQ(list_items(window->device_list()), QStringList{"Oddity"});
-  EXPECT_EQ(window->m_link.m_serial_device_type, 0x77);
+  EXPECT_EQ(window->m_link.serial_device_type(), 0x77);
   EXPECT_EQ(page_class(*window), "Lm5530Page");
-  EXPECT_EQ(window->m_link.device_table[0].type, 0xA3);
-  EXPECT_EQ(window->m_link.device_table[0].id, 0x01);
-  EXPECT_EQ(window->m_link.m_device_index, 0);
+  EXPECT_EQ(window->m_link.devices()[0].type, 0xA3);
+  EXPECT_EQ(window->m_link.devices()[0].id, 0x01);
+  EXPECT_EQ(window->m_link.device_index(), 0);
   EXPECT_GE(diagnostics.count(" only com \n"), 1u);
 }
 
@@ -187,20 +187,20 @@ TEST_F(SerialFixture, SerialSearchOpensThePageOfTheDeviceThatAnswered) {
   EXPECT_EQ(list_items(window->device_list()), QStringList{"Serial MV10"});
   EXPECT_EQ(page_class(*window), "MultiviewerPage");
   EXPECT_EQ(window->m_model_window_count, 10);
-  EXPECT_EQ(window->m_link.device_table[0].id, 2);
+  EXPECT_EQ(window->m_link.devices()[0].id, 2);
 }
 
 TEST_F(SerialFixture, SilentSerialDeviceLeavesNoDeviceFoundAndTheLastRecordedPage) {
   start_serial("type=0x81,id=2,name=Router");
   window->serial_search();
   ASSERT_EQ(page_class(*window), "MatrixPage");
-  window->m_link.com.close();
+  window->m_link.serial_port().close();
   sim.reset();
   sim = std::make_unique<SimProcess>(std::vector<std::string>{"--serial", "type=0x81,id=2,name=Router,silent"});
-  ASSERT_TRUE(window->m_link.com.open(sim->pty_path(), 115200));
+  ASSERT_TRUE(window->m_link.serial_port().open(sim->pty_path(), 115200));
   window->serial_search();
   EXPECT_EQ(list_items(window->device_list()), QStringList{"No Device Found"});
-  EXPECT_EQ(window->m_link.m_device_index, 0);
+  EXPECT_EQ(window->m_link.device_index(), 0);
   EXPECT_EQ(page_class(*window), "MatrixPage") << "the type recorded by the last reply";
 }
 
@@ -208,7 +208,7 @@ TEST_F(MainWindowFixture, SerialSearchWithThePortClosedAsksToOpenIt) {
   open_window();
   list_devices({0xA1});
   choose_entry(0);
-  window->m_link.m_connection_mode = connection_mode::kSerial;
+  window->m_link.set_connection_mode(connection_mode::kSerial);
   window->serial_search();
   EXPECT_EQ(take_operator_messages(), std::vector<std::string>{"Please open the serial port first!"});
   EXPECT_EQ(window->device_list()->count(), 0);

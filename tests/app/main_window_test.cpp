@@ -70,7 +70,7 @@ TEST_F(MainWindowFixture, NetworkPageDispatchAndModelWindowCount) {
 TEST_F(MainWindowFixture, UnknownConnectionModeOpensNoPage) {
   open_window();
   list_devices({0xA1});
-  window->m_link.m_connection_mode = 2;
+  window->m_link.set_connection_mode(2);
   choose_entry(0);
   EXPECT_EQ(window->m_device_page, nullptr);
   EXPECT_EQ(diagnostics.count("com data wrong \n"), 1u);
@@ -167,7 +167,7 @@ TEST_F(MainWindowFixture, APageHandlerThatReselectsIsFreedOnlyAfterItReturns) {
   QPointer<DevicePage> first = window->m_device_page;
   auto* trigger = new QPushButton(first);
   QObject::connect(trigger, &QPushButton::clicked, [this, trigger] {
-    window->m_link.m_device_index = 1;
+    window->m_link.choose_device(1);
     window->select_device();
     trigger->setText("still here");  // the old page must still be alive
   });

@@ -36,8 +36,8 @@ struct SenderShutdown : ::testing::Test, ListedDevicesWindow {
     switcher = qobject_cast<SwitcherPage*>(window->m_device_page);
     ASSERT_NE(switcher, nullptr);
     ASSERT_TRUE(switcher->lever_panel()->worker_running());
-    ASSERT_NE(window->m_link.udp.m_command_socket_fd, -1) << "the switcher page keeps its socket open";
-    window->m_link.udp.set_closing_observer([this] {
+    ASSERT_NE(window->m_link.udp_link().m_command_socket_fd, -1) << "the switcher page keeps its socket open";
+    window->m_link.udp_link().set_closing_observer([this] {
       closings.push_back({!switcher.isNull(), switcher && switcher->lever_panel()->worker_running()});
     });
   }

@@ -63,11 +63,11 @@ TEST(TraceRender, TraceWindowAfterADemoSessionAndTheStatusLineInThreeStates) {
   }
   multiviewer_exchanges::poll_status(window.m_link, window.multiviewer(), window.record_changes());
   // A serial search on the demo's pseudo-terminal.
-  window.m_link.m_connection_mode = connection_mode::kSerial;
-  ASSERT_TRUE(window.m_link.com.open(demo.serial_path().toStdString(), 115200));
+  window.m_link.set_connection_mode(connection_mode::kSerial);
+  ASSERT_TRUE(window.m_link.serial_port().open(demo.serial_path().toStdString(), 115200));
   window.serial_search();
-  window.m_link.com.close();
-  window.m_link.m_connection_mode = connection_mode::kNetwork;
+  window.m_link.serial_port().close();
+  window.m_link.set_connection_mode(connection_mode::kNetwork);
   window.device_list()->clear();
   window.on_scan();
   // The devices go away: the multiviewer's reads go unanswered.

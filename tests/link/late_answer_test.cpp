@@ -7,6 +7,7 @@
 #include "late_answer_guard.h"
 #include "link_session.h"
 #include "reply_window_recorder.h"
+#include "device_entries.h"
 #include "simulated_lan.h"
 #include "udp_exchange.h"
 
@@ -46,16 +47,16 @@ TEST(LateAnswerGuard, HoldsBackOnlyTheSameReadToTheSameDeviceForAQuietSecond) {
 TEST_F(SimulatedLan, ALateAnswerIsThrownAwayNotTakenByTheNextRequestOfTheSameRead) {
   start({"type=0x81,id=1,name=Slow,delay=300", "type=0x81,id=2,name=Quick"});
   LinkSession session(settings);
-  session.device_table[0].set_address(device_address(0));
-  session.device_table[1].set_address(device_address(1));
+  test::list_found_devices(session,
+                           {test::device_entry(0, 0, device_address(0)), test::device_entry(0, 0, device_address(1))});
   test::ReplyWindowRecorder windows;
   UdpExchangeOptions lock_read;
   lock_read.rule = ReplyRule::Framing;
   lock_read.window_ms = 200;
   lock_read.purpose = "lock read";
   const auto read_lock = [&](int device) {
-    session.m_device_index = device;
-    return exchange_udp(session.udp, session.current_device(), session.build_request(1, 0x50), lock_read);
+    session.choose_device(device);
+    return exchange_udp(session.udp_link(), session.current_device(), session.build_request(1, 0x50), lock_read);
   };
 
   EXPECT_FALSE(read_lock(0)) << "the slow device answers 300 ms after the query";

@@ -16,6 +16,7 @@
 #include "sim_process.h"
 #include "ticks.h"
 #include "udp_exchange.h"
+#include "device_entries.h"
 #include "simulated_lan.h"
 #include "udp_peer.h"
 
@@ -119,23 +120,20 @@ TEST_F(SimulatedLan, ExchangeTakesTheFirstDatagramThatPassesItsRule) {
     diagnostics.clear();
     start({c.device_config});
     LinkSession session(settings);
-    session.device_table[0].set_address(device_address(0));
-    session.device_table[0].type = 0xA1;
-    session.device_table[0].id = 1;
-    session.m_device_index = 0;
+    session.use_single_device(test::device_entry(0xA1, 1, device_address(0)));
     UdpExchangeOptions options;
     options.rule = ReplyRule::Code;
     options.code = code::kSearch;
     options.window_ms = 600;
     options.log_received_length = true;
     const auto reply =
-        exchange_udp(session.udp, session.current_device(), session.build_request(1, code::kSearch), options);
+        exchange_udp(session.udp_link(), session.current_device(), session.build_request(1, code::kSearch), options);
     EXPECT_EQ(reply.has_value(), c.answered);
     if (reply) {
       EXPECT_EQ((*reply)[frame::kCodeOffset], code::kSearch);
     }
     EXPECT_TRUE(diagnosed(c.diagnostic));
-    EXPECT_EQ(session.udp.m_command_socket_fd, -1) << "the exchange closes its socket";
+    EXPECT_EQ(session.udp_link().m_command_socket_fd, -1) << "the exchange closes its socket";
     sim.reset();
   }
 }
@@ -143,8 +141,7 @@ TEST_F(SimulatedLan, ExchangeTakesTheFirstDatagramThatPassesItsRule) {
 TEST_F(SimulatedLan, AReplyFromAnotherHostIsTakenButDoesNotRedirectCommands) {
   start({"type=0xA1,id=1,name=Quiet,silent"});
   LinkSession session(settings);
-  session.device_table[0].set_address(device_address(0));
-  session.m_device_index = 0;
+  session.use_single_device(test::device_entry(0, 0, device_address(0)));
   test::UdpPeer stranger(range.address(9));
   const Bytes impostor_reply = build_frame(1, 0xA1, 1, 0x32, Bytes(10, 0));
 
@@ -152,13 +149,14 @@ TEST_F(SimulatedLan, AReplyFromAnotherHostIsTakenButDoesNotRedirectCommands) {
   options.code = 0x32;
   options.window_ms = 1000;
   options.close_after = false;
-  session.udp.prepare_command_socket(session.current_device());
+  session.udp_link().prepare_command_socket(session.current_device());
   stranger.send_to("127.0.0.1", settings.local_port, impostor_reply);
-  const auto reply = exchange_udp(session.udp, session.current_device(), session.build_request(1, 0x32), options);
+  const auto reply =
+      exchange_udp(session.udp_link(), session.current_device(), session.build_request(1, 0x32), options);
   ASSERT_TRUE(reply.has_value());
-  EXPECT_EQ(session.udp.last_source_text(), range.address(9));
-  EXPECT_EQ(address_text(session.udp.address_record), device_address(0));
-  session.udp.close();
+  EXPECT_EQ(session.udp_link().last_source_text(), range.address(9));
+  EXPECT_EQ(address_text(session.udp_link().address_record), device_address(0));
+  session.udp_link().close();
 }
 
 // Datagrams that pass the code rule but that the reader cannot decode are
@@ -183,8 +181,7 @@ TEST_F(SimulatedLan, ExchangePassesOverDatagramsTheReaderCannotDecode) {
     diagnostics.clear();
     start({"type=0xA1,id=1,name=Quiet,silent"});
     LinkSession session(settings);
-    session.device_table[0].set_address(device_address(0));
-    session.m_device_index = 0;
+    session.use_single_device(test::device_entry(0, 0, device_address(0)));
     test::UdpPeer stranger(range.address(9));
 
     int hook_calls = 0;
@@ -197,11 +194,12 @@ TEST_F(SimulatedLan, ExchangePassesOverDatagramsTheReaderCannotDecode) {
         return c.decodable(datagram);
       };
     }
-    session.udp.prepare_command_socket(session.current_device());
+    session.udp_link().prepare_command_socket(session.current_device());
     for (const Bytes& datagram : {foreign, short_reply, whole_reply}) {
       stranger.send_to("127.0.0.1", settings.local_port, datagram);
     }
-    const auto reply = exchange_udp(session.udp, session.current_device(), session.build_request(1, 0x32), options);
+    const auto reply =
+        exchange_udp(session.udp_link(), session.current_device(), session.build_request(1, 0x32), options);
     EXPECT_EQ(reply, c.taken);
     EXPECT_EQ(hook_calls, c.hook_calls);
     EXPECT_EQ(diagnosed("wait time over \n"), !c.taken.has_value());
@@ -215,7 +213,7 @@ TEST_F(SimulatedLan, CommandWithoutACurrentDeviceAsksForOneAndSendsNothing) {
   LinkSession session(settings);
   session.send_command(0x33, Bytes{1});
   EXPECT_EQ(messages, std::vector<std::string>{"Please choose a device"});
-  EXPECT_EQ(session.udp.m_command_socket_fd, -1);
+  EXPECT_EQ(session.udp_link().m_command_socket_fd, -1);
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 
 #include "network_search.h"
 #include "reply_window.h"
+#include "device_entries.h"
 #include "simulated_lan.h"
 #include "udp_exchange.h"
 
@@ -47,15 +48,12 @@ struct ReplyWindows : SimulatedLan {
   WindowLog log;
 
   std::optional<Bytes> ask(LinkSession& session, int window_ms) {
-    session.device_table[0].set_address(device_address(0));
-    session.device_table[0].type = 0xA1;
-    session.device_table[0].id = 1;
-    session.m_device_index = 0;
+    session.use_single_device(test::device_entry(0xA1, 1, device_address(0)));
     UdpExchangeOptions options;
     options.code = code::kSearch;
     options.window_ms = window_ms;
     options.purpose = "state read";
-    return exchange_udp(session.udp, session.current_device(), session.build_request(1, code::kSearch), options);
+    return exchange_udp(session.udp_link(), session.current_device(), session.build_request(1, code::kSearch), options);
   }
 };
 

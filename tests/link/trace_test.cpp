@@ -13,6 +13,7 @@
 #include "network_search.h"
 #include "pty_peer.h"
 #include "serial_search.h"
+#include "device_entries.h"
 #include "simulated_lan.h"
 #include "socket_address.h"
 #include "udp_exchange.h"
@@ -141,17 +142,14 @@ TEST_F(TracedLan, AReadBackIsTheRequestAndTheAcceptedReplyAndASilentDeviceLeaves
     start({c.device});
     from = protocol_trace().next_sequence();
     LinkSession session(settings);
-    session.device_table[0].set_address(device_address(0));
-    session.device_table[0].type = 0xA1;
-    session.device_table[0].id = 3;
-    session.m_device_index = 0;
+    session.use_single_device(test::device_entry(0xA1, 3, device_address(0)));
     UdpExchangeOptions options;
     options.code = code::kMultiviewerState;
     options.window_ms = 300;
     options.purpose = "state read";
     const Bytes request = session.build_request(frame::kLinkUdp, code::kMultiviewerState);
     // No one listens to the window: the trace records it all the same.
-    const auto reply = exchange_udp(session.udp, session.current_device(), request, options);
+    const auto reply = exchange_udp(session.udp_link(), session.current_device(), request, options);
     ASSERT_EQ(reply.has_value(), c.answers);
 
     const auto records = recorded();

@@ -154,16 +154,16 @@ TEST_F(UdpLinkTest, SendCommandReportsWhetherTheFrameLeft) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
     LinkSession session(settings_);
-    session.device_table[0] = device_at(range_.address(1));
-    session.m_device_index = c.with_device ? 0 : -1;
-    session.m_connection_mode = c.mode;
+    session.use_single_device(device_at(range_.address(1)));
+    if (!c.with_device) session.choose_device(-1);
+    session.set_connection_mode(c.mode);
     if (c.port_open) {
-      ASSERT_TRUE(session.com.open(line.path(), 115200));
+      ASSERT_TRUE(session.serial_port().open(line.path(), 115200));
     }
     std::optional<UdpPeer> holder;
     if (c.local_port_held) holder.emplace("0.0.0.0", settings_.local_port);
     EXPECT_EQ(session.send_command(0x33, payload), c.sent);
-    EXPECT_EQ(session.udp.m_command_socket_fd, -1);
+    EXPECT_EQ(session.udp_link().m_command_socket_fd, -1);
     if (c.port_open) {
       // Read while the port is open: closing it discards what the line still holds.
       EXPECT_EQ(line.read(frame::kOverhead + 1), build_frame(frame::kLinkSerial, 0xA4, 3, 0x33, payload));
@@ -171,8 +171,7 @@ TEST_F(UdpLinkTest, SendCommandReportsWhetherTheFrameLeft) {
   }
   // What left arrived; nothing else came before the marker.
   LinkSession session(settings_);
-  session.device_table[0] = device_at(range_.address(1));
-  session.m_device_index = 0;
+  session.use_single_device(device_at(range_.address(1)));
   ASSERT_TRUE(session.send_command(0x7F));
   EXPECT_EQ(next_datagram(device), build_frame(1, 0xA4, 3, 0x33, payload));
   EXPECT_EQ(next_datagram(device), build_frame(1, 0xA4, 3, 0x7F));

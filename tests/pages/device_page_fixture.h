@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "device_entries.h"
 #include "device_types.h"
 #include "gui_test_environment.h"
 #include "loopback.h"
@@ -43,17 +44,20 @@ struct DevicePageFixture : ::testing::Test {
     settings.local_port = free_udp_port();
     settings.broadcast = range.address(0);
     make_context(settings, type);
-    context->m_link.device_table[0].set_address(device_address());
+    point_device_at(device_address());
   }
 
   // A context with one device entry of `type`, id 1, selected.
   virtual void make_context(const LinkSettings& settings, std::uint8_t type) {
     context = std::make_unique<PageContext>(settings);
-    DeviceEntry& entry = context->m_link.device_table[0];
-    entry.type = type;
-    entry.id = 1;
-    context->m_link.device_count = 1;
-    context->m_link.m_device_index = 0;
+    context->m_link.use_single_device(device_entry(type, 1, ""));
+  }
+
+  // The selected entry at another address, with its type and id.
+  void point_device_at(const std::string& address) {
+    DeviceEntry entry = context->m_link.devices()[0];
+    entry.set_address(address);
+    context->m_link.use_single_device(entry);
   }
 
   // Frames the device received with this command code.
@@ -76,8 +80,8 @@ struct DevicePageFixture : ::testing::Test {
     constexpr std::uint8_t kMarker = 0x7E;  // no family's command
     const std::size_t markers = frames_with_code(kMarker).size();
     UdpPeer peer;
-    peer.send_to(device_address(), context->m_link.udp.settings().device_port,
-                 build_frame(frame::kLinkUdp, context->m_link.device_table[0].type, 1, kMarker));
+    peer.send_to(device_address(), context->m_link.udp_link().settings().device_port,
+                 build_frame(frame::kLinkUdp, context->m_link.devices()[0].type, 1, kMarker));
     EXPECT_EQ(wait_for_code(kMarker, markers + 1).size(), markers + 1) << "the marker did not arrive";
     std::vector<LogRecord> received;
     for (LogRecord& r : SimLog(sim->log_path()).records()) {

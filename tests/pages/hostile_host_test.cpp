@@ -78,7 +78,7 @@ const std::vector<HostileCase>& cases() {
       {"switcher camera name", device_type::kSwitcher, "camera name",
        [](PageContext& c) {
          // The switcher page keeps its socket open while it lives.
-         c.m_link.udp.prepare_command_socket(c.m_link.current_device());
+         c.m_link.udp_link().prepare_command_socket(c.m_link.current_device());
          switcher_exchanges::send_camera_name(c.m_link, c.camera_names(), 0);
        },
        [](const PageContext&) { return std::string(); }, false},
@@ -113,13 +113,13 @@ struct HostileHostFixture : DevicePageFixture {
     make_context(settings, type);
     context->multiviewer().reset_labels();
     context->m_model_window_count = model_window_count(type);
-    context->m_link.device_table[0].set_address(address);
+    point_device_at(address);
   }
 
   // The command socket's destination is still the hostile device, and a
   // command sent now reaches it there.
   void expect_commands_reach(const std::string& address, const char* after) {
-    const sockaddr_in& record = context->m_link.udp.address_record;
+    const sockaddr_in& record = context->m_link.udp_link().address_record;
     if (record.sin_family == AF_INET) {
       char text[INET_ADDRSTRLEN] = {};
       inet_ntop(AF_INET, &record.sin_addr, text, sizeof text);
@@ -129,8 +129,8 @@ struct HostileHostFixture : DevicePageFixture {
     constexpr int kMarker = 0x7E;
     const auto from_hostile = [](const LogRecord& r) { return r.code == kMarker && r.device == "Hostile"; };
     const std::size_t before = SimLog(sim->log_path()).wait_for(0, from_hostile).size();
-    if (context->m_link.udp.m_command_socket_fd >= 0) {
-      context->m_link.udp.send(context->m_link.build_request(frame::kLinkUdp, kMarker));  // on the kept socket
+    if (context->m_link.udp_link().m_command_socket_fd >= 0) {
+      context->m_link.udp_link().send(context->m_link.build_request(frame::kLinkUdp, kMarker));  // on the kept socket
     } else {
       EXPECT_TRUE(context->m_link.send_command(kMarker, {}, true));
     }
@@ -188,8 +188,8 @@ TEST_F(HostileHostFixture, SearchListsTheDevicesByTheirNames) {
     start_pair(device_type::kMultiviewer16, flood);
     ReplyWindowRecorder windows;
     std::vector<DiscoveredDevice> found;
-    ASSERT_EQ(network_search(context->m_link.udp, found), SearchStatus::Finished);
-    context->m_link.udp.close();
+    ASSERT_EQ(network_search(context->m_link.udp_link(), found), SearchStatus::Finished);
+    context->m_link.udp_link().close();
     ASSERT_LE(found.size(), kDeviceTableSize);
     const auto listed = [&](const std::string& name, const std::string& address) {
       return std::any_of(found.begin(), found.end(), [&](const DiscoveredDevice& d) {

@@ -52,8 +52,8 @@ TEST_F(Lm5530PageTest, OpensInTheQuadSplitWithoutSendingAndComesBackToIt) {
 TEST_F(Lm5530PageTest, OverTheSerialLineTheLinkFlagIsZeroAndTheChecksumOneLower) {
   sim = std::make_unique<SimProcess>(std::vector<std::string>{"--serial", "type=0xA3,id=1,name=Booth"});
   make_context({}, device_type::kLm5530);
-  context->m_link.m_connection_mode = connection_mode::kSerial;
-  ASSERT_TRUE(context->m_link.com.open(sim->pty_path(), 115200));
+  context->m_link.set_connection_mode(connection_mode::kSerial);
+  ASSERT_TRUE(context->m_link.serial_port().open(sim->pty_path(), 115200));
   open_page();
   press(11);
   const auto sets = wait_for_code(kShowMode);
@@ -72,7 +72,7 @@ TEST_F(Lm5530PageTest, OverTheSerialLineTheLinkFlagIsZeroAndTheChecksumOneLower)
 
 TEST_F(Lm5530PageTest, WithTheSerialPortClosedTheChoiceIsShownButNothingSent) {
   start_device(device_type::kLm5530);
-  context->m_link.m_connection_mode = connection_mode::kSerial;
+  context->m_link.set_connection_mode(connection_mode::kSerial);
   open_page();
   press(11);
   expect_keys(11);

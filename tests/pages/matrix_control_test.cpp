@@ -256,7 +256,7 @@ struct MatrixLockReply : MatrixPageFixture {
     settings.device_port = device->port();
     settings.local_port = free_udp_port();
     make_context(settings, device_type::kMatrix);
-    context->m_link.device_table[0].set_address(device_address());
+    point_device_at(device_address());
     context->matrix().m_buttons_locked = lock_before;
     open_page();
   }
@@ -316,7 +316,7 @@ TEST_F(MatrixLockReply, AfterALockOfTwoTheNextLockPressUnlocks) {
 struct MatrixSerial : MatrixPageFixture {
   void SetUp() override {
     start({"--serial", "type=0x81,id=1,name=Serial Matrix"});
-    context->m_link.m_connection_mode = connection_mode::kSerial;
+    context->m_link.set_connection_mode(connection_mode::kSerial);
   }
 };
 
@@ -346,7 +346,7 @@ TEST_F(MatrixSerial, WithThePortClosedNothingIsSentOrChangedButTheLockStillGoesO
 }
 
 TEST_F(MatrixSerial, WithThePortOpenTheTextsGoOutOnTheLine) {
-  ASSERT_TRUE(context->m_link.com.open(sim->pty_path(), 115200));
+  ASSERT_TRUE(context->m_link.serial_port().open(sim->pty_path(), 115200));
   open_page();
   press_input(3);
   press_output(1);

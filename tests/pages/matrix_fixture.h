@@ -86,7 +86,7 @@ struct MatrixPageFixture : DevicePageFixture {
   };
   DeviceView device_view() const {
     UdpPeer peer;
-    peer.send_to(device_address(), context->m_link.udp.settings().device_port,
+    peer.send_to(device_address(), context->m_link.udp_link().settings().device_port,
                  build_frame(frame::kLinkUdp, device_type::kMatrix, 1, matrix::code::kLockQuery));
     const auto reply = peer.receive(std::chrono::seconds(5));
     if (!reply) {

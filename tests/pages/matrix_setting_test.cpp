@@ -39,7 +39,7 @@ struct MatrixSetting : MatrixPageFixture {
 TEST_F(MatrixSetting, OpeningFillsTheListsAndLeavesTheSerialControlsOffInEitherMode) {
   for (const std::int32_t mode : {connection_mode::kNetwork, connection_mode::kSerial}) {
     SCOPED_TRACE(mode);
-    context->m_link.m_connection_mode = mode;
+    context->m_link.set_connection_mode(mode);
     MatrixConnectionTab* setting = open_setting();
     ASSERT_NE(setting, nullptr);
     EXPECT_EQ(setting->geometry(), QRect(750, 105, 490, 420));
@@ -64,14 +64,14 @@ TEST_F(MatrixSetting, OpeningFillsTheListsAndLeavesTheSerialControlsOffInEitherM
     EXPECT_EQ(setting->connect_button()->text(), "Connect");
     EXPECT_TRUE(setting->connect_button()->has_shade());
     EXPECT_EQ(icon(setting), matrix_bitmap::status_disconnected);
-    EXPECT_EQ(context->m_link.m_connection_mode, mode) << "opening changes no mode";
+    EXPECT_EQ(context->m_link.connection_mode(), mode) << "opening changes no mode";
   }
 }
 
 TEST_F(MatrixSetting, TheModeListSetsTheConnectionModeAndLeavesThePortAsItIs) {
   MatrixConnectionTab* setting = open_setting();
   ASSERT_TRUE(click_list_item(setting->mode_list(), MatrixConnectionTab::kSerialPortIndex));
-  EXPECT_EQ(context->m_link.m_connection_mode, connection_mode::kSerial);
+  EXPECT_EQ(context->m_link.connection_mode(), connection_mode::kSerial);
   EXPECT_TRUE(setting->port_list()->isEnabled());
   EXPECT_TRUE(setting->baud_list()->isEnabled());
   EXPECT_TRUE(setting->connect_button()->isEnabled());
@@ -79,11 +79,11 @@ TEST_F(MatrixSetting, TheModeListSetsTheConnectionModeAndLeavesThePortAsItIs) {
 
   choose_port(setting, QString::fromStdString(sim->pty_path()));
   QTest::mouseClick(setting->connect_button(), Qt::LeftButton);
-  ASSERT_TRUE(context->m_link.com.is_open());
+  ASSERT_TRUE(context->m_link.serial_port().is_open());
 
   ASSERT_TRUE(click_list_item(setting->mode_list(), MatrixConnectionTab::kLanPortIndex));
-  EXPECT_EQ(context->m_link.m_connection_mode, connection_mode::kNetwork);
-  EXPECT_TRUE(context->m_link.com.is_open()) << "the mode list neither opens nor closes the port";
+  EXPECT_EQ(context->m_link.connection_mode(), connection_mode::kNetwork);
+  EXPECT_TRUE(context->m_link.serial_port().is_open()) << "the mode list neither opens nor closes the port";
   EXPECT_TRUE(setting->connected());
   EXPECT_FALSE(setting->connect_button()->isEnabled());
   EXPECT_TRUE(setting->address_field()->isEnabled());
@@ -98,7 +98,7 @@ TEST_F(MatrixSetting, ConnectAndDisconnectOpenAndCloseThePortWithTheChosenRate) 
 
   QStringList captions{connect->text()};
   QTest::mouseClick(connect, Qt::LeftButton);
-  ASSERT_TRUE(context->m_link.com.is_open());
+  ASSERT_TRUE(context->m_link.serial_port().is_open());
   captions << connect->text();
   EXPECT_EQ(icon(setting), matrix_bitmap::status_connected);
   EXPECT_FALSE(setting->port_list()->isEnabled());
@@ -114,20 +114,20 @@ TEST_F(MatrixSetting, ConnectAndDisconnectOpenAndCloseThePortWithTheChosenRate) 
   }
 
   QTest::mouseClick(connect, Qt::LeftButton);
-  EXPECT_FALSE(context->m_link.com.is_open());
+  EXPECT_FALSE(context->m_link.serial_port().is_open());
   captions << connect->text();
   EXPECT_EQ(icon(setting), matrix_bitmap::status_disconnected);
   EXPECT_TRUE(setting->port_list()->isEnabled());
   EXPECT_TRUE(setting->baud_list()->isEnabled());
 
   QTest::mouseClick(connect, Qt::LeftButton);
-  EXPECT_TRUE(context->m_link.com.is_open());
+  EXPECT_TRUE(context->m_link.serial_port().is_open());
   captions << connect->text();
   EXPECT_EQ(captions, QStringList({"Connect", "Disconnect", "Conect", "Disconnect"}));
 }
 
 TEST_F(MatrixSetting, BackOnTheTabWithThePortOpenAFailedConnectLeavesItClosedAndTheTabUnchanged) {
-  ASSERT_TRUE(context->m_link.com.open(sim->pty_path(), 9600));
+  ASSERT_TRUE(context->m_link.serial_port().open(sim->pty_path(), 9600));
   MatrixConnectionTab* setting = open_setting();
   EXPECT_FALSE(setting->connected()) << "the flag belongs to one visit";
   EXPECT_EQ(setting->connect_button()->text(), "Connect");
@@ -136,7 +136,7 @@ TEST_F(MatrixSetting, BackOnTheTabWithThePortOpenAFailedConnectLeavesItClosedAnd
   ASSERT_TRUE(click_list_item(setting->mode_list(), MatrixConnectionTab::kSerialPortIndex));
   choose_port(setting, QStringLiteral("/nonexistent/ttyVELA"));
   QTest::mouseClick(setting->connect_button(), Qt::LeftButton);
-  EXPECT_FALSE(context->m_link.com.is_open()) << "closed before the failed open";
+  EXPECT_FALSE(context->m_link.serial_port().is_open()) << "closed before the failed open";
   EXPECT_FALSE(setting->connected());
   EXPECT_EQ(setting->connect_button()->text(), "Connect");
   EXPECT_EQ(icon(setting), matrix_bitmap::status_disconnected);
@@ -157,8 +157,8 @@ TEST_F(MatrixSetting, ALineThatGoesAwayIsShownClosedAndFreesThePort) {
   EXPECT_EQ(setting->connect_button()->text(), "Conect");
   EXPECT_TRUE(setting->port_list()->isEnabled());
   EXPECT_TRUE(setting->baud_list()->isEnabled());
-  EXPECT_FALSE(context->m_link.com.is_open());
-  EXPECT_FALSE(context->m_link.com.line_lost()) << "the lost line's descriptor was released";
+  EXPECT_FALSE(context->m_link.serial_port().is_open());
+  EXPECT_FALSE(context->m_link.serial_port().line_lost()) << "the lost line's descriptor was released";
 }
 
 TEST_F(MatrixSetting, TextsFollowTheModeChosenHere) {
@@ -166,10 +166,10 @@ TEST_F(MatrixSetting, TextsFollowTheModeChosenHere) {
   ASSERT_TRUE(click_list_item(setting->mode_list(), MatrixConnectionTab::kSerialPortIndex));
   choose_port(setting, QString::fromStdString(sim->pty_path()));
   QTest::mouseClick(setting->connect_button(), Qt::LeftButton);
-  ASSERT_TRUE(context->m_link.com.is_open());
+  ASSERT_TRUE(context->m_link.serial_port().is_open());
   // Leaving the tab leaves the port open.
   choose_tab(MatrixPage::kControlTab);
-  ASSERT_TRUE(context->m_link.com.is_open());
+  ASSERT_TRUE(context->m_link.serial_port().is_open());
   press_input(2);
   press(Action::kOneToAll);
   const auto logged = wait_for_texts(1);

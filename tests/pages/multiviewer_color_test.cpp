@@ -150,7 +150,7 @@ TEST_F(MultiviewerColor, ColourSquaresAreTheSamePicturesEveryTimeTheSubPageOpens
 
 TEST_F(MultiviewerColor, OverAClosedSerialPortTheLabelGroundIsStoredAndPainted) {
   make_context({}, device_type::kMultiviewer16);
-  context->m_link.m_connection_mode = connection_mode::kSerial;
+  context->m_link.set_connection_mode(connection_mode::kSerial);
   context->multiviewer().m_settings.mode_type = 6;
   context->multiviewer().m_layout_window_count = 16;
   context->multiviewer().set_label_display(1);

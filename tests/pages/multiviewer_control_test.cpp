@@ -141,7 +141,7 @@ TEST_F(MultiviewerPageTest, TheTenWindowModelHidesWhatItHasNot) {
 TEST_F(MultiviewerPageTest, BeforeAnyReadBackALockedDeviceRefusesLayouts) {
   // Serial mode with the port closed: no read-back happens, nothing is sent.
   make_context({}, device_type::kMultiviewer16);
-  context->m_link.m_connection_mode = connection_mode::kSerial;
+  context->m_link.set_connection_mode(connection_mode::kSerial);
   context->multiviewer().m_settings.lock_state = 1;
   context->multiviewer().m_settings.mode_type = 6;
   open_page();
@@ -158,7 +158,7 @@ TEST_F(MultiviewerPageTest, BeforeAnyReadBackALockedDeviceRefusesLayouts) {
 
 TEST_F(MultiviewerPageTest, OverAClosedSerialPortTheLayoutIsStoredButThePreviewWaits) {
   make_context({}, device_type::kMultiviewer16);
-  context->m_link.m_connection_mode = connection_mode::kSerial;
+  context->m_link.set_connection_mode(connection_mode::kSerial);
   context->multiviewer().m_settings.mode_type = 6;
   context->multiviewer().m_layout_window_count = 16;
   open_page();

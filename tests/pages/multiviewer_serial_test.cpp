@@ -15,8 +15,8 @@ struct MultiviewerSerial : MultiviewerPageFixture {
     std::snprintf(config, sizeof config, "type=0x%X,id=1,name=Serial MV", type);
     sim = std::make_unique<SimProcess>(std::vector<std::string>{"--serial", config + extra});
     make_context({}, type);
-    context->m_link.m_connection_mode = connection_mode::kSerial;
-    ASSERT_TRUE(context->m_link.com.open(sim->pty_path(), 115200));
+    context->m_link.set_connection_mode(connection_mode::kSerial);
+    ASSERT_TRUE(context->m_link.serial_port().open(sim->pty_path(), 115200));
   }
 };
 

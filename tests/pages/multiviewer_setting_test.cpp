@@ -92,7 +92,7 @@ TEST_F(MultiviewerSetting, SetIpSendsTheThreeAddressesOverUdpInEitherMode) {
   start();
   for (const std::int32_t mode : {connection_mode::kNetwork, connection_mode::kSerial}) {
     SCOPED_TRACE(mode);
-    context->m_link.m_connection_mode = mode;
+    context->m_link.set_connection_mode(mode);
     Set* set = open_setting();
     fill_addresses(set, "10.0.0.5", "255.0.0.0", "10.0.0.1");
     QTest::mouseClick(set->set_address_button(), Qt::LeftButton);
@@ -135,10 +135,10 @@ TEST_F(MultiviewerSetting, SetIpWithABlankPartSendsNothing) {
 // is not one device.
 TEST_F(MultiviewerSetting, UdpCommandsRefuseAnAddressThatIsNotOneDevice) {
   start();
-  context->m_link.m_connection_mode = connection_mode::kSerial;
+  context->m_link.set_connection_mode(connection_mode::kSerial);
   for (const char* address : {"", "not an address", "127.0.0.255"}) {
     SCOPED_TRACE(address);
-    context->m_link.device_table[0].set_address(address);
+    point_device_at(address);
     diagnostics.clear();
     open_page();
     sub_page<MultiviewerStatusTab>()->on_timer();
@@ -152,7 +152,7 @@ TEST_F(MultiviewerSetting, UdpCommandsRefuseAnAddressThatIsNotOneDevice) {
     }
     EXPECT_EQ(refusals, 2u) << "the status poll and the set-address command";
   }
-  context->m_link.device_table[0].set_address(device_address());
+  point_device_at(device_address());
   EXPECT_TRUE(sent_with_code(code::kSetAddress).empty());
   EXPECT_TRUE(sent_with_code(mv::code::kStatus).empty());
 }
@@ -208,7 +208,7 @@ TEST_F(MultiviewerSetting, SetDefaultGivesEachModelItsOwnLayout) {
 
 TEST_F(MultiviewerSetting, SetDefaultOverAClosedSerialPortChangesOnlyTheLists) {
   make_context({}, device_type::kMultiviewer16);
-  context->m_link.m_connection_mode = connection_mode::kSerial;
+  context->m_link.set_connection_mode(connection_mode::kSerial);
   MultiviewerSettings& stored = context->multiviewer().m_settings;
   stored.mode_type = 1;
   stored.resolution_type = 4;

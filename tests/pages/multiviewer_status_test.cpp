@@ -88,7 +88,7 @@ struct MultiviewerShortReplies : MultiviewerPageFixture {
     settings.device_port = device->port();
     settings.local_port = free_udp_port();
     make_context(settings, device_type::kMultiviewer16);
-    context->m_link.device_table[0].set_address(device_address());
+    point_device_at(device_address());
   }
 };
 

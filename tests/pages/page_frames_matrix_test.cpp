@@ -53,7 +53,7 @@ TEST_F(MatrixFrames, AfterTheSettingTabConnectsTheTextsGoOverTheLineAndTheLockSt
   ASSERT_GE(port, 0);
   ASSERT_TRUE(click_list_item(setting->port_list(), port));
   QTest::mouseClick(setting->connect_button(), Qt::LeftButton);
-  ASSERT_TRUE(context->m_link.com.is_open());
+  ASSERT_TRUE(context->m_link.serial_port().is_open());
   choose_tab(MatrixPage::kControlTab);
 
   press_input(3);

@@ -134,7 +134,7 @@ TEST_F(MultiviewerFrames, EachSubPageSendsItsFramesOverTheNetwork) {
 TEST_F(MultiviewerFrames, SetIpInSerialModeIsTheNetworkFrame) {
   start();
   open_page();
-  context->m_link.m_connection_mode = connection_mode::kSerial;
+  context->m_link.set_connection_mode(connection_mode::kSerial);
   const std::vector<SentFrames> rows = {
       {"SETTING: Set IP 10.0.0.5, 255.0.0.0, 10.0.0.1 in serial mode",
        [&] {
@@ -154,8 +154,8 @@ TEST_F(MultiviewerFrames, SetIpInSerialModeIsTheNetworkFrame) {
 TEST_F(MultiviewerFrames, OverTheSerialLineTheLinkFlagIsZero) {
   sim = std::make_unique<SimProcess>(std::vector<std::string>{"--serial", "type=0xA1,id=1,name=Serial MV"});
   make_context({}, device_type::kMultiviewer16);
-  context->m_link.m_connection_mode = connection_mode::kSerial;
-  ASSERT_TRUE(context->m_link.com.open(sim->pty_path(), 115200));
+  context->m_link.set_connection_mode(connection_mode::kSerial);
+  ASSERT_TRUE(context->m_link.serial_port().open(sim->pty_path(), 115200));
   const SimLog log(sim->log_path());
   open_page();
   choose_sub_page(MultiviewerSubPage::Control);

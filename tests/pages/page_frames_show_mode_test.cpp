@@ -25,7 +25,7 @@ TEST_F(Rk2207Frames, StateRequestAndShowModesAlwaysOverTheNetwork) {
        {"A5 6C 15 00 60 01 01 00 00 00 00 00 00 00 00 00 94 0C 28 02 AE"}},
       {"mode 3 while the connection mode is serial",
        [&] {
-         context->m_link.m_connection_mode = connection_mode::kSerial;
+         context->m_link.set_connection_mode(connection_mode::kSerial);
          press(3);
        },
        {"A5 6C 15 00 60 01 01 00 00 00 00 00 00 00 00 00 94 03 1F 02 AE"}},
@@ -46,8 +46,8 @@ TEST_F(Lm5530Frames, ShowModesOverTheNetwork) {
 TEST_F(Lm5530Frames, OverTheSerialLineTheLinkFlagIsZero) {
   sim = std::make_unique<SimProcess>(std::vector<std::string>{"--serial", "type=0xA3,id=1,name=Booth"});
   make_context({}, device_type::kLm5530);
-  context->m_link.m_connection_mode = connection_mode::kSerial;
-  ASSERT_TRUE(context->m_link.com.open(sim->pty_path(), 115200));
+  context->m_link.set_connection_mode(connection_mode::kSerial);
+  ASSERT_TRUE(context->m_link.serial_port().open(sim->pty_path(), 115200));
   open_page();
   press(11);
   const auto records = SimLog(sim->log_path()).wait_for(1, [](const LogRecord& r) { return r.carrier == "serial"; });

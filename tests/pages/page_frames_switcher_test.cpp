@@ -158,7 +158,7 @@ TEST_F(SwitcherFrames, ThePageItsSubPagesAndDialogs) {
         "A5 6C 1C 00 A5 01 01 00 00 00 00 00 00 00 00 00 A6 0B 01 00 01 00 01 00 01 89 02 AE"}},
       {"program 3 while the connection mode is serial",
        [&] {
-         context->m_link.m_connection_mode = connection_mode::kSerial;
+         context->m_link.set_connection_mode(connection_mode::kSerial);
          press(kProgram3);
        },
        {"A5 6C 15 00 A5 01 01 00 00 00 00 00 00 00 00 00 80 03 50 02 AE"}},

@@ -54,8 +54,8 @@ struct PageWait : MultiviewerPageFixture {
   void start_serial(const std::string& extra = "") {
     sim = std::make_unique<SimProcess>(std::vector<std::string>{"--serial", "type=0xA1,id=1,name=Line" + extra});
     make_context({}, device_type::kMultiviewer16);
-    context->m_link.m_connection_mode = connection_mode::kSerial;
-    ASSERT_TRUE(context->m_link.com.open(sim->pty_path(), 115200));
+    context->m_link.set_connection_mode(connection_mode::kSerial);
+    ASSERT_TRUE(context->m_link.serial_port().open(sim->pty_path(), 115200));
   }
 
   // Runs the window thread's queue until `done`, for at most `limit_ms`.
@@ -188,7 +188,7 @@ TEST_F(PageWait, AStatusPollDueDuringAnotherWaitRunsAfterItOnce) {
   // The page's multiviewer answers over UDP; a silent one on the serial line
   // holds the window thread for 5000 ms, the status poll's whole period.
   start_device(device_type::kMultiviewer16, "", {"--serial", "type=0xA1,id=2,name=Line,silent"});
-  ASSERT_TRUE(context->m_link.com.open(sim->pty_path(), 115200));
+  ASSERT_TRUE(context->m_link.serial_port().open(sim->pty_path(), 115200));
   open_page_in_host();
   ASSERT_TRUE(sub_page<MultiviewerStatusTab>()->polling());
   // A second into the poll's period, so that its tick, however coarse the
@@ -198,8 +198,8 @@ TEST_F(PageWait, AStatusPollDueDuringAnotherWaitRunsAfterItOnce) {
   WaitWatch watch;
   LinkSession& link = context->m_link;
   const Bytes request = link.build_request(frame::kLinkSerial, mv::code::kState);
-  exchange_serial(link.com, link.reassembly, request, link.scanner_targets(), mv::kStateWindowSerialMs, {},
-                  "state read");
+  exchange_serial(link.serial_port(), link.serial_reassembly(), request, link.scanner_targets(),
+                  mv::kStateWindowSerialMs, {}, "state read");
   EXPECT_EQ(watch.events, (std::vector<std::string>{"open state read", "close state read"}));
   EXPECT_TRUE(frames_with_code(mv::code::kStatus).empty()) << "the poll ran inside the wait";
 

@@ -33,7 +33,7 @@ struct ShowModePageFixture : DevicePageFixture {
     settings.device_port = device->port();
     settings.local_port = free_udp_port();
     make_context(settings, type);
-    context->m_link.device_table[0].set_address(device_address());
+    point_device_at(device_address());
   }
 
   void open_page() {

@@ -200,7 +200,7 @@ TEST_F(Rk2207PageTest, ChoosingAFullScreenModeWithOneSmallWindowAppliesThePipRul
 
 TEST_F(Rk2207PageTest, EveryExchangeUsesTheNetworkInSerialMode) {
   start_device(device_type::kRk2207);
-  context->m_link.m_connection_mode = connection_mode::kSerial;
+  context->m_link.set_connection_mode(connection_mode::kSerial);
   open_page();
   const auto reads = wait_for_code(rk::code::kState);
   ASSERT_EQ(reads.size(), 1u);

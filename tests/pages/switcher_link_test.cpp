@@ -53,7 +53,7 @@ TEST_F(SwitcherLink, TheWorkedFramesReachTheSwitcher) {
 
 TEST_F(SwitcherLink, InSerialModeCommandsStillTravelOverUdpWithLinkFlag1) {
   start();
-  context->m_link.m_connection_mode = connection_mode::kSerial;  // no serial port is open
+  context->m_link.set_connection_mode(connection_mode::kSerial);  // no serial port is open
   open_page();
   press(kProgram3);
   press(kCut);
@@ -91,7 +91,7 @@ TEST_F(SwitcherLink, CamForCamera2IsAcceptedRefusedOrUnanswered) {
     switcher_exchanges::send_camera_name(context->m_link, context->camera_names(), 1);
     EXPECT_EQ(name_lines(diagnostics), c.lines);
     EXPECT_EQ(context->camera_names()[1], u"CAM") << "the name stays stored whatever the answer";
-    EXPECT_NE(context->m_link.udp.m_command_socket_fd, -1) << "the page's socket stays open";
+    EXPECT_NE(context->m_link.udp_link().m_command_socket_fd, -1) << "the page's socket stays open";
   }
 }
 
@@ -106,7 +106,7 @@ TEST_F(SwitcherLink, AnAnswerEndingBeforeItsStatusByteIsNotRightAndTheWaitGoesOn
   settings.device_port = device.port();
   settings.local_port = free_udp_port();
   make_context(settings, device_type::kSwitcher);
-  context->m_link.device_table[0].set_address(range.address(1));
+  point_device_at(range.address(1));
   open_page();
   switcher_exchanges::send_camera_name(context->m_link, context->camera_names(), 4);
   EXPECT_EQ(name_lines(diagnostics),
@@ -134,7 +134,7 @@ TEST_F(SwitcherLink, AnAnswerFromElsewhereDoesNotRedirectCommands) {
     UdpPeer peer(range.address(2));
     const Bytes ack = build_frame(frame::kLinkUdp, 0xA5, 1, sw::code::kCameraName, Bytes{sw::camera_name::kAccepted});
     while (!stop) {
-      peer.send_to("127.0.0.1", context->m_link.udp.settings().local_port, ack);
+      peer.send_to("127.0.0.1", context->m_link.udp_link().settings().local_port, ack);
       std::this_thread::sleep_for(std::chrono::milliseconds(20));
     }
   });
@@ -142,10 +142,10 @@ TEST_F(SwitcherLink, AnAnswerFromElsewhereDoesNotRedirectCommands) {
   stop = true;
   stranger.join();
   EXPECT_EQ(diagnostics.count("send ok \n"), 1u) << "the stranger's answer is taken, as any answer would be";
-  EXPECT_EQ(context->m_link.udp.last_source_text(), range.address(2));
+  EXPECT_EQ(context->m_link.udp_link().last_source_text(), range.address(2));
   press(kProgram3);
   EXPECT_EQ(wait_for_code(sw::code::kProgramSelect).size(), 1u) << "the switcher still gets the command";
-  EXPECT_EQ(address_text(context->m_link.udp.address_record), device_address());
+  EXPECT_EQ(address_text(context->m_link.udp_link().address_record), device_address());
 }
 
 }  // namespace

@@ -223,23 +223,23 @@ TEST_F(SwitcherPageTest, OpeningLightsBkgdAndMixShowsTheTransitionSubPageAndKeep
   EXPECT_EQ(picture(kFtb), bitmap::ftb_normal);
   EXPECT_EQ(picture(1118), bitmap::auto_normal);
   EXPECT_EQ(page->duration_edit()->text(), "02:00");
-  const int socket = context->m_link.udp.m_command_socket_fd;
+  const int socket = context->m_link.udp_link().m_command_socket_fd;
   EXPECT_NE(socket, -1);
 
   // Commands use the page's socket; none opens or closes one.
   press(kProgram2);
   press(kCut);
-  EXPECT_EQ(context->m_link.udp.m_command_socket_fd, socket);
+  EXPECT_EQ(context->m_link.udp_link().m_command_socket_fd, socket);
   EXPECT_EQ(diagnostics.count("m_udpSockfd have on live \n"), 0u);
 
   page.reset();
-  EXPECT_EQ(context->m_link.udp.m_command_socket_fd, -1);
+  EXPECT_EQ(context->m_link.udp_link().m_command_socket_fd, -1);
   EXPECT_EQ(diagnostics.count("close the switcher socket \n"), 1u);
 }
 
 TEST_F(SwitcherPageTest, WithoutACurrentDeviceNoSocketIsMadeAndPressesStillChangeTheRecord) {
   make_context({}, device_type::kSwitcher);
-  context->m_link.m_device_index = -1;
+  context->m_link.choose_device(-1);
   open_page();
   EXPECT_EQ(take_operator_messages(), std::vector<std::string>{"Please choose a device"});
   EXPECT_EQ(diagnostics.count("create socket fail\n"), 1u);

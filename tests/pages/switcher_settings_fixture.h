@@ -26,7 +26,7 @@ struct SwitcherSettingsFixture : DevicePageFixture {
   // A simulated switcher (extra device options after its address).
   void start(const std::string& options = "") {
     start_device(device_type::kSwitcher, options);
-    context->m_link.udp.prepare_command_socket(context->m_link.current_device());
+    context->m_link.udp_link().prepare_command_socket(context->m_link.current_device());
     host = std::make_unique<QWidget>();
     host->resize(250, 400);
   }

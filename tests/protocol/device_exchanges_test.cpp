@@ -104,7 +104,7 @@ TEST_F(DeviceExchanges, TheMultiviewerStateReadFillsTheRecordAndAnnouncesTheSett
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     LinkSession& session = connect(device_type::kMultiviewer16, {{mv::code::kState, c.replies}});
-    session.m_connection_mode = c.mode;
+    session.set_connection_mode(c.mode);
     MultiviewerState state;
     state.m_layout_window_count = 4;
     state.m_window_label.fill(u"old");

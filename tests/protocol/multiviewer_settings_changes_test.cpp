@@ -199,7 +199,7 @@ TEST_F(MultiviewerSettingsChanges, AChangeThatCouldNotLeaveIsStoredAndAnnouncedW
   for (const SettingsChangeCase& c : settings_change_cases()) {
     SCOPED_TRACE(c.name);
     peer = std::make_unique<UdpPeer>(device_address());
-    link_to(device_type::kMultiviewer16, peer->port()).m_connection_mode = connection_mode::kSerial;
+    link_to(device_type::kMultiviewer16, peer->port()).set_connection_mode(connection_mode::kSerial);
     MultiviewerState state = windows_without_boxes();
     const AtNotice seen = run(c, state, false);
     EXPECT_EQ(seen.notices, 1);

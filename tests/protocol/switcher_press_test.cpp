@@ -43,7 +43,7 @@ struct SwitcherPress : ::testing::Test, LoopbackDeviceLink {
     peer = std::make_unique<UdpPeer>(device_address());
     LinkSession& link = link_to(device_type::kSwitcher, peer->port());
     // The page keeps its socket open for every command it sends.
-    ASSERT_TRUE(link.udp.prepare_command_socket(link.current_device()));
+    ASSERT_TRUE(link.udp_link().prepare_command_socket(link.current_device()));
     // The frame is looked for only at the notice: a notice given before the
     // frame left finds none.
     subscription = changes.observe([this](RecordPart part) {

@@ -159,7 +159,7 @@ class SoakScript {
     choose_by_keys(ports, ports->findText(serial_path_));
     auto* connect = vela::find_control<QAbstractButton>(dialog, kConnectId);
     QTest::mouseClick(connect, Qt::LeftButton);
-    if (window_.m_link.com.is_open()) ++counts_["serial connects"];
+    if (window_.m_link.serial_port().is_open()) ++counts_["serial connects"];
     QTest::mouseClick(vela::find_control<QAbstractButton>(&window_, kScanId), Qt::LeftButton);
     QTest::mouseClick(connect, Qt::LeftButton);
     set_mode(ConnectionDialog::kLanPortIndex);

@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 
+#include "device_entries.h"
 #include "link_session.h"
 #include "loopback.h"
 #include "scripted_device.h"
@@ -34,12 +35,7 @@ struct LoopbackDeviceLink {
     settings.local_port = free_udp_port();
     settings.broadcast = range.address(0);
     link = std::make_unique<LinkSession>(settings);
-    DeviceEntry& entry = link->device_table[0];
-    entry.type = type;
-    entry.id = 1;
-    entry.set_address(device_address());
-    link->device_count = 1;
-    link->m_device_index = 0;
+    link->use_single_device(device_entry(type, 1, device_address()));
     return *link;
   }
 };
