@@ -88,7 +88,7 @@ TEST_F(ConfigureSerialTest, LanModeLeavesThePortOpenButShowsDisconnected) {
 TEST_F(ConfigureSerialTest, ChangeIpInSerialModeWritesTheFrameOnlyWhileThePortIsOpen) {
   // A dialog made while the mode is serial keeps Change IP usable.
   link().set_connection_mode(vela::connection_mode::kSerial);
-  set_current_device("192.168.1.20", 0xA3, 1, false);
+  set_current_device("127.0.1.20", 0xA3, 1, false);
   show_dialog();
   ASSERT_TRUE(button(kChangeIp)->isEnabled());
 
@@ -145,7 +145,7 @@ TEST_F(ConfigureSerialTest, RendersForInspection) {
   const QString dir = qEnvironmentVariable("VELA_RENDER_DIR");
   if (dir.isEmpty()) GTEST_SKIP() << "VELA_RENDER_DIR is not set";
   ASSERT_TRUE(QDir().mkpath(dir));
-  set_current_device("192.168.1.20", 0xA1, 3, true);
+  set_current_device("127.0.1.20", 0xA1, 3, true);
   show_dialog();
   EXPECT_TRUE(dialog_->grab().save(dir + "/configure.png"));
   connect_to_simulator();

@@ -59,8 +59,8 @@ TEST_P(ConfigureCreationTest, StartsFromTheMainWindowsStateWithTheSerialControls
 
 INSTANTIATE_TEST_SUITE_P(
     Modes, ConfigureCreationTest,
-    ::testing::Values(CreationCase{"NetworkWithDevice", 0, "192.168.1.20", {192, 168, 1, 20}, false},
-                      CreationCase{"SerialWithDevice", 1, "10.0.0.7", {10, 0, 0, 7}, false},
+    ::testing::Values(CreationCase{"NetworkWithDevice", 0, "127.0.1.20", {127, 0, 1, 20}, false},
+                      CreationCase{"SerialWithDevice", 1, "127.0.0.7", {127, 0, 0, 7}, false},
                       CreationCase{"NetworkWithoutDevice", 0, std::nullopt, {0, 0, 0, 0}, true}),
     [](const ::testing::TestParamInfo<CreationCase>& info) { return std::string(info.param.name); });
 
@@ -107,7 +107,7 @@ class ConfigureHideTest : public ConfigureDialogTest, public ::testing::WithPara
 
 TEST_P(ConfigureHideTest, HidesKeepingStateAndComesBackUnrefreshed) {
   open_panel();
-  set_current_device("192.168.1.20", 0xA1, 3, true);
+  set_current_device("127.0.1.20", 0xA1, 3, true);
   ConnectionDialog* first = show_dialog();
   choose_mode(ConnectionDialog::kSerialPortIndex);
   choose(list(kBaudList), 3);
@@ -130,7 +130,7 @@ TEST_P(ConfigureHideTest, HidesKeepingStateAndComesBackUnrefreshed) {
   EXPECT_EQ(diagnostics_.count("free the p\n"), 0U);
 
   // The device and the extra ports change; the dialog shows what it had.
-  set_current_device("10.1.1.1", 0xA1, 3, true);
+  set_current_device("127.1.1.1", 0xA1, 3, true);
   window_->m_extra_serial_ports << "/tmp/vela-ports/late-port";
   EXPECT_EQ(show_dialog(), first);
   EXPECT_TRUE(dialog_->isVisible());
@@ -138,7 +138,7 @@ TEST_P(ConfigureHideTest, HidesKeepingStateAndComesBackUnrefreshed) {
   EXPECT_EQ(list(kBaudList)->currentText(), "57600");
   EXPECT_EQ(list(kModeList)->currentIndex(), ConnectionDialog::kSerialPortIndex);
   EXPECT_EQ(list(kPortList)->count(), ports_before);
-  EXPECT_EQ(address_field()->address(), (std::array<std::uint8_t, 4>{192, 168, 1, 20}));
+  EXPECT_EQ(address_field()->address(), (std::array<std::uint8_t, 4>{127, 0, 1, 20}));
 }
 
 INSTANTIATE_TEST_SUITE_P(Ways, ConfigureHideTest,

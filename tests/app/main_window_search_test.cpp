@@ -83,9 +83,9 @@ DiscoveredDevice found_device(const char* name, const char* address, std::uint8_
 }
 
 std::vector<DiscoveredDevice> inside_and_outsider() {
-  return {found_device("Mixer", "10.77.0.11", 0xA5, "eth0",
-                       LocalNetwork{"eth0", 0x0A4D0001, 0xFFFFFF00, 0x0A4D00FF, false, true}),
-          found_device("Router", "172.31.77.13", 0x81, "eth0", std::nullopt)};
+  return {found_device("Mixer", "127.77.0.11", 0xA5, "eth0",
+                       LocalNetwork{"eth0", 0x7F4D0001, 0xFFFFFF00, 0x7F4D00FF, false, true}),
+          found_device("Router", "127.31.77.13", 0x81, "eth0", std::nullopt)};
 }
 
 TEST_F(MainWindowFixture, ADeviceOutsideEveryLocalNetworkIsMarkedAndSelectingItSaysWhatToDo) {
@@ -94,12 +94,12 @@ TEST_F(MainWindowFixture, ADeviceOutsideEveryLocalNetworkIsMarkedAndSelectingItS
   QComboBox* list = window->device_list();
   EXPECT_FALSE(shows_sign(list, 0));
   EXPECT_TRUE(shows_sign(list, 1)) << "the outsider's line carries the warning sign";
-  EXPECT_EQ(list->itemText(1), "Router_172.31.77.13") << "the line itself stays as it was";
+  EXPECT_EQ(list->itemText(1), "Router_127.31.77.13") << "the line itself stays as it was";
 
   choose_entry(1);
   EXPECT_FALSE(note().isHidden());
   EXPECT_TRUE(note().warns());
-  EXPECT_EQ(note().headline(), "Router at 172.31.77.13 is not on any network of this computer");
+  EXPECT_EQ(note().headline(), "Router at 127.31.77.13 is not on any network of this computer");
   for (const char* words :
        {"network card eth0", "cannot reach it", "address in the device's subnet", "\"Change  IP\""}) {
     EXPECT_TRUE(note().body().contains(QString::fromLatin1(words))) << words << "\n" << note().body().toStdString();
@@ -110,7 +110,7 @@ TEST_F(MainWindowFixture, ADeviceOutsideEveryLocalNetworkIsMarkedAndSelectingItS
 
   choose_entry(0);
   EXPECT_FALSE(note().warns());
-  EXPECT_EQ(note().headline(), "Answered on network card eth0, network 10.77.0.0/24");
+  EXPECT_EQ(note().headline(), "Answered on network card eth0, network 127.77.0.0/24");
 }
 
 // Every search describes its devices anew; the signs are the same pictures
@@ -135,8 +135,8 @@ TEST_F(MainWindowFixture, RenderOutsiderMarkedInTheDeviceList) {
   options.link.search_every_network = true;  // only read here: nothing is sent
   open_window();
   std::vector<DiscoveredDevice> found = inside_and_outsider();
-  found.insert(found.begin() + 1, found_device("Gallery MV16", "10.78.0.12", 0xA1, "eth1",
-                                               LocalNetwork{"eth1", 0x0A4E0001, 0xFFFFFF00, 0x0A4E00FF, false, true}));
+  found.insert(found.begin() + 1, found_device("Gallery MV16", "127.78.0.12", 0xA1, "eth1",
+                                               LocalNetwork{"eth1", 0x7F4E0001, 0xFFFFFF00, 0x7F4E00FF, false, true}));
   list_found(found);
   window->show();
   choose_entry(2);
