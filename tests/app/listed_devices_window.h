@@ -1,7 +1,7 @@
 #pragma once
-// The main window with a device list the test fills itself: the simulator
-// plays each listed device on this test's loopback addresses (entry i on
-// address i + 1), and the device table holds them as a search would have.
+// The main window beside a simulator that plays each device on this test's
+// loopback addresses (entry i on address i + 1); with or without a device
+// list the test fills itself, as a search would have.
 #include <QComboBox>
 #include <memory>
 #include <string>
@@ -19,18 +19,19 @@ struct ListedDevice {
   std::string simulator_options;  // "name=Router" or "name=Quiet,silent"
 };
 
-struct ListedDevicesWindow {
+// The simulator playing the devices of `device_configs` (entry i on address
+// i + 1 of this test's loopback block) and a main window whose search
+// reaches them; the window is made but not shown.
+struct SimulatedStudioWindow {
   LoopbackRange range = LoopbackRange::for_this_process();
   std::unique_ptr<SimProcess> sim;
   std::unique_ptr<MainWindow> window;
 
-  void start(const std::vector<ListedDevice>& devices) {
+  void start_studio(const std::vector<std::string>& device_configs) {
     const std::uint16_t port = free_udp_port(range.addresses(LoopbackRange::kSize));
     std::vector<std::string> args{"--port", std::to_string(port), "--broadcast-listen", range.address(0)};
-    for (std::size_t i = 0; i < devices.size(); ++i) {
-      args.insert(args.end(), {"--device", "type=" + std::to_string(devices[i].type) + ",id=" + std::to_string(i + 1) +
-                                               "," + devices[i].simulator_options +
-                                               ",addr=" + range.address(static_cast<int>(i) + 1)});
+    for (std::size_t i = 0; i < device_configs.size(); ++i) {
+      args.insert(args.end(), {"--device", device_configs[i] + ",addr=" + range.address(static_cast<int>(i) + 1)});
     }
     sim = std::make_unique<SimProcess>(args);
     PanelOptions options;
@@ -39,6 +40,18 @@ struct ListedDevicesWindow {
     options.link.broadcast = range.address(0);
     window = std::make_unique<MainWindow>(options);
     window->initialise();
+  }
+};
+
+// The same with the devices already listed, as a search would have left them.
+struct ListedDevicesWindow : SimulatedStudioWindow {
+  void start(const std::vector<ListedDevice>& devices) {
+    std::vector<std::string> configs;
+    for (std::size_t i = 0; i < devices.size(); ++i) {
+      configs.push_back("type=" + std::to_string(devices[i].type) + ",id=" + std::to_string(i + 1) + "," +
+                        devices[i].simulator_options);
+    }
+    start_studio(configs);
     std::vector<DeviceEntry> entries;
     for (std::size_t i = 0; i < devices.size(); ++i) {
       entries.push_back(

@@ -13,37 +13,22 @@
 
 #include "control_id.h"
 #include "gui_test_environment.h"
-#include "loopback.h"
+#include "listed_devices_window.h"
 #include "main_window.h"
 #include "multiviewer_exchanges.h"
-#include "sim_process.h"
 #include "wait_indication.h"
 #include "wait_watch.h"
 
 namespace vela::test {
 namespace {
 
-struct MainWindowWait : ::testing::Test {
-  LoopbackRange range = LoopbackRange::for_this_process();
-  std::unique_ptr<SimProcess> sim;
-  std::unique_ptr<MainWindow> window;
+struct MainWindowWait : ::testing::Test, SimulatedStudioWindow {
   DiagnosticRecorder diagnostics;
 
   // Simulated devices on this test's loopback addresses and a shown window
   // whose search reaches them.
   void start(const std::vector<std::string>& devices) {
-    const std::uint16_t device_port = free_udp_port(range.addresses(LoopbackRange::kSize));
-    std::vector<std::string> args = {"--port", std::to_string(device_port), "--broadcast-listen", range.address(0)};
-    for (std::size_t i = 0; i < devices.size(); ++i) {
-      args.insert(args.end(), {"--device", devices[i] + ",addr=" + range.address(static_cast<int>(i) + 1)});
-    }
-    sim = std::make_unique<SimProcess>(args);
-    PanelOptions options;
-    options.link.device_port = device_port;
-    options.link.local_port = free_udp_port();
-    options.link.broadcast = range.address(0);
-    window = std::make_unique<MainWindow>(options);
-    window->initialise();
+    start_studio(devices);
     window->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
   }
