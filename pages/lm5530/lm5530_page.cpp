@@ -19,15 +19,14 @@ Lm5530Page::Lm5530Page(vela::PageContext& context, QWidget* parent)
 void Lm5530Page::on_mode_button(int mode) { choose_show_mode(static_cast<std::uint8_t>(mode)); }
 
 void Lm5530Page::choose_show_mode(std::uint8_t mode) {
-  vela::PageContext* context = &m_context;
-  vela::Lm5530State& state = context->lm5530();
+  vela::Lm5530State& state = m_context.lm5530();
   if (mode == state.show_mode) return;
   show_mode_key(state.show_mode, false);
   show_mode_key(mode, true);
   state.show_mode = mode;
   state.window_slots = vela::lm5530::show_mode_slots(mode);
   redraw_preview();
-  vela::LinkSession& link = context->m_link;
+  vela::LinkSession& link = m_context.m_link;
   const vela::Bytes payload{mode};
   const bool left = link.send_command(vela::lm5530::code::kShowMode, payload);
   if (link.connection_mode() != vela::connection_mode::kSerial) {
@@ -57,8 +56,7 @@ const vela::Provenance& Lm5530Page::shown_mode_origin() const { return m_context
 QString Lm5530Page::device_caption() const { return QStringLiteral("LM5530   \u00b7   4 CHANNELS"); }
 
 QStringList Lm5530Page::device_facts() const {
-  const vela::PageContext* context = &m_context;
-  const vela::LinkSession& link = context->m_link;
+  const vela::LinkSession& link = m_context.m_link;
   if (link.connection_mode() == vela::connection_mode::kSerial) {
     return {QStringLiteral("LINK   SERIAL"),
             QStringLiteral("PORT   %1")

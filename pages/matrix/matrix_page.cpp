@@ -92,8 +92,7 @@ void MatrixPage::create_controls() {
 }
 
 void MatrixPage::on_input(int n) {
-  vela::PageContext* context = &m_context;
-  vela::MatrixState& state = context->matrix();
+  vela::MatrixState& state = m_context.matrix();
   if (state.m_buttons_locked != 0 || n == state.m_chosen_input) return;
   vela::diag("m_p_glo_main_set_or_get_dlg->m_matrix_input = %d \n ", state.m_chosen_input);
   vela::diag("ch = %d \n ", n);
@@ -105,8 +104,7 @@ void MatrixPage::on_input(int n) {
 }
 
 void MatrixPage::on_output(int j) {
-  vela::PageContext* context = &m_context;
-  vela::MatrixState& state = context->matrix();
+  vela::MatrixState& state = m_context.matrix();
   if (state.m_buttons_locked != 0 || state.m_chosen_input == 0) return;
   vela::diag("ch = %d ,input = %d \n", j, state.m_chosen_input);
   std::uint8_t& route = state.m_routes[j - 1];
@@ -121,9 +119,8 @@ void MatrixPage::show_input(int n, bool selected) {
 }
 
 void MatrixPage::redraw_outputs(std::uint8_t input) {
-  const vela::PageContext* context = &m_context;
   for (int j = 1; j <= vela::matrix::kOutputCount; ++j) {
-    const bool carries = input != 0 && context->matrix().m_routes[j - 1] == input;
+    const bool carries = input != 0 && m_context.matrix().m_routes[j - 1] == input;
     output_button(j)->set_bitmap(carries ? bitmap::digit_green(j) : bitmap::digit_grey(j));
   }
 }

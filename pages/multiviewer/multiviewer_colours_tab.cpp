@@ -79,9 +79,8 @@ MultiviewerColoursTab::MultiviewerColoursTab(vela::MultiviewerPreviewHost& conta
   set_headings(std::move(headings));
   create_controls();
 
-  vela::PageContext* context = &m_context;
-  MultiviewerSettings& settings = context->multiviewer().m_settings;
-  const int window_count = std::min<int>(context->multiviewer().m_layout_window_count, mv::kWindowCount);
+  MultiviewerSettings& settings = m_context.multiviewer().m_settings;
+  const int window_count = std::min<int>(m_context.multiviewer().m_layout_window_count, mv::kWindowCount);
   for (std::size_t s = 0; s < kSections.size(); ++s) {
     DropDownList* list = m_channel_lists[s];
     list->addItem(QStringLiteral("All Channel"));
@@ -119,8 +118,7 @@ void MultiviewerColoursTab::create_controls() {
 }
 
 void MultiviewerColoursTab::show_colours(int section) {
-  const vela::PageContext* context = &m_context;
-  const MultiviewerSettings& settings = context->multiviewer().m_settings;
+  const MultiviewerSettings& settings = m_context.multiviewer().m_settings;
   const Section& entry = kSections[static_cast<std::size_t>(section)];
   const int channel = settings.*entry.channel;
   const int window = channel == kAllChannels ? 1 : std::min(channel, mv::kWindowCount);
@@ -131,9 +129,8 @@ void MultiviewerColoursTab::show_colours(int section) {
 }
 
 void MultiviewerColoursTab::on_channel_chosen(int section, int item) {
-  vela::PageContext* context = &m_context;
   if (item < 0) return;
-  context->multiviewer().m_settings.*kSections[static_cast<std::size_t>(section)].channel =
+  m_context.multiviewer().m_settings.*kSections[static_cast<std::size_t>(section)].channel =
       static_cast<std::uint8_t>(item);
   show_colours(section);
 }

@@ -39,9 +39,8 @@ MultiviewerLabelsTab::MultiviewerLabelsTab(vela::MultiviewerPreviewHost& contain
   set_separator_lines({QLine(20, 80, 470, 80)});
   setStyleSheet(styleSheet() + fields::edit_field_style());
   create_controls();
-  const vela::PageContext* context = &m_context;
-  const vela::MultiviewerState& state = context->multiviewer();
-  const bool ten_windows = context->m_model_window_count == 10;
+  const vela::MultiviewerState& state = m_context.multiviewer();
+  const bool ten_windows = m_context.m_model_window_count == 10;
   for (int w = 1; w <= 16; ++w) {
     label_field(w)->set_label(QString::fromStdU16String(state.m_window_label[w - 1]));
     label_field(w)->setVisible(!(ten_windows && w > 10));
@@ -86,7 +85,6 @@ void MultiviewerLabelsTab::keyPressEvent(QKeyEvent* event) {
 }
 
 void MultiviewerLabelsTab::on_enter() {
-  vela::PageContext* context = &m_context;
   int window = 0;
   for (int w = 1; w <= 16 && window == 0; ++w) {
     if (label_field(w)->hasFocus()) window = w;
@@ -94,7 +92,7 @@ void MultiviewerLabelsTab::on_enter() {
   m_umd_string_index = static_cast<std::int8_t>(window - 1);
   vela::diag("m_umd_string_index = %d \n", m_umd_string_index);
   if (window == 0) return;
-  vela::multiviewer_window_changes::set_label(context->m_link, context->multiviewer(), context->record_changes(),
+  vela::multiviewer_window_changes::set_label(m_context.m_link, m_context.multiviewer(), m_context.record_changes(),
                                               static_cast<std::uint8_t>(window),
                                               label_field(window)->text().toStdU16String());
 }

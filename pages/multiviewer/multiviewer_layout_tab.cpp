@@ -45,9 +45,8 @@ MultiviewerLayoutTab::MultiviewerLayoutTab(vela::MultiviewerPreviewHost& contain
     : MultiviewerSubPageBase(container, parent, kTemplateId, kGroupBoxId) {
   set_separator_lines({QLine(240, 20, 240, 400)});
   create_controls();
-  const vela::PageContext* context = &m_context;
-  const vela::MultiviewerState& state = context->multiviewer();
-  const bool ten_windows = context->m_model_window_count == 10;
+  const vela::MultiviewerState& state = m_context.multiviewer();
+  const bool ten_windows = m_context.m_model_window_count == 10;
   m_layout_buttons[kSixteenWindowIndex]->setVisible(!ten_windows);
   select_layout(state.m_settings.mode_type + 1);
   for (int w = 1; w <= 16; ++w) {
@@ -90,8 +89,7 @@ void MultiviewerLayoutTab::create_controls() {
 }
 
 void MultiviewerLayoutTab::on_layout_button(int index) {
-  vela::PageContext* context = &m_context;
-  context->multiviewer().m_layout_window_count = mv::kLayouts[index].code;
+  m_context.multiviewer().m_layout_window_count = mv::kLayouts[index].code;
   select_layout(index + 1);
 }
 
@@ -102,8 +100,7 @@ void MultiviewerLayoutTab::set_layout_picture(int selection, bool selected) {
 }
 
 void MultiviewerLayoutTab::select_layout(int s) {
-  vela::PageContext* context = &m_context;
-  const vela::MultiviewerState& state = context->multiviewer();
+  const vela::MultiviewerState& state = m_context.multiviewer();
   // Until the device was read once, a lock it may hold refuses layouts.
   if (state.state_read == 0 && state.m_settings.lock_state != 0) return;
   if (s == m_layout_selection) return;
@@ -117,7 +114,7 @@ void MultiviewerLayoutTab::select_layout(int s) {
   const int old_selection = m_layout_selection;
   m_layout_selection = static_cast<std::int8_t>(s);
   if (old_selection == kNoSelection) return;
-  vela::multiviewer_settings_changes::send_layout(context->m_link, context->multiviewer(), context->record_changes(),
+  vela::multiviewer_settings_changes::send_layout(m_context.m_link, m_context.multiviewer(), m_context.record_changes(),
                                                   s - 1);
 }
 

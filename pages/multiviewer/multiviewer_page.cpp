@@ -137,8 +137,7 @@ void MultiviewerPage::paintEvent(QPaintEvent*) {
   vela::diag("on paint \n");
   QPainter p(this);
   p.fillRect(rect(), vela::style::well);
-  const vela::PageContext* context = &m_context;
-  vela::paint_multiviewer_preview(m_preview, context->multiviewer());
+  vela::paint_multiviewer_preview(m_preview, m_context.multiviewer());
   paint_preview_header(p);
   paint_footer(p);
   // Composed off-screen, copied in one step: never a half-drawn layout.
@@ -158,18 +157,17 @@ void MultiviewerPage::paint_preview_header(QPainter& p) {
 }
 
 void MultiviewerPage::paint_footer(QPainter& p) {
-  const vela::PageContext* context = &m_context;
   const QRectF strip(m_preview_rect.left(), m_preview_rect.bottom() + 12, m_preview_rect.width(), 24);
-  const vela::DeviceEntry* device = context->m_link.current_device();
+  const vela::DeviceEntry* device = m_context.m_link.current_device();
   QString where = device ? QString::fromStdString(device->address_text()) : QString();
-  if (context->m_link.connection_mode() == vela::connection_mode::kSerial) where = QStringLiteral("SERIAL");
+  if (m_context.m_link.connection_mode() == vela::connection_mode::kSerial) where = QStringLiteral("SERIAL");
   vela::paint_label(p, strip,
-                    QStringLiteral("%1-WINDOW MULTIVIEWER   \u00b7   %2").arg(context->m_model_window_count).arg(where),
+                    QStringLiteral("%1-WINDOW MULTIVIEWER   \u00b7   %2").arg(m_context.m_model_window_count).arg(where),
                     vela::style::caption_dim, 11);
   // What the last status poll reported, beside the settings that matter
   // on air.
-  const vela::MultiviewerState& state = context->multiviewer();
-  vela::paint_label(p, strip, vela::preview_footer_facts(state, context->m_model_window_count),
+  const vela::MultiviewerState& state = m_context.multiviewer();
+  vela::paint_label(p, strip, vela::preview_footer_facts(state, m_context.m_model_window_count),
                     vela::preview_facts_known(state) ? vela::style::caption_dim : vela::style::caption_faint, 11,
                     Qt::AlignRight | Qt::AlignVCenter);
 }

@@ -101,8 +101,7 @@ MultiviewerSettingsTab::MultiviewerSettingsTab(vela::MultiviewerPreviewHost& con
 }
 
 void MultiviewerSettingsTab::create_controls() {
-  const vela::PageContext* context = &m_context;
-  const int model_window_count = std::min<int>(context->m_model_window_count, 16);
+  const int model_window_count = std::min<int>(m_context.m_model_window_count, 16);
   for (std::size_t i = 0; i < kLists.size(); ++i) {
     const SettingList& entry = kLists[i];
     fields::make_caption(this, QString::fromLatin1(entry.caption), QRect(entry.at, kListCaptionSize));
@@ -160,8 +159,7 @@ Ipv4AddressEdit* MultiviewerSettingsTab::address_field(int id) const {
 }
 
 void MultiviewerSettingsTab::show_settings() {
-  const vela::PageContext* context = &m_context;
-  const MultiviewerSettings& settings = context->multiviewer().m_settings;
+  const MultiviewerSettings& settings = m_context.multiviewer().m_settings;
   fields::select_quietly(list(kResolutionTypeListId), settings.resolution_type);
   fields::select_quietly(list(kResolutionDisplayListId), on_off_item(settings.resolution_enable));
   fields::select_quietly(list(kAudioMeterListId), on_off_item(settings.audio_meter_enable));
@@ -171,8 +169,7 @@ void MultiviewerSettingsTab::show_settings() {
 }
 
 void MultiviewerSettingsTab::fill_addresses() {
-  const vela::PageContext* context = &m_context;
-  const vela::DeviceEntry* device = context->m_link.current_device();
+  const vela::DeviceEntry* device = m_context.m_link.current_device();
   const QString address = device != nullptr ? QString::fromStdString(device->address_text()) : QString();
   address_field(kAddressFieldId)->set_address_text(address);
   address_field(kMaskFieldId)->set_address_text(kDefaultMask);
@@ -208,7 +205,6 @@ void MultiviewerSettingsTab::on_list_chosen(std::size_t index, int item) {
 }
 
 void MultiviewerSettingsTab::on_set_address() {
-  vela::PageContext* context = &m_context;
   for (const Ipv4AddressEdit* field : m_address_fields) {
     if (!is_complete(field)) {
       vela::show_operator_message("Please fill in all four parts of the IP address, subnet mask and gateway");
@@ -217,14 +213,13 @@ void MultiviewerSettingsTab::on_set_address() {
   }
   const vela::Bytes payload = mv::set_address_payload(m_address_fields[0]->address(), m_address_fields[1]->address(),
                                                       m_address_fields[2]->address());
-  std::copy(payload.begin(), payload.end(), context->m_set_address_payload.begin());
-  vela::multiviewer_exchanges::send_over_udp(context->m_link, mv::code::kSetAddress, context->m_set_address_payload);
+  std::copy(payload.begin(), payload.end(), m_context.m_set_address_payload.begin());
+  vela::multiviewer_exchanges::send_over_udp(m_context.m_link, mv::code::kSetAddress, m_context.m_set_address_payload);
 }
 
 void MultiviewerSettingsTab::on_set_default() {
-  vela::PageContext* context = &m_context;
-  vela::multiviewer_settings_changes::restore_defaults(context->m_link, context->multiviewer(),
-                                                       context->record_changes(), context->m_model_window_count);
+  vela::multiviewer_settings_changes::restore_defaults(m_context.m_link, m_context.multiviewer(),
+                                                       m_context.record_changes(), m_context.m_model_window_count);
   // The lists show the defaults even when the command could not leave.
   namespace defaults = mv::device_defaults;
   fields::select_quietly(list(kResolutionTypeListId), mv::resolution_of_code(defaults::kResolutionCode)->position);

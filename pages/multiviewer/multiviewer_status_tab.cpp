@@ -32,18 +32,17 @@ MultiviewerStatusTab::MultiviewerStatusTab(vela::MultiviewerPreviewHost& contain
   m_timer.setInterval(kPollPeriodMs);
   connect(&m_timer, &QTimer::timeout, this, &MultiviewerStatusTab::on_timer);
 
-  vela::PageContext* context = &m_context;
-  vela::multiviewer_exchanges::read_state(context->m_link, context->multiviewer(), context->record_changes());
-  if (context->m_model_window_count == 0) context->m_model_window_count = 10;
+  vela::multiviewer_exchanges::read_state(m_context.m_link, m_context.multiviewer(), m_context.record_changes());
+  if (m_context.m_model_window_count == 0) m_context.m_model_window_count = 10;
   update_lamps();
   // From now on the lamps and sources follow what the record says.
-  m_record_changes = context->record_changes().observe([this](vela::RecordPart part) {
+  m_record_changes = m_context.record_changes().observe([this](vela::RecordPart part) {
     if (part == vela::RecordPart::MultiviewerStatus || part == vela::RecordPart::MultiviewerSettings ||
         part == vela::RecordPart::MultiviewerLabels) {
       update_lamps();
     }
   });
-  const bool ten_windows = context->m_model_window_count == 10;
+  const bool ten_windows = m_context.m_model_window_count == 10;
   for (int w = 11; w <= 16; ++w) m_numbers[w - 1]->setVisible(!ten_windows);
   m_timer.start();
 }
@@ -76,14 +75,12 @@ void MultiviewerStatusTab::create_controls() {
 
 void MultiviewerStatusTab::on_timer() {
   vela::diag("timer on\n");
-  vela::PageContext* context = &m_context;
-  vela::multiviewer_exchanges::poll_status(context->m_link, context->multiviewer(), context->record_changes());
+  vela::multiviewer_exchanges::poll_status(m_context.m_link, m_context.multiviewer(), m_context.record_changes());
 }
 
 void MultiviewerStatusTab::update_lamps() {
-  const vela::PageContext* context = &m_context;
-  const vela::MultiviewerState& state = context->multiviewer();
-  const int count = std::min<int>(context->m_model_window_count, 16);
+  const vela::MultiviewerState& state = m_context.multiviewer();
+  const int count = std::min<int>(m_context.m_model_window_count, 16);
   for (int w = 1; w <= count; ++w) {
     const bool signal = state.m_window_status[w - 1][0] == 1;
     const int icon = signal ? vela::multiviewer_bitmap::lamp_signal : vela::multiviewer_bitmap::lamp_no_signal;

@@ -40,9 +40,8 @@ Rk2207Page::Rk2207Page(vela::PageContext& context, QWidget* parent)
 }
 
 void Rk2207Page::read_back() {
-  vela::PageContext* context = &m_context;
-  const std::optional<std::uint8_t> mode = vela::rk2207_exchanges::read_state(context->m_link, context->rk2207());
-  vela::Rk2207State& record = context->rk2207();
+  const std::optional<std::uint8_t> mode = vela::rk2207_exchanges::read_state(m_context.m_link, m_context.rk2207());
+  vela::Rk2207State& record = m_context.rk2207();
   if (!mode) {
     // Whatever this device showed before is no longer known.
     record.show_mode_origin.forget();
@@ -61,8 +60,7 @@ void Rk2207Page::read_back() {
 void Rk2207Page::on_mode_button(int mode) { apply_show_mode(static_cast<std::uint8_t>(mode)); }
 
 void Rk2207Page::apply_show_mode(std::uint8_t mode) {
-  vela::PageContext* context = &m_context;
-  vela::Rk2207State& record = context->rk2207();
+  vela::Rk2207State& record = m_context.rk2207();
   if (mode == record.show_mode) return;
   show_mode_key(record.show_mode, false);
   show_mode_key(mode, true);
@@ -71,10 +69,10 @@ void Rk2207Page::apply_show_mode(std::uint8_t mode) {
   if (m_suppress_send) {
     m_suppress_send = false;
   } else {
-    vela::rk2207_exchanges::send_show_mode(context->m_link, mode);
+    vela::rk2207_exchanges::send_show_mode(m_context.m_link, mode);
     record.show_mode_origin.mark_sent();
   }
-  context->rk2207_window_slots() = vela::rk2207::show_mode_slots(mode);
+  m_context.rk2207_window_slots() = vela::rk2207::show_mode_slots(mode);
   redraw_preview();
 }
 
@@ -91,9 +89,8 @@ const vela::Provenance& Rk2207Page::shown_mode_origin() const { return m_context
 QString Rk2207Page::device_caption() const { return QStringLiteral("RK2207   \u00b7   4 CHANNELS"); }
 
 QStringList Rk2207Page::device_facts() const {
-  const vela::PageContext* context = &m_context;
-  const vela::Rk2207State& record = context->rk2207();
-  const vela::DeviceEntry* device = context->m_link.current_device();
+  const vela::Rk2207State& record = m_context.rk2207();
+  const vela::DeviceEntry* device = m_context.m_link.current_device();
   const QString device_line =
       QStringLiteral("DEVICE   %1").arg(device ? QString::fromStdString(device->address_text()) : "\u2014");
   if (!record.reported_origin.known()) {

@@ -49,7 +49,6 @@ CameraNamesDialog::CameraNamesDialog(vela::PageContext& context, QWidget* parent
 }
 
 void CameraNamesDialog::on_set(int camera_index) {
-  vela::PageContext* context = &m_context;
-  context->camera_names()[static_cast<std::size_t>(camera_index)] = name_edit(camera_index)->text().toStdU16String();
-  vela::switcher_exchanges::send_camera_name(context->m_link, context->camera_names(), camera_index);
+  m_context.camera_names()[static_cast<std::size_t>(camera_index)] = name_edit(camera_index)->text().toStdU16String();
+  vela::switcher_exchanges::send_camera_name(m_context.m_link, m_context.camera_names(), camera_index);
 }

@@ -46,29 +46,26 @@ ChromaKeyPanel::ChromaKeyPanel(vela::PageContext& context, QWidget* parent)
 }
 
 void ChromaKeyPanel::show_type_colours(int type) {
-  const vela::PageContext* context = &m_context;
-  const sw::KeyColour colour = sw::chroma_colour(context->switcher(), type);
+  const sw::KeyColour colour = sw::chroma_colour(m_context.switcher(), type);
   bars().show_values(colour.red, colour.green, colour.blue);
 }
 
 void ChromaKeyPanel::on_type_chosen(int type) {
-  vela::PageContext* context = &m_context;
   if (type < 0 || type >= sw::kChromaKeyTypeCount) return;
   vela::diag(type == 0 ? "1 \n" : "2 \n");
-  const sw::KeyColour colour = sw::chroma_colour(context->switcher(), type);
+  const sw::KeyColour colour = sw::chroma_colour(m_context.switcher(), type);
   for (int c = 0; c < vela::ColourBars::kChannels; ++c) vela::diag(kChannelLines[c], colour.channel(c));
   show_type_colours(type);
-  context->switcher().chroma_key_type = static_cast<std::uint8_t>(type);
+  m_context.switcher().chroma_key_type = static_cast<std::uint8_t>(type);
   const std::uint8_t payload[] = {static_cast<std::uint8_t>(type)};
-  vela::switcher_exchanges::send(context->m_link, sw::code::kChromaKeyType, payload);
+  vela::switcher_exchanges::send(m_context.m_link, sw::code::kChromaKeyType, payload);
 }
 
 void ChromaKeyPanel::on_released(int channel, int position) {
-  vela::PageContext* context = &m_context;
-  vela::SwitcherState& state = context->switcher();
+  vela::SwitcherState& state = m_context.switcher();
   const int type = kept_type(state);
   const auto value = static_cast<std::uint8_t>(position);
   sw::set_chroma_channel(state, type, channel, value);
-  send_colour(*context, channel, position);
+  send_colour(m_context, channel, position);
   vela::diag(kChannelLines[channel], sw::chroma_colour(state, type).channel(channel));
 }

@@ -17,7 +17,6 @@ LumaKeyPanel::LumaKeyPanel(vela::PageContext& context, QWidget* parent)
 }
 
 void LumaKeyPanel::on_released(int channel, int position) {
-  vela::PageContext* context = &m_context;
-  vela::switcher::set_luma_channel(context->switcher(), channel, static_cast<std::uint8_t>(position));
-  send_colour(*context, channel, position);
+  vela::switcher::set_luma_channel(m_context.switcher(), channel, static_cast<std::uint8_t>(position));
+  send_colour(m_context, channel, position);
 }

@@ -104,17 +104,15 @@ PipPanel::PipPanel(vela::PageContext& context, QWidget* parent)
 }
 
 void PipPanel::on_list_chosen(int list, int index) {
-  vela::PageContext* context = &m_context;
   if (index < 0) return;
-  list_field(context->switcher(), list) = static_cast<std::uint8_t>(index);
+  list_field(m_context.switcher(), list) = static_cast<std::uint8_t>(index);
   const std::uint8_t payload[] = {static_cast<std::uint8_t>(index)};
-  vela::switcher_exchanges::send(context->m_link, kLists[list].code, payload);
+  vela::switcher_exchanges::send(m_context.m_link, kLists[list].code, payload);
 }
 
 void PipPanel::on_released(int value_index, int position) {
-  vela::PageContext* context = &m_context;
   const auto value = static_cast<std::uint16_t>(position * sw::kPipScales[value_index]);
-  window_field(context->switcher(), value_index) = value;
-  vela::switcher_exchanges::send(context->m_link, sw::kPipCodes[value_index], sw::u16_payload(value));
+  window_field(m_context.switcher(), value_index) = value;
+  vela::switcher_exchanges::send(m_context.m_link, sw::kPipCodes[value_index], sw::u16_payload(value));
   m_edits[value_index]->setText(QString::number(value));
 }

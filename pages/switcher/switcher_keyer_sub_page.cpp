@@ -28,11 +28,10 @@ SwitcherKeyerSubPage::SwitcherKeyerSubPage(PageContext& context, QWidget* parent
 }
 
 void SwitcherKeyerSubPage::on_source_chosen(int index) {
-  PageContext* context = &m_context;
   if (index < 0) return;
-  context->switcher().*m_controls.source_field = static_cast<std::uint8_t>(index);
+  m_context.switcher().*m_controls.source_field = static_cast<std::uint8_t>(index);
   const std::uint8_t payload[] = {static_cast<std::uint8_t>(index)};
-  switcher_exchanges::send(context->m_link, m_controls.source_code, payload);
+  switcher_exchanges::send(m_context.m_link, m_controls.source_code, payload);
 }
 
 void SwitcherKeyerSubPage::send_colour(PageContext& context, int channel, int position) {

@@ -193,8 +193,7 @@ void SwitcherPage::on_ftb_blink() {
 }
 
 void SwitcherPage::show_settings_sub_page(SettingsSubPage kind) {
-  vela::PageContext* context = &m_context;
-  if (context->switcher().settings_sub_page == kind) return;
+  if (m_context.switcher().settings_sub_page == kind) return;
   if (m_settings_sub_page != nullptr) {
     m_settings_sub_page->hide();
     delete m_settings_sub_page;
@@ -202,7 +201,7 @@ void SwitcherPage::show_settings_sub_page(SettingsSubPage kind) {
   m_settings_sub_page = create_settings_sub_page(this, kind);
   m_settings_sub_page->setGeometry(kSettingsArea);
   m_settings_sub_page->show();
-  context->switcher().settings_sub_page = kind;
+  m_context.switcher().settings_sub_page = kind;
 }
 
 void SwitcherPage::on_dialog(QDialog*& dialog, bool configuration) {
@@ -224,8 +223,7 @@ void SwitcherPage::release() {
   m_ftb_blink_timer.stop();
   // The worker sends on the socket: it ends before the socket closes.
   m_lever_panel->stop_worker();
-  vela::PageContext* context = &m_context;
-  vela::UdpLink& udp = context->m_link.udp_link();
+  vela::UdpLink& udp = m_context.m_link.udp_link();
   if (udp.m_command_socket_fd != -1) {
     udp.close();
     vela::diag("close the switcher socket \n");
@@ -235,8 +233,7 @@ void SwitcherPage::release() {
 void SwitcherPage::paintEvent(QPaintEvent*) {
   QPainter p(this);
   p.drawPixmap(rect(), vela::Skin::pixmap(bitmap::background, size()));
-  const vela::PageContext* context = &m_context;
-  const vela::DeviceEntry* device = context->m_link.current_device();
+  const vela::DeviceEntry* device = m_context.m_link.current_device();
   if (device == nullptr) return;
   const QString where = QString::fromStdString(device->address_text());
   vela::paint_label(p, QRectF(620, 16, width() - 640, 28), where, vela::style::accent, 13,

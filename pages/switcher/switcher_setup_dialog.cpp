@@ -126,24 +126,21 @@ QPushButton* SwitcherSetupDialog::rate_button(int rate, bool up) const {
 }
 
 void SwitcherSetupDialog::on_resolution_chosen(int index) {
-  vela::PageContext* context = &m_context;
   const std::uint8_t payload[] = {sw::resolution_code(index)};
-  vela::switcher_exchanges::send(context->m_link, sw::code::kOutputResolution, payload);
+  vela::switcher_exchanges::send(m_context.m_link, sw::code::kOutputResolution, payload);
 }
 
 void SwitcherSetupDialog::on_rate_step(int rate, bool up) {
-  vela::PageContext* context = &m_context;
   QLineEdit* edit = rate_edit(rate);
   const std::optional<int> tenths = sw::stepped_rate(edit->text().toStdString(), up);
   if (!tenths) return;
-  vela::switcher_exchanges::send(context->m_link, sw::code::kSliderRate,
+  vela::switcher_exchanges::send(m_context.m_link, sw::code::kSliderRate,
                                  sw::byte_u16_payload(static_cast<std::uint8_t>(rate), sw::rate_milliseconds(*tenths)));
   edit->setText(QString::fromStdString(sw::rate_text(*tenths)));
 }
 
 void SwitcherSetupDialog::on_window_input_chosen(int window, int index) {
-  vela::PageContext* context = &m_context;
   if (index < 0) return;
   const std::uint8_t payload[] = {static_cast<std::uint8_t>(window), static_cast<std::uint8_t>(index)};
-  vela::switcher_exchanges::send(context->m_link, sw::code::kWindowInput, payload);
+  vela::switcher_exchanges::send(m_context.m_link, sw::code::kWindowInput, payload);
 }

@@ -28,8 +28,7 @@ WipePatternPanel::WipePatternPanel(vela::PageContext& context, QWidget* parent)
 }
 
 void WipePatternPanel::on_pattern(int t) {
-  vela::PageContext* context = &m_context;
-  vela::SwitcherState& state = context->switcher();
+  vela::SwitcherState& state = m_context.switcher();
   if (t == state.wipe_pattern) return;
   if (state.wipe_pattern < kPatternCount) {
     pattern_button(state.wipe_pattern)->set_bitmap(vela::kWipePatterns[state.wipe_pattern].normal_bitmap);
@@ -37,5 +36,5 @@ void WipePatternPanel::on_pattern(int t) {
   pattern_button(t)->set_bitmap(vela::kWipePatterns[static_cast<std::size_t>(t)].lit_bitmap);
   state.wipe_pattern = static_cast<std::uint8_t>(t);
   const std::uint8_t payload[] = {state.wipe_pattern};
-  vela::switcher_exchanges::send(context->m_link, vela::switcher::code::kWipePattern, payload);
+  vela::switcher_exchanges::send(m_context.m_link, vela::switcher::code::kWipePattern, payload);
 }
