@@ -50,6 +50,10 @@ MatrixPage::MatrixPage(vela::PageContext& context, QWidget* parent)
     : vela::DevicePage(QStringLiteral("MatrixPage"), kTemplateId, context, parent) {
   vela::register_matrix_bitmaps();
   create_controls();
+  m_shown_input = context.matrix().m_chosen_input;
+  m_record_changes = context.record_changes().observe([this](vela::RecordPart part) {
+    if (part == vela::RecordPart::Matrix) follow_record();
+  });
   vela::matrix_exchanges::query_lock(context.m_link, context.matrix());
   select_tab(kControlTab);
 }
@@ -97,10 +101,8 @@ void MatrixPage::on_input(int n) {
   vela::diag("m_p_glo_main_set_or_get_dlg->m_matrix_input = %d \n ", state.m_chosen_input);
   vela::diag("ch = %d \n ", n);
   state.m_input_pressed_this_run = 1;
-  if (is_routing_key(state.m_chosen_input)) show_input(state.m_chosen_input, false);
-  show_input(n, true);
   state.m_chosen_input = static_cast<std::uint8_t>(n);
-  redraw_outputs(state.m_chosen_input);
+  m_context.record_changes().changed(vela::RecordPart::Matrix);
 }
 
 void MatrixPage::on_output(int j) {
@@ -110,6 +112,16 @@ void MatrixPage::on_output(int j) {
   std::uint8_t& route = state.m_routes[j - 1];
   // Another input's route is taken over, not toggled off.
   route = route == state.m_chosen_input ? 0 : state.m_chosen_input;
+  m_context.record_changes().changed(vela::RecordPart::Matrix);
+}
+
+void MatrixPage::follow_record() {
+  const vela::MatrixState& state = m_context.matrix();
+  if (state.m_chosen_input != m_shown_input) {
+    show_input(m_shown_input, false);
+    show_input(state.m_chosen_input, true);
+    m_shown_input = state.m_chosen_input;
+  }
   redraw_outputs(state.m_chosen_input);
 }
 
@@ -143,7 +155,7 @@ void MatrixPage::select_tab(int t) {
 
 QWidget* MatrixPage::create_sub_page(int t) {
   if (t == kSettingTab) return new MatrixConnectionTab(m_context, this);
-  return new MatrixRoutingTab(m_context, *this, this);
+  return new MatrixRoutingTab(m_context, this);
 }
 
 void MatrixPage::close_page() {

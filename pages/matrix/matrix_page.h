@@ -8,12 +8,12 @@
 #include <cstdint>
 
 #include "device_page.h"
-#include "matrix/matrix_outputs_view.h"
 #include "matrix_state.h"
+#include "record_changes.h"
 
 class SkinButton;
 
-class MatrixPage : public vela::DevicePage, public vela::MatrixOutputsView {
+class MatrixPage : public vela::DevicePage {
   Q_OBJECT
  public:
   static constexpr int kTemplateId = 206;
@@ -33,11 +33,6 @@ class MatrixPage : public vela::DevicePage, public vela::MatrixOutputsView {
   SkinButton* output_button(int j) const { return m_output_buttons[static_cast<std::size_t>(j - 1)]; }
   SkinButton* tab_button(int t) const { return m_tab_buttons[static_cast<std::size_t>(t - 1)]; }
 
-  // Output key j turns green when the routing table gives it `input`,
-  // grey otherwise; the input keys stay as they are.
-  void redraw_outputs(std::uint8_t input) override;
-  void show_input(int n, bool selected) override;
-
   void close_page() override;
 
  protected:
@@ -49,6 +44,14 @@ class MatrixPage : public vela::DevicePage, public vela::MatrixOutputsView {
   void on_input(int n);
   void on_output(int j);
   QWidget* create_sub_page(int t);
+  // The keys follow the record: the chosen input's key when the choice
+  // changed, and the outputs routed from it. Keys are drawn only as the
+  // record changes, so a page opened again starts grey as it always did.
+  void follow_record();
+  // Output key j turns green when the routing table gives it `input`,
+  // grey otherwise; the input keys stay as they are.
+  void redraw_outputs(std::uint8_t input);
+  void show_input(int n, bool selected);
 
   std::array<SkinButton*, vela::matrix::kInputCount> m_input_buttons{};
   std::array<SkinButton*, vela::matrix::kOutputCount> m_output_buttons{};
@@ -56,4 +59,8 @@ class MatrixPage : public vela::DevicePage, public vela::MatrixOutputsView {
   QWidget* m_sub_page = nullptr;
   int m_current_tab = kNoTab;
   QRect m_sub_page_area;
+  // The input the keys were last told of (drawn green, or grey if the page
+  // opened after it was chosen).
+  std::uint8_t m_shown_input = 0;
+  vela::RecordChanges::Subscription m_record_changes;
 };

@@ -4,7 +4,6 @@
 #include "control_id.h"
 #include "diagnostics.h"
 #include "matrix/matrix_bitmaps.h"
-#include "matrix/matrix_outputs_view.h"
 #include "matrix_exchanges.h"
 #include "matrix_protocol.h"
 #include "page_context.h"
@@ -40,8 +39,8 @@ bool ready_to_send(const vela::PageContext& context) {
 
 }  // namespace
 
-MatrixRoutingTab::MatrixRoutingTab(vela::PageContext& context, vela::MatrixOutputsView& outputs, QWidget* parent)
-    : MatrixSubPageBase(context, parent, kTemplateId, bitmap::control_background, kGroupBoxId), m_outputs(outputs) {
+MatrixRoutingTab::MatrixRoutingTab(vela::PageContext& context, QWidget* parent)
+    : MatrixSubPageBase(context, parent, kTemplateId, bitmap::control_background, kGroupBoxId) {
   create_controls();
   m_buttons[kLock]->set_bitmap(lock_picture(context.matrix().m_buttons_locked));
 }
@@ -103,7 +102,7 @@ void MatrixRoutingTab::one_to_all() {
   state.m_routes.fill(state.m_chosen_input);
   vela::matrix_exchanges::send_text(context.m_link, text);
   vela::diag("send data ok \n");
-  m_outputs.redraw_outputs(state.m_chosen_input);
+  context.record_changes().changed(vela::RecordPart::Matrix);
 }
 
 void MatrixRoutingTab::one_to_one() {
@@ -115,9 +114,8 @@ void MatrixRoutingTab::one_to_one() {
   if (!ready_to_send(context)) return;
   for (int j = 1; j <= vela::matrix::kOutputCount; ++j) state.m_routes[j - 1] = static_cast<std::uint8_t>(j);
   vela::matrix_exchanges::send_text(context.m_link, vela::matrix::kOneToOneText);
-  m_outputs.show_input(state.m_chosen_input, false);
-  m_outputs.redraw_outputs(0);
   state.m_chosen_input = 0;
+  context.record_changes().changed(vela::RecordPart::Matrix);
 }
 
 void MatrixRoutingTab::toggle_lock() {

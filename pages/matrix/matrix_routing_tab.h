@@ -5,10 +5,6 @@
 
 #include "matrix/matrix_sub_page.h"
 
-namespace vela {
-class MatrixOutputsView;
-}
-
 class SkinButton;
 
 class MatrixRoutingTab : public vela::MatrixSubPageBase {
@@ -17,8 +13,8 @@ class MatrixRoutingTab : public vela::MatrixSubPageBase {
   static constexpr int kTemplateId = 210;
   enum Action { kOneToAll, kOneToOne, kLock, kApply, kActionCount };
 
-  // Redraws the keys of `outputs` after a routing action.
-  MatrixRoutingTab(vela::PageContext& context, vela::MatrixOutputsView& outputs, QWidget* parent);
+  // A routing action changes the matrix record, which the page's keys follow.
+  MatrixRoutingTab(vela::PageContext& context, QWidget* parent);
 
   SkinButton* action_button(Action action) const { return m_buttons[action]; }
 
@@ -30,6 +26,5 @@ class MatrixRoutingTab : public vela::MatrixSubPageBase {
   void toggle_lock();
   void apply();
 
-  vela::MatrixOutputsView& m_outputs;
   std::array<SkinButton*, kActionCount> m_buttons{};
 };

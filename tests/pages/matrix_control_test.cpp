@@ -64,6 +64,27 @@ TEST_F(MatrixPageTest, OpeningReadsTheLockShowsEveryKeyGreyAndTheControlTab) {
   EXPECT_TRUE(texts().empty()) << "input presses send nothing";
 }
 
+// The keys follow the record, whoever changed it; a choice made before the
+// page opened stays grey while only its routes change.
+TEST_F(MatrixPageTest, TheKeysFollowTheRecordAndAStoredChoiceStaysGrey) {
+  start();
+  context->matrix().m_input_pressed_this_run = 1;
+  context->matrix().m_chosen_input = 3;
+  context->matrix().m_routes = routes_of({3, 0, 0, 0, 0, 0, 0, 0});
+  open_page();
+  press_output(2);
+  EXPECT_EQ(inputs(), "--------") << "the stored choice is not drawn by an output press";
+  EXPECT_EQ(outputs(), "GG------");
+
+  // A change made elsewhere, as a remote control would make it.
+  MatrixState& state = context->matrix();
+  state.m_chosen_input = 6;
+  state.m_routes[7] = 6;
+  context->record_changes().changed(RecordPart::Matrix);
+  EXPECT_EQ(inputs(), "-----G--");
+  EXPECT_EQ(outputs(), "-------G");
+}
+
 TEST_F(MatrixPageTest, ApplySendsTheRouteTextOfTheSelectedInput) {
   start();
   struct Case {
