@@ -21,11 +21,10 @@ void Lm5530Page::on_mode_button(int mode) { choose_show_mode(static_cast<std::ui
 void Lm5530Page::choose_show_mode(std::uint8_t mode) {
   vela::Lm5530State& state = m_context.lm5530();
   if (mode == state.show_mode) return;
-  show_mode_key(state.show_mode, false);
-  show_mode_key(mode, true);
   state.show_mode = mode;
   state.window_slots = vela::lm5530::show_mode_slots(mode);
-  redraw_preview();
+  // The keys and the preview follow before the command goes.
+  announce_show_mode();
   vela::LinkSession& link = m_context.m_link;
   const vela::Bytes payload{mode};
   const bool left = link.send_command(vela::lm5530::code::kShowMode, payload);

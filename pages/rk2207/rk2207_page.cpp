@@ -62,8 +62,6 @@ void Rk2207Page::on_mode_button(int mode) { apply_show_mode(static_cast<std::uin
 void Rk2207Page::apply_show_mode(std::uint8_t mode) {
   vela::Rk2207State& record = m_context.rk2207();
   if (mode == record.show_mode) return;
-  show_mode_key(record.show_mode, false);
-  show_mode_key(mode, true);
   record.show_mode = mode;
   vela::rk2207::apply_pip_rule(record, mode);
   if (m_suppress_send) {
@@ -73,7 +71,7 @@ void Rk2207Page::apply_show_mode(std::uint8_t mode) {
     record.show_mode_origin.mark_sent();
   }
   m_context.rk2207_window_slots() = vela::rk2207::show_mode_slots(mode);
-  redraw_preview();
+  announce_show_mode();
 }
 
 const vela::WindowSlots* Rk2207Page::window_slots() const {

@@ -49,6 +49,17 @@ ShowModePage::ShowModePage(const QString& class_name, int template_id, Ids ids, 
     connect(button, &QAbstractButton::clicked, this, [this, m] { on_mode_button(m); });
     m_mode_buttons[static_cast<std::size_t>(m)] = button;
   }
+  m_record_changes = context.record_changes().observe([this](RecordPart part) {
+    if (part == RecordPart::ShowMode) follow_record();
+  });
+}
+
+void ShowModePage::announce_show_mode() { m_context.record_changes().changed(RecordPart::ShowMode); }
+
+void ShowModePage::follow_record() {
+  const int shown = shown_mode();
+  for (int m = 0; m < rk2207::kModeButtonCount; ++m) show_mode_key(m, m == shown);
+  redraw_preview();
 }
 
 int ShowModePage::selected_mode_button() const {

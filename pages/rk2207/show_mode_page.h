@@ -10,6 +10,7 @@
 
 #include "device_page.h"
 #include "provenance.h"
+#include "record_changes.h"
 #include "rk2207_show_modes.h"
 
 class SkinButton;
@@ -48,9 +49,9 @@ class ShowModePage : public DevicePage {
   // key (16 and above) have nothing to show.
   void show_mode_key(int mode, bool selected);
   void show_all_keys_unselected();
-  // After the slots changed: the console line of the preview rectangle and
-  // a repaint of the preview.
-  void redraw_preview();
+  // The page's record changed its show mode or slots: the keys and the
+  // preview follow the notice.
+  void announce_show_mode();
 
   virtual void on_mode_button(int mode) = 0;
   // The windows the preview draws now, and the mode they belong to.
@@ -72,10 +73,15 @@ class ShowModePage : public DevicePage {
   void paint_header(QPainter& p);
   void paint_mode_readout(QPainter& p);
   void paint_footer(QPainter& p);
+  // The key of the shown mode selected, every other one not; then the
+  // console line of the preview rectangle and a repaint of the preview.
+  void follow_record();
+  void redraw_preview();
 
   std::array<SkinButton*, rk2207::kModeButtonCount> m_mode_buttons{};
   SkinGroupBox* m_group_box = nullptr;
   QImage m_preview;
+  RecordChanges::Subscription m_record_changes;
 };
 
 // The place of mode key m within the page.

@@ -49,6 +49,18 @@ TEST_F(Lm5530PageTest, OpensInTheQuadSplitWithoutSendingAndComesBackToIt) {
   EXPECT_EQ(frames_with_code(kShowMode).size(), 2u) << "modes 11 and 7, nothing for key 0 or on opening";
 }
 
+// The keys follow the record's notice, whoever changed it.
+TEST_F(Lm5530PageTest, TheKeysFollowAChangeMadeElsewhere) {
+  start_device(device_type::kLm5530);
+  open_page();
+  Lm5530State& state = context->lm5530();
+  state.show_mode = 9;
+  state.window_slots = lm5530::show_mode_slots(9);
+  context->record_changes().changed(RecordPart::ShowMode);
+  expect_keys(9);
+  EXPECT_EQ(page->mode_readout(), QStringLiteral("\u2014")) << "a mode nobody sent or read is not known";
+}
+
 TEST_F(Lm5530PageTest, OverTheSerialLineTheLinkFlagIsZeroAndTheChecksumOneLower) {
   sim = std::make_unique<SimProcess>(std::vector<std::string>{"--serial", "type=0xA3,id=1,name=Booth"});
   make_context({}, device_type::kLm5530);
