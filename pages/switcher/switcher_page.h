@@ -70,7 +70,8 @@ class SwitcherPage : public vela::DevicePage, public vela::SwitcherKeyHost {
   // One handler for every key, by its row in the page's key table.
   void on_key(std::size_t row);
   // Every key with a rule: the record changes, the command leaves, the
-  // keys are redrawn and the sub-page the press asks for is shown.
+  // keys follow the record's notice and the sub-page the press asks for
+  // is shown.
   void on_rule_key(vela::switcher_bus::Press press, std::uint8_t source);
   void on_dialog(QDialog*& dialog, bool configuration);
   // The keys follow the record: FTB blinks while it is on and rests on its
