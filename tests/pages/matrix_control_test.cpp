@@ -19,13 +19,18 @@ MatrixRoutes routes_of(std::initializer_list<std::uint8_t> entries) {
   return routes;
 }
 
+// A selection and table from an earlier visit of the page.
+void store_earlier_choice(MatrixState& state, std::uint8_t input, const MatrixRoutes& routes) {
+  state.m_input_pressed_this_run = 1;
+  state.m_chosen_input = input;
+  state.m_routes = routes;
+}
+
 TEST_F(MatrixPageTest, OpeningReadsTheLockShowsEveryKeyGreyAndTheControlTab) {
   start();
   // A selection and table from an earlier visit stay in the record but are
   // not shown until an input is pressed.
-  context->matrix().m_input_pressed_this_run = 1;
-  context->matrix().m_chosen_input = 3;
-  context->matrix().m_routes = routes_of({3, 0, 0, 3, 5, 0, 0, 3});
+  store_earlier_choice(context->matrix(), 3, routes_of({3, 0, 0, 3, 5, 0, 0, 3}));
   open_page();
 
   const auto queries = wait_for_code(matrix::code::kLockQuery);
@@ -68,9 +73,7 @@ TEST_F(MatrixPageTest, OpeningReadsTheLockShowsEveryKeyGreyAndTheControlTab) {
 // page opened stays grey while only its routes change.
 TEST_F(MatrixPageTest, TheKeysFollowTheRecordAndAStoredChoiceStaysGrey) {
   start();
-  context->matrix().m_input_pressed_this_run = 1;
-  context->matrix().m_chosen_input = 3;
-  context->matrix().m_routes = routes_of({3, 0, 0, 0, 0, 0, 0, 0});
+  store_earlier_choice(context->matrix(), 3, routes_of({3, 0, 0, 0, 0, 0, 0, 0}));
   open_page();
   press_output(2);
   EXPECT_EQ(inputs(), "--------") << "the stored choice is not drawn by an output press";
